@@ -1,0 +1,85 @@
+#pragma once
+// The settings record of the engine: every input of one plot's run.
+//
+// Numbers are single-precision; kMissing marks a value that was not given.
+// Units are those of the input unit system until execution converts the
+// record to English units. Text fields keep their historical capacities.
+
+#include <array>
+
+#include "io/FixedText.h"
+
+inline constexpr float kMissing = -9999.0f;
+
+// One smoke emission factor group: its name and factors in g/kg, in the order
+// CO, CO2, CH4, PM2.5, PM10, NOx, SO2.
+struct d_EmisSet {
+  FixedText<50> Name;
+  std::array<float, 7> Factor{};
+};
+
+struct d_Settings {
+  FixedText<2000> UserFolder;  // user's species file with the mortality equations
+  FixedText<5> ThinInc;        // "Yes"/"No"
+  FixedText<51> ThinCrit;      // thinning criterion keyword
+  float ThiCriVal = 0;         // target value, unit by criterion
+  float CutEff = 0;            // cutting efficiency, fraction
+  float MinCutDia = 0;         // in / cm
+  float MaxCutDia = 0;         // in / cm
+  float SubMerDia = 0;         // submerchantable diameter, in / cm
+  float LogTopDia = 0;         // in / cm
+  float Yardloss = 0;          // fraction of cut material left on site
+  FixedText<8> PrunInc;        // "Yes"/"No"
+  float PrunHgt = 0;           // ft / m
+  float PrunMRCR = 0;          // minimum residual crown ratio, fraction
+  FixedText<20> InUnits;       // "English"/"Metric"
+  FixedText<20> OutUnits;      // "English"/"Metric"
+  float ESDD = 0;              // diameter threshold of the exceeding stem density, in / cm
+  float LayWid = 0;            // canopy layer width, ft / m
+  float RASpread = 0;          // running-average spread, layers
+  float CBDCriThr = 0;         // critical canopy bulk density, kg/m3
+
+  // surface fuel loads, tons/acre / kg/m2
+  float Duff = 0;
+  float Litter = 0;
+  float Lichen = 0;
+  float Moss = 0;
+  float Grass = 0;
+  float Shrub = 0;
+  float Hr1 = 0;
+  float Hr10 = 0;
+  float Hr100 = 0;
+  std::array<float, 5> SCSnd{};  // 1000-hour sound, size classes 1-5
+  std::array<float, 5> SCRot{};  // 1000-hour rotten, size classes 1-5
+  float ExiPilLoa = 0;           // existing pile load
+
+  float PilGroFra = 0;  // fraction of ground fuels put on piles
+  float PilTPFra = 0;   // fraction of thinning and pruning slash put on piles
+  float PilBurFra = 0;  // fraction of the piles burned
+
+  FixedText<5> BroBurInc;  // "Yes"/"No"
+  FixedText<30> Region;
+  FixedText<33> Season;
+  float Moist10Hr = 0;  // fraction
+  float Moist1kHr = 0;  // fraction
+  float MLCons = 0;     // fraction of moss and lichen consumed
+  float DuffDepth = 0;  // in / cm
+  float DuffMoist = 0;  // fraction
+  float ScoHgt = 0;     // scorch height, ft / m
+
+  FixedText<40> Climate;    // "Arid"/"Humid"
+  FixedText<52> FueModSet;  // "Albini-13", "Scott-40", "All", "None"
+  float Hr1SAV = 0;         // 1/ft / 1/m
+  float GrassSAV = 0;
+  float ShrubSAV = 0;
+  float FueBedDep = 0;  // in / cm
+
+  d_EmisSet EmisFlame;
+  d_EmisSet EmisSmolder;
+  d_EmisSet EmisDuff;
+  float CriFirInt = 0;  // critical fire intensity of the consumption model
+};
+
+// Resets every text to empty and every number to kMissing, except the user
+// folder, which keeps its value.
+void ResetSettings(d_Settings& s);

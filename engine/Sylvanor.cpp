@@ -1,0 +1,177 @@
+#include "engine/Sylvanor.h"
+
+#include "engine/SettingsCheck.h"
+#include "io/Keyword.h"
+
+// The working record: settings and results of the current run.
+struct Sylvanor::d_Work {
+  d_Settings set;
+  d_Stand std;
+};
+
+Sylvanor::Sylvanor() : w_(std::make_unique<d_Work>()) {}
+Sylvanor::~Sylvanor() = default;
+
+int Sylvanor::Init_LarGUI(const std::string& inUnits, const std::string& outUnits,
+                          const std::string& speciesPath) {
+  d_Settings& s = w_->set;
+  ResetSettings(s);
+  s.LayWid = SameKeyword(inUnits, "Metric") ? 0.1f : 1.0f;
+  s.InUnits = inUnits;
+  s.OutUnits = outUnits;
+  s.RASpread = 5.0f;
+  s.CBDCriThr = 0.012f;
+  s.MLCons = 0.9f;
+  w_->std = d_Stand{};
+  if (SameKeyword(speciesPath, "Batch")) return 0;
+  return 1;
+}
+
+int Sylvanor::Check_Inputs() {
+  return Check_Settings(w_->set, FractionForm::kFraction, w_->std.ErrMes);
+}
+
+int Sylvanor::Check_InputsLG() {
+  return Check_Settings(w_->set, FractionForm::kPercent, w_->std.ErrMes);
+}
+
+std::string Sylvanor::Get_ErrMes() const {
+  return w_->std.ErrMes.str();
+}
+const d_Settings& Sylvanor::Settings() const {
+  return w_->set;
+}
+const d_Stand& Sylvanor::Stand() const {
+  return w_->std;
+}
+
+#define SYLVANOR_SETTER(Name, Field, Type) \
+  int Sylvanor::Name(Type v) {             \
+    w_->set.Field = v;                     \
+    return 1;                              \
+  }
+#define SYLVANOR_TEXT_SETTER(Name, Field) SYLVANOR_SETTER(Name, Field, const std::string&)
+#define SYLVANOR_FLOAT_SETTER(Name, Field) SYLVANOR_SETTER(Name, Field, float)
+
+SYLVANOR_TEXT_SETTER(Set_UserFolder, UserFolder)
+SYLVANOR_TEXT_SETTER(Set_ThinInc, ThinInc)
+SYLVANOR_TEXT_SETTER(Set_ThinCrit, ThinCrit)
+SYLVANOR_FLOAT_SETTER(Set_ThiCriVal, ThiCriVal)
+SYLVANOR_FLOAT_SETTER(Set_CutEff, CutEff)
+SYLVANOR_FLOAT_SETTER(Set_MinCutDia, MinCutDia)
+SYLVANOR_FLOAT_SETTER(Set_MaxCutDia, MaxCutDia)
+SYLVANOR_FLOAT_SETTER(Set_SubMerDia, SubMerDia)
+SYLVANOR_FLOAT_SETTER(Set_LogTopDia, LogTopDia)
+SYLVANOR_FLOAT_SETTER(Set_Yardloss, Yardloss)
+SYLVANOR_TEXT_SETTER(Set_PrunInc, PrunInc)
+SYLVANOR_FLOAT_SETTER(Set_PrunHgt, PrunHgt)
+SYLVANOR_FLOAT_SETTER(Set_PrunMRCR, PrunMRCR)
+SYLVANOR_FLOAT_SETTER(Set_ESDD, ESDD)
+SYLVANOR_FLOAT_SETTER(Set_LayWid, LayWid)
+SYLVANOR_FLOAT_SETTER(Set_RASpread, RASpread)
+SYLVANOR_FLOAT_SETTER(Set_CBDCriThr, CBDCriThr)
+SYLVANOR_FLOAT_SETTER(Set_Duff, Duff)
+SYLVANOR_FLOAT_SETTER(Set_Litter, Litter)
+SYLVANOR_FLOAT_SETTER(Set_Lichen, Lichen)
+SYLVANOR_FLOAT_SETTER(Set_Moss, Moss)
+SYLVANOR_FLOAT_SETTER(Set_Grass, Grass)
+SYLVANOR_FLOAT_SETTER(Set_Shrub, Shrub)
+SYLVANOR_FLOAT_SETTER(Set_1Hr, Hr1)
+SYLVANOR_FLOAT_SETTER(Set_10Hr, Hr10)
+SYLVANOR_FLOAT_SETTER(Set_100Hr, Hr100)
+SYLVANOR_FLOAT_SETTER(Set_SC1Snd, SCSnd[0])
+SYLVANOR_FLOAT_SETTER(Set_SC2Snd, SCSnd[1])
+SYLVANOR_FLOAT_SETTER(Set_SC3Snd, SCSnd[2])
+SYLVANOR_FLOAT_SETTER(Set_SC4Snd, SCSnd[3])
+SYLVANOR_FLOAT_SETTER(Set_SC5Snd, SCSnd[4])
+SYLVANOR_FLOAT_SETTER(Set_SC1Rot, SCRot[0])
+SYLVANOR_FLOAT_SETTER(Set_SC2Rot, SCRot[1])
+SYLVANOR_FLOAT_SETTER(Set_SC3Rot, SCRot[2])
+SYLVANOR_FLOAT_SETTER(Set_SC4Rot, SCRot[3])
+SYLVANOR_FLOAT_SETTER(Set_SC5Rot, SCRot[4])
+SYLVANOR_FLOAT_SETTER(Set_ExiPilLoa, ExiPilLoa)
+SYLVANOR_FLOAT_SETTER(Set_PilGroFra, PilGroFra)
+SYLVANOR_FLOAT_SETTER(Set_PilTPFra, PilTPFra)
+SYLVANOR_FLOAT_SETTER(Set_PilBurFra, PilBurFra)
+SYLVANOR_TEXT_SETTER(Set_BroBurInc, BroBurInc)
+SYLVANOR_TEXT_SETTER(Set_Region, Region)
+SYLVANOR_TEXT_SETTER(Set_Season, Season)
+SYLVANOR_FLOAT_SETTER(Set_Moist10Hr, Moist10Hr)
+SYLVANOR_FLOAT_SETTER(Set_Moist1kHr, Moist1kHr)
+SYLVANOR_FLOAT_SETTER(Set_MLCons, MLCons)
+SYLVANOR_FLOAT_SETTER(Set_DuffDepth, DuffDepth)
+SYLVANOR_FLOAT_SETTER(Set_DuffMoist, DuffMoist)
+SYLVANOR_FLOAT_SETTER(Set_ScoHgt, ScoHgt)
+SYLVANOR_TEXT_SETTER(Set_Climate, Climate)
+SYLVANOR_TEXT_SETTER(Set_FueModSet, FueModSet)
+SYLVANOR_FLOAT_SETTER(Set_1HrSAV, Hr1SAV)
+SYLVANOR_FLOAT_SETTER(Set_GrassSAV, GrassSAV)
+SYLVANOR_FLOAT_SETTER(Set_ShrubSAV, ShrubSAV)
+SYLVANOR_FLOAT_SETTER(Set_FueBedDep, FueBedDep)
+SYLVANOR_FLOAT_SETTER(Set_CriFirInt, CriFirInt)
+
+#undef SYLVANOR_FLOAT_SETTER
+#undef SYLVANOR_TEXT_SETTER
+#undef SYLVANOR_SETTER
+
+int Sylvanor::Set_EmisFactor(const std::string& component, const std::string& name, float co,
+                             float co2, float ch4, float pm25, float pm10, float nox, float so2) {
+  d_EmisSet* set = nullptr;
+  if (SameKeyword(component, "Flame")) set = &w_->set.EmisFlame;
+  if (SameKeyword(component, "Smolder")) set = &w_->set.EmisSmolder;
+  if (SameKeyword(component, "Duff")) set = &w_->set.EmisDuff;
+  if (set) {
+    set->Name = name;
+    set->Factor = {co, co2, ch4, pm25, pm10, nox, so2};
+  }
+  return 1;
+}
+
+float Sylvanor::GetPre_Litter() const {
+  return w_->set.Litter;
+}
+float Sylvanor::GetPre_Grass() const {
+  return w_->set.Grass;
+}
+float Sylvanor::GetPre_Shrub() const {
+  return w_->set.Shrub;
+}
+float Sylvanor::GetPre_1Hr() const {
+  return w_->set.Hr1;
+}
+float Sylvanor::GetPre_10Hr() const {
+  return w_->set.Hr10;
+}
+float Sylvanor::GetPre_100Hr() const {
+  return w_->set.Hr100;
+}
+float Sylvanor::GetPre_SC1Snd() const {
+  return w_->set.SCSnd[0];
+}
+float Sylvanor::GetPre_SC2Snd() const {
+  return w_->set.SCSnd[1];
+}
+float Sylvanor::GetPre_SC3Snd() const {
+  return w_->set.SCSnd[2];
+}
+float Sylvanor::GetPre_SC4Snd() const {
+  return w_->set.SCSnd[3];
+}
+float Sylvanor::GetPre_SC5Snd() const {
+  return w_->set.SCSnd[4];
+}
+float Sylvanor::GetPre_SC1Rot() const {
+  return w_->set.SCRot[0];
+}
+float Sylvanor::GetPre_SC2Rot() const {
+  return w_->set.SCRot[1];
+}
+float Sylvanor::GetPre_SC3Rot() const {
+  return w_->set.SCRot[2];
+}
+float Sylvanor::GetPre_SC4Rot() const {
+  return w_->set.SCRot[3];
+}
+float Sylvanor::GetPre_SC5Rot() const {
+  return w_->set.SCRot[4];
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The engine object. One instance serves a whole run of the program: it owns
+// every setting of a run, the results of the last executed plot and the
+// engine's message buffers. Callers fill the settings through the setters,
+// validate them with Check_Inputs or Check_InputsLG, and read the reason of a
+// failure with Get_ErrMes.
+//
+// Setters store their value unchanged (texts are cut to their field's
+// capacity) and return 1; only validation rejects values.
+
+#include <memory>
+#include <string>
+
+#include "engine/Settings.h"
+#include "engine/Stand.h"
+
+class Sylvanor {
+ public:
+  Sylvanor();
+  ~Sylvanor();
+  Sylvanor(const Sylvanor&) = delete;
+  Sylvanor& operator=(const Sylvanor&) = delete;
+
+  // Resets the settings and the stand record for a run in the given unit
+  // systems. A species file path of "Batch" (any case) loads nothing and
+  // returns 0, which the batch runner ignores.
+  int Init_LarGUI(const std::string& inUnits, const std::string& outUnits,
+                  const std::string& speciesPath);
+
+  // Validate the settings; the first failing check leaves its message and
+  // returns 0. Check_Inputs takes fractions as 0-1, Check_InputsLG as 0 or
+  // 0.01-1 with its messages in percent.
+  int Check_Inputs();
+  int Check_InputsLG();
+
+  std::string Get_ErrMes() const;
+
+  const d_Settings& Settings() const;
+  const d_Stand& Stand() const;
+
+  // setters
+  int Set_UserFolder(const std::string& v);
+  int Set_ThinInc(const std::string& v);
+  int Set_ThinCrit(const std::string& v);
+  int Set_ThiCriVal(float v);
+  int Set_CutEff(float v);
+  int Set_MinCutDia(float v);
+  int Set_MaxCutDia(float v);
+  int Set_SubMerDia(float v);
+  int Set_LogTopDia(float v);
+  int Set_Yardloss(float v);
+  int Set_PrunInc(const std::string& v);
+  int Set_PrunHgt(float v);
+  int Set_PrunMRCR(float v);
+  int Set_ESDD(float v);
+  int Set_LayWid(float v);
+  int Set_RASpread(float v);
+  int Set_CBDCriThr(float v);
+  int Set_Duff(float v);
+  int Set_Litter(float v);
+  int Set_Lichen(float v);
+  int Set_Moss(float v);
+  int Set_Grass(float v);
+  int Set_Shrub(float v);
+  int Set_1Hr(float v);
+  int Set_10Hr(float v);
+  int Set_100Hr(float v);
+  int Set_SC1Snd(float v);
+  int Set_SC2Snd(float v);
+  int Set_SC3Snd(float v);
+  int Set_SC4Snd(float v);
+  int Set_SC5Snd(float v);
+  int Set_SC1Rot(float v);
+  int Set_SC2Rot(float v);
+  int Set_SC3Rot(float v);
+  int Set_SC4Rot(float v);
+  int Set_SC5Rot(float v);
+  int Set_ExiPilLoa(float v);
+  int Set_PilGroFra(float v);
+  int Set_PilTPFra(float v);
+  int Set_PilBurFra(float v);
+  int Set_BroBurInc(const std::string& v);
+  int Set_Region(const std::string& v);
+  int Set_Season(const std::string& v);
+  int Set_Moist10Hr(float v);
+  int Set_Moist1kHr(float v);
+  int Set_MLCons(float v);
+  int Set_DuffDepth(float v);
+  int Set_DuffMoist(float v);
+  int Set_ScoHgt(float v);
+  int Set_Climate(const std::string& v);
+  int Set_FueModSet(const std::string& v);
+  int Set_1HrSAV(float v);
+  int Set_GrassSAV(float v);
+  int Set_ShrubSAV(float v);
+  int Set_FueBedDep(float v);
+  int Set_CriFirInt(float v);
+  // Stores a factor group for the component "Flame", "Smolder" or "Duff"
+  // (any case); any other component stores nothing. Factors in g/kg.
+  int Set_EmisFactor(const std::string& component, const std::string& name, float co, float co2,
+                     float ch4, float pm25, float pm10, float nox, float so2);
+
+  // input fuel loads as they stand (tons/acre once a plot has been executed)
+  float GetPre_Litter() const;
+  float GetPre_Grass() const;
+  float GetPre_Shrub() const;
+  float GetPre_1Hr() const;
+  float GetPre_10Hr() const;
+  float GetPre_100Hr() const;
+  float GetPre_SC1Snd() const;
+  float GetPre_SC2Snd() const;
+  float GetPre_SC3Snd() const;
+  float GetPre_SC4Snd() const;
+  float GetPre_SC5Snd() const;
+  float GetPre_SC1Rot() const;
+  float GetPre_SC2Rot() const;
+  float GetPre_SC3Rot() const;
+  float GetPre_SC4Rot() const;
+  float GetPre_SC5Rot() const;
+
+ private:
+  struct d_Work;
+  std::unique_ptr<d_Work> w_;
+};

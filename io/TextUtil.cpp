@@ -1,0 +1,58 @@
+#include "io/TextUtil.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kMaxNumberText = 30;
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+bool isBlankCR(std::string_view text) {
+  return text.find_first_not_of(" \r\n") == std::string_view::npos;
+}
+
+void Trim_LT(std::string& text) {
+  const auto last = text.find_last_not_of(' ');
+  if (last == std::string::npos) {
+    text.clear();
+    return;
+  }
+  text.erase(last + 1);
+  text.erase(0, text.find_first_not_of(' '));
+}
+
+void StrRepChr(std::string& text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+}
+
+bool _CommentLine(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  return first != std::string_view::npos && text[first] == '#';
+}
+
+char Get_NumTyp(std::string_view text) {
+  if (text.size() >= kMaxNumberText) return 'X';
+  text = TrimBlanks(text);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  int digits = 0;
+  int points = 0;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      if (++points > 1) return 'X';
+    } else {
+      return 'X';
+    }
+  }
+  if (digits == 0) return 'X';
+  return points == 1 ? 'F' : 'I';
+}

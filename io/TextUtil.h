@@ -1,0 +1,26 @@
+#pragma once
+// Small text helpers the line-oriented readers rest on: blank and comment
+// line detection, trimming, character replacement and number classification.
+// A "blank" here is the space character only.
+
+#include <string>
+#include <string_view>
+
+// True for a text made only of blanks, CR and LF (the empty text included).
+bool isBlankCR(std::string_view text);
+
+// Removes leading and trailing blanks in place.
+void Trim_LT(std::string& text);
+
+// Replaces every occurrence of `from` by `to`.
+void StrRepChr(std::string& text, char from, char to);
+
+// True when the first non-blank character of the text is '#'.
+bool _CommentLine(std::string_view text);
+
+// Classifies a number text: 'I' integer, 'F' real, 'X' not a number.
+// A text of 30 or more characters is 'X'. Otherwise, once leading and
+// trailing blanks are dropped, it must be an optional '+' or '-' followed by
+// digits and at most one '.', with at least one digit; a point makes it 'F'.
+// Exponents, embedded blanks and an empty text are 'X'.
+char Get_NumTyp(std::string_view text);
