@@ -5,9 +5,13 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <random>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -67,20 +71,35 @@ TEST(CFormat, AgreesWithTheCLibraryOverManyValues) {
   }
 }
 
+// Switches LC_NUMERIC to a locale with a decimal comma, built into a
+// temporary folder when the system has none installed.
+bool UseDecimalCommaLocale(const std::filesystem::path& dir) {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+    if (std::setlocale(LC_NUMERIC, name)) return true;
+  }
+  std::filesystem::create_directories(dir);
+  const std::string command =
+      "localedef -i de_DE -f UTF-8 '" + (dir / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) return false;
+  ::setenv("LOCPATH", dir.c_str(), 1);
+  return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
 // Numbers keep a '.' whatever numeric locale the process runs under.
 TEST(CFormat, IgnoresTheNumericLocale) {
   const char* previous = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = previous ? previous : "C";
-  bool switched = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-    if (std::setlocale(LC_NUMERIC, name)) {
-      switched = true;
-      break;
-    }
-  }
-  EXPECT_EQ(CFormat("%3.2f", 1.5), "1.50");
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("sylvanor-locale-" + std::to_string(::getpid()));
+  const bool switched = UseDecimalCommaLocale(dir);
+  std::filesystem::remove_all(dir);  // a loaded locale stays in memory
+  if (!switched) GTEST_SKIP() << "no locale with a decimal comma can be had";
+  char viaC[32];
+  std::snprintf(viaC, sizeof viaC, "%3.2f", 1.5);
+  const std::string ours = CFormat("%3.2f", 1.5);
   std::setlocale(LC_NUMERIC, saved.c_str());
-  if (!switched) GTEST_SKIP() << "no locale with a decimal comma installed";
+  EXPECT_STREQ(viaC, "1,50");  // the locale is in force
+  EXPECT_EQ(ours, "1.50");
 }
 
 }  // namespace
