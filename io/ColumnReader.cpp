@@ -1,12 +1,10 @@
 #include "io/ColumnReader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
-#include <system_error>
 
 #include "io/TextUtil.h"
 
@@ -85,17 +83,6 @@ void Append(std::string& message, std::initializer_list<std::string_view> parts)
     message.append(part);
 }
 
-// Reads a number text classed by Get_NumTyp, whatever the locale; false when
-// it does not fit the type (an 'I' text outside the 32-bit range). Texts
-// under 30 characters always fit a float.
-template <class T>
-bool ParseNumber(std::string_view text, T& value) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const char* last = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc() && ptr == last;
-}
-
 // Stores a non-empty field in the entry's target, adding a warning for a bad
 // value (whose target then keeps its missing value).
 void Convert(const d_CDF& entry, const std::string& field, std::string& message) {
@@ -122,7 +109,7 @@ void Convert(const d_CDF& entry, const std::string& field, std::string& message)
         } else {
           Append(message, {"The '", entry.name, "' record field has invalid integer"});
         }
-      } else if (ParseNumber(field, value)) {
+      } else if (ReadNumber(field, value)) {
         *std::get<int*>(entry.target) = value;
       } else {
         Append(message,
@@ -132,9 +119,8 @@ void Convert(const d_CDF& entry, const std::string& field, std::string& message)
       break;
     }
     case 'f': {
-      const char kind = Get_NumTyp(field);
       double value = 0.0;
-      if ((kind != 'I' && kind != 'F') || !ParseNumber(field, value)) {
+      if (!ReadNumber(field, value)) {
         Append(message, {"The '", entry.name, "' record field has invalid floating point number"});
       } else {
         *std::get<float*>(entry.target) = static_cast<float>(value);

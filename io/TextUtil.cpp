@@ -1,6 +1,8 @@
 #include "io/TextUtil.h"
 
 #include <algorithm>
+#include <charconv>
+#include <system_error>
 
 namespace {
 
@@ -11,6 +13,16 @@ std::string_view TrimBlanks(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
+}
+
+template <class T>
+bool ReadNumberAs(std::string_view text, T& value) {
+  if (Get_NumTyp(text) == 'X') return false;
+  text = TrimBlanks(text);
+  if (text.front() == '+') text.remove_prefix(1);
+  const char* last = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), last, value);
+  return ec == std::errc() && ptr == last;
 }
 
 }  // namespace
@@ -55,4 +67,11 @@ char Get_NumTyp(std::string_view text) {
   }
   if (digits == 0) return 'X';
   return points == 1 ? 'F' : 'I';
+}
+
+bool ReadNumber(std::string_view text, int& value) {
+  return ReadNumberAs(text, value);
+}
+bool ReadNumber(std::string_view text, double& value) {
+  return ReadNumberAs(text, value);
 }

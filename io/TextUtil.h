@@ -24,3 +24,9 @@ bool _CommentLine(std::string_view text);
 // digits and at most one '.', with at least one digit; a point makes it 'F'.
 // Exponents, embedded blanks and an empty text are 'X'.
 char Get_NumTyp(std::string_view text);
+
+// Reads a number text that Get_NumTyp classes 'I' (into an int or a double)
+// or 'F' (into a double), whatever the locale. False when the text is not
+// such a number or its value does not fit the type.
+bool ReadNumber(std::string_view text, int& value);
+bool ReadNumber(std::string_view text, double& value);

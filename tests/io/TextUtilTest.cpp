@@ -50,4 +50,23 @@ TEST(LineUtilities, BlankCommentTrimReplace) {
   EXPECT_EQ(text, "a b ,c");
 }
 
+TEST(ReadNumber, ReadsOnlyNumberTextsThatFit) {
+  double real = 0;
+  EXPECT_TRUE(ReadNumber(" +2.5 ", real));
+  EXPECT_EQ(real, 2.5);
+  EXPECT_TRUE(ReadNumber("-.5", real));
+  EXPECT_EQ(real, -0.5);
+  EXPECT_TRUE(ReadNumber("2147483648", real));
+  EXPECT_EQ(real, 2147483648.0);
+  EXPECT_FALSE(ReadNumber("1e3", real));
+  EXPECT_FALSE(ReadNumber("", real));
+  int whole = 0;
+  EXPECT_TRUE(ReadNumber("+7", whole));
+  EXPECT_EQ(whole, 7);
+  EXPECT_TRUE(ReadNumber("-2147483648", whole));
+  EXPECT_EQ(whole, -2147483647 - 1);
+  EXPECT_FALSE(ReadNumber("2147483648", whole));
+  EXPECT_FALSE(ReadNumber("3.0", whole));
+}
+
 }  // namespace
