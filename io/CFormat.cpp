@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Spec {
+struct Conversion {
   bool left = false;
   bool plus = false;
   bool space = false;
@@ -54,7 +54,7 @@ unsigned long long AsUnsigned(const CFormatArg* a) {
 }
 
 // Pads a converted field: sign/prefix, then zeros (when allowed), then digits.
-void Emit(std::string& out, const Spec& s, std::string_view sign, std::string_view body,
+void Emit(std::string& out, const Conversion& s, std::string_view sign, std::string_view body,
           bool zeroAllowed) {
   const std::size_t len = sign.size() + body.size();
   const std::size_t pad = s.width > 0 && static_cast<std::size_t>(s.width) > len
@@ -69,14 +69,14 @@ void Emit(std::string& out, const Spec& s, std::string_view sign, std::string_vi
   }
 }
 
-std::string_view SignFor(bool negative, const Spec& s) {
+std::string_view SignFor(bool negative, const Conversion& s) {
   if (negative) return "-";
   if (s.plus) return "+";
   if (s.space) return " ";
   return "";
 }
 
-void FormatInteger(std::string& out, const Spec& s, const CFormatArg* a) {
+void FormatInteger(std::string& out, const Conversion& s, const CFormatArg* a) {
   bool negative = false;
   unsigned long long mag = 0;
   int base = 10;
@@ -107,7 +107,7 @@ void FormatInteger(std::string& out, const Spec& s, const CFormatArg* a) {
   Emit(out, s, prefix, digits, s.precision < 0);
 }
 
-void FormatFloat(std::string& out, const Spec& s, const CFormatArg* a) {
+void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
   const double v = AsDouble(a);
   const bool negative = std::signbit(v);
   const double mag = std::fabs(v);
@@ -136,7 +136,7 @@ void FormatFloat(std::string& out, const Spec& s, const CFormatArg* a) {
   Emit(out, s, SignFor(negative, s), body, finite);
 }
 
-void FormatText(std::string& out, const Spec& s, const CFormatArg* a) {
+void FormatText(std::string& out, const Conversion& s, const CFormatArg* a) {
   std::string converted;
   std::string_view text;
   if (a) {
@@ -144,7 +144,7 @@ void FormatText(std::string& out, const Spec& s, const CFormatArg* a) {
       text = *p;
     } else {
       // a number given for %s: show it plainly rather than nothing
-      Spec g;
+      Conversion g;
       g.conv = std::holds_alternative<double>(*a) ? 'g' : 'd';
       if (std::holds_alternative<unsigned long long>(*a)) g.conv = 'u';
       if (g.conv == 'g') {
@@ -161,7 +161,7 @@ void FormatText(std::string& out, const Spec& s, const CFormatArg* a) {
   Emit(out, s, "", text, false);
 }
 
-void FormatChar(std::string& out, const Spec& s, const CFormatArg* a) {
+void FormatChar(std::string& out, const Conversion& s, const CFormatArg* a) {
   char c = 0;
   if (a) {
     if (auto p = std::get_if<std::string_view>(a)) {
@@ -208,7 +208,7 @@ std::string CFormatArgs(std::string_view f, std::span<const CFormatArg> args) {
       ++i;
       continue;
     }
-    Spec s;
+    Conversion s;
     for (bool more = true; more && i < f.size();) {
       switch (f[i]) {
         case '-':
