@@ -29,38 +29,33 @@ class Checker {
     return false;
   }
 
-  bool ThinValue(float v, float lo, float hi, const char* label) {
-    if (IsMissing(v)) return Fail(CFormat("Missing thinning criteria value for %s", label));
-    if (!InRange(v, lo, hi)) {
-      return Fail(CFormat("%s thinning criteria value %3.2f is out of limit ( %3.2f -> %3.2f )",
-                          label, v, lo, hi));
-    }
+  // The four limit checks share one shape: a missing value, then the
+  // inclusive range; each has its own pair of messages.
+  bool Limit(float v, float lo, float hi, const char* label, const char* missingFormat,
+             const char* rangeFormat) {
+    if (IsMissing(v)) return Fail(CFormat(missingFormat, label));
+    if (!InRange(v, lo, hi)) return Fail(CFormat(rangeFormat, label, v, lo, hi));
     return true;
+  }
+
+  bool ThinValue(float v, float lo, float hi, const char* label) {
+    return Limit(v, lo, hi, label, "Missing thinning criteria value for %s",
+                 "%s thinning criteria value %3.2f is out of limit ( %3.2f -> %3.2f )");
   }
 
   bool Value2(float v, float lo, float hi, const char* label) {
-    if (IsMissing(v)) return Fail(CFormat("Missing value for %s", label));
-    if (!InRange(v, lo, hi)) {
-      return Fail(CFormat("%s  (%3.2f) is out of limits ( %3.2f -> %3.2f )", label, v, lo, hi));
-    }
-    return true;
+    return Limit(v, lo, hi, label, "Missing value for %s",
+                 "%s  (%3.2f) is out of limits ( %3.2f -> %3.2f )");
   }
 
   bool Value3(float v, float lo, float hi, const char* label) {
-    if (IsMissing(v)) return Fail(CFormat("Missing value for %s", label));
-    if (!InRange(v, lo, hi)) {
-      return Fail(CFormat("%s  (%3.3f) is out of limits ( %3.3f -> %3.3f )", label, v, lo, hi));
-    }
-    return true;
+    return Limit(v, lo, hi, label, "Missing value for %s",
+                 "%s  (%3.3f) is out of limits ( %3.3f -> %3.3f )");
   }
 
   bool Load(float v, float hi, const char* label) {
-    if (IsMissing(v)) return Fail(CFormat("Missing Fuel Load %s, use 0 for no load", label));
-    if (!InRange(v, 0.0f, hi)) {
-      return Fail(
-          CFormat("Fuel Load %s (%4.1f) is out of limit, use %4.1f -> %4.1f", label, v, 0.0f, hi));
-    }
-    return true;
+    return Limit(v, 0.0f, hi, label, "Missing Fuel Load %s, use 0 for no load",
+                 "Fuel Load %s (%4.1f) is out of limit, use %4.1f -> %4.1f");
   }
 
   bool Fraction(float v, const char* label) {
