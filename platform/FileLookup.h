@@ -1,0 +1,12 @@
+#pragma once
+// Data files are named by the program in one spelling ("qor_Spp.csv") but may
+// be stored in another ("QOR_SPP.CSV"); on a case-blind desktop both name the
+// same file, so a fixed file name is looked up in its folder ignoring case.
+
+#include <filesystem>
+
+// The path as given when it names an existing entry; otherwise the entry of
+// the same folder whose name matches its last component ignoring ASCII case
+// (the first in name order when several do); otherwise the path unchanged, so
+// that opening it fails the usual way.
+std::filesystem::path FindFileNoCase(const std::filesystem::path& path);
