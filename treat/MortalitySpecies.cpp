@@ -40,6 +40,12 @@ int MRT_LoadSpeFile(const std::string& path, MortalityTable& table, std::string&
               "Check path and file name.";
     return 0;
   }
+  MRT_ReadSpe(file, table);
+  return 1;
+}
+
+void MRT_ReadSpe(std::istream& file, MortalityTable& table) {
+  table.clear();
   // Lines are read whole: a long line is one record, never split in two.
   std::string line;
   while (table.size() < kMortalityRecords && std::getline(file, line)) {
@@ -62,7 +68,6 @@ int MRT_LoadSpeFile(const std::string& path, MortalityTable& table, std::string&
       record.Param[i] = LeadingInt(fields[6 + i]);
     table.push_back(std::move(record));
   }
-  return 1;
 }
 
 std::string_view MRT_EqType(std::string_view eqCode) {

@@ -5,6 +5,7 @@
 // species without a record of its own.
 
 #include <array>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,10 @@ using MortalityTable = std::vector<d_MortSpe>;
 // lines of fewer than 11 comma-separated fields and lines with an empty
 // species code are skipped. Returns 1, or 0 with the open failure message.
 int MRT_LoadSpeFile(const std::string& path, MortalityTable& table, std::string& message);
+
+// Reads the records of an open file into `table` (emptied first), by the
+// same rules.
+void MRT_ReadSpe(std::istream& file, MortalityTable& table);
 
 // The equation type ("CRNSCH", "BOLCHR" or "CRCABE") of an equation code.
 std::string_view MRT_EqType(std::string_view eqCode);
