@@ -43,7 +43,8 @@ struct d_ETCom {
 // One species.
 struct d_ET {
   d_ET() {
-    for (std::size_t i = 0; i < kComponentSlots; ++i) Components[i].Component = kComponentNames[i];
+    for (std::size_t i = 0; i < kComponentSlots; ++i)
+      Components[i].Component = kComponentNames[i];
   }
   float OrderNumber = -1.0f;
   FixedText<50> Species;
