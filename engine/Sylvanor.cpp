@@ -1,6 +1,12 @@
 #include "engine/Sylvanor.h"
 
+#include "engine/CrownFuel.h"
+#include "engine/EquationReference.h"
 #include "engine/SettingsCheck.h"
+#include "engine/SettingsUnits.h"
+#include "engine/SpeciesTable.h"
+#include "engine/TreeList.h"
+#include "engine/TreeListVolumes.h"
 #include "io/Keyword.h"
 
 // The working record: settings and results of the current run.
@@ -24,7 +30,10 @@ int Sylvanor::Init_LarGUI(const std::string& inUnits, const std::string& outUnit
   s.MLCons = 0.9f;
   w_->std = d_Stand{};
   if (SameKeyword(speciesPath, "Batch")) return 0;
-  return 1;
+  std::string message;
+  const int result = ET_Setup(message, speciesPath);
+  w_->std.ErrMes = message;
+  return result;
 }
 
 int Sylvanor::Check_Inputs() {
@@ -37,6 +46,59 @@ int Sylvanor::Check_InputsLG() {
 
 std::string Sylvanor::Get_ErrMes() const {
   return w_->std.ErrMes.str();
+}
+
+int Sylvanor::PTL_InitTbl() {
+  return ::PTL_InitTbl();
+}
+
+int Sylvanor::PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
+                         float crnHgt, float tpa, const std::string& crnCls,
+                         const std::string& status, float retPri, float cutEff,
+                         const std::string& units, const std::string& note, std::string& message) {
+  return ::PTL_PutRec(recNum, treeNum, species, dia, hgt, crnHgt, tpa, crnCls, status, retPri,
+                      cutEff, units, note, message);
+}
+
+int Sylvanor::PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct,
+                          float& thinned, float& pctThinned) {
+  return ::PTL_GetInfo(treeNum, species, killed, mortPct, thinned, pctThinned);
+}
+
+int Sylvanor::PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt,
+                             float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
+                             std::string& status) {
+  return ::PTL_GetRecInfo(treeNum, species, dia, hgt, crnHgt, tpa, retPri, crnCls, status);
+}
+
+int Sylvanor::PTL_Exec() {
+  d_Settings& s = w_->set;
+  d_Stand& stand = w_->std;
+  Settings_MoisturesToPercent(s);
+  if (!SameKeyword(s.InUnits, "English")) Settings_ToEnglish(s);
+  stand.AGF = {s.Duff, s.Litter, s.Lichen, s.Moss,  s.Grass, s.Shrub,
+               s.Hr1,  s.Hr10,   s.Hr100,  s.SCSnd, s.SCRot, s.ExiPilLoa};
+
+  PTL_Prepare();
+  std::string message;
+  if (!PTL_CrownFuel(message) || !PTL_Volumes(s.LogTopDia, message)) {
+    stand.ErrMes = message;
+    return 0;
+  }
+  return 1;
+}
+
+int Sylvanor::ET_GetItem(int row, const std::string& item, std::string& text) {
+  return ::ET_GetItem(row, item, text);
+}
+
+int Sylvanor::ESD_GetItem(int row, const std::string& item, std::string& text) {
+  return ::ESD_GetItem(row, item, text);
+}
+
+int Sylvanor::ET_GetReference(const std::string& code, const std::string& item, std::string& name,
+                              std::string& reference) {
+  return ::ET_GetReference(code, item, name, reference);
 }
 const d_Settings& Sylvanor::Settings() const {
   return w_->set;

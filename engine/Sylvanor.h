@@ -22,8 +22,11 @@ class Sylvanor {
   Sylvanor& operator=(const Sylvanor&) = delete;
 
   // Resets the settings and the stand record for a run in the given unit
-  // systems. A species file path of "Batch" (any case) loads nothing and
-  // returns 0, which the batch runner ignores.
+  // systems, then sets up the species table from the species file path (the
+  // built-in table when it is empty or cannot be opened) and returns its
+  // result, leaving its message in the error message. A path of "Batch" (any
+  // case) keeps the table as it stands and returns 0, which the batch runner
+  // ignores.
   int Init_LarGUI(const std::string& inUnits, const std::string& outUnits,
                   const std::string& speciesPath);
 
@@ -34,6 +37,32 @@ class Sylvanor {
   int Check_InputsLG();
 
   std::string Get_ErrMes() const;
+
+  // The plot tree list (program-wide, shared by every engine): empties it
+  // and gives its capacity, 4999; adds one tree (units "English" or
+  // "Metric"), or refuses it with the reason in `message`; reads a tree back
+  // by its tree number.
+  int PTL_InitTbl();
+  int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
+                 float crnHgt, float tpa, const std::string& crnCls, const std::string& status,
+                 float retPri, float cutEff, const std::string& units, const std::string& note,
+                 std::string& message);
+  int PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct, float& thinned,
+                  float& pctThinned);
+  int PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt, float& crnHgt,
+                     float& tpa, float& retPri, std::string& crnCls, std::string& status);
+
+  // Executes the current plot: settings to percent moistures and English
+  // units, the after-treatment surface loads, every tree's crown fuel and
+  // volumes. Returns 1, or 0 with the failing step's message.
+  int PTL_Exec();
+
+  // Species table queries: an item of a row of the loaded table, of the
+  // built-in table, and an equation code's species group and reference.
+  int ET_GetItem(int row, const std::string& item, std::string& text);
+  int ESD_GetItem(int row, const std::string& item, std::string& text);
+  int ET_GetReference(const std::string& code, const std::string& item, std::string& name,
+                      std::string& reference);
 
   const d_Settings& Settings() const;
   const d_Stand& Stand() const;

@@ -1,0 +1,32 @@
+#include "engine/CrownFuel.h"
+
+#include "engine/CrownTables.h"
+#include "engine/EquationParams.h"
+#include "engine/EquationTable.h"
+#include "engine/TreeList.h"
+
+int PTL_CrownFuel(std::string& message) {
+  for (d_PTLRec& tree : s_PTL()) {
+    if (tree.Species.empty()) break;
+    d_EP ep;
+    ep.Species = tree.Species;
+    ep.DBH = tree.Dia;
+    ep.Height = tree.Hgt;
+    ep.CrownBase = tree.CrnHgt;
+    if (!EP_Calc(ep)) {
+      message = ep.Message;
+      return 0;
+    }
+    const int row = ET_Idx(tree.Species);
+    const float factor = row < 0 ? 0.0f : ET_CrownRed(s_ET().Rows[row].CrownClass, tree.CrnCls);
+    for (int slot = 0; slot < static_cast<int>(tree.Bio.size()); ++slot) {
+      tree.Bio[slot] = EP_GetWt(ep, slot) * factor;
+    }
+    if (PTL_IsDead(tree)) {
+      tree.Bio[kTotal] -= tree.Bio[kFoliage] + tree.Bio[kTwig];
+      tree.Bio[kFoliage] = 0.0f;
+      tree.Bio[kTwig] = 0.0f;
+    }
+  }
+  return 1;
+}

@@ -1,0 +1,52 @@
+#include "engine/SettingsUnits.h"
+
+#include <algorithm>
+
+#include "io/Keyword.h"
+
+namespace {
+
+constexpr float kInPerCm = 0.393701f;
+constexpr float kFtPerM = 3.2808f;
+constexpr float kKgM2PerTonAcre = 0.22417f;
+constexpr float kHaPerAcre = 2.471f;
+// ft2/acre per m2/ha
+constexpr float kBasalPerMetric = 10.764f / 2.47105f;
+constexpr float kMaxDuffMoist = 1.972f;
+
+}  // namespace
+
+void Settings_MoisturesToPercent(d_Settings& s) {
+  s.Moist10Hr *= 100.0f;
+  s.Moist1kHr *= 100.0f;
+  s.DuffMoist = std::min(s.DuffMoist, kMaxDuffMoist) * 100.0f;
+}
+
+void Settings_ToEnglish(d_Settings& s) {
+  for (float* cm : {&s.MinCutDia, &s.MaxCutDia, &s.SubMerDia, &s.LogTopDia, &s.ESDD, &s.DuffDepth,
+                    &s.FueBedDep}) {
+    *cm *= kInPerCm;
+  }
+  for (float* m : {&s.LayWid, &s.PrunHgt, &s.ScoHgt})
+    *m *= kFtPerM;
+  for (float* load : {&s.Duff, &s.Litter, &s.Lichen, &s.Moss, &s.Grass, &s.Shrub, &s.Hr1, &s.Hr10,
+                      &s.Hr100, &s.ExiPilLoa}) {
+    *load /= kKgM2PerTonAcre;
+  }
+  for (float& load : s.SCSnd)
+    load /= kKgM2PerTonAcre;
+  for (float& load : s.SCRot)
+    load /= kKgM2PerTonAcre;
+  for (float* sav : {&s.Hr1SAV, &s.GrassSAV, &s.ShrubSAV})
+    *sav /= kFtPerM;
+
+  if (SameKeyword(s.ThinCrit, "BasalArea")) {
+    s.ThiCriVal *= kBasalPerMetric;
+  } else if (SameKeyword(s.ThinCrit, "TreeDensity") ||
+             SameKeyword(s.ThinCrit, "ExceedingTreeDensity") ||
+             SameKeyword(s.ThinCrit, "StandDensityIndex")) {
+    s.ThiCriVal /= kHaPerAcre;
+  } else if (SameKeyword(s.ThinCrit, "CanopyFuelLoad")) {
+    s.ThiCriVal /= kKgM2PerTonAcre;
+  }
+}
