@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "engine/CodeTable.h"
 #include "engine/EasternSpecies.h"
 #include "engine/PinyonJuniper.h"
 #include "engine/VertDist.h"
 #include "engine/WesternConifer.h"
 #include "engine/WesternHardwood.h"
-#include "io/Keyword.h"
 
 namespace {
 
@@ -214,16 +214,10 @@ constexpr std::array<d_EqFun, 158> kTable = {{
 }  // namespace
 
 int EQ_Find(std::string_view code, std::string_view component) {
-  for (std::size_t i = 0; i < kTable.size() && !kTable[i].Code.empty(); ++i) {
-    if (SameKeyword(kTable[i].Code, code) && SameKeyword(kTable[i].Component, component)) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  return FindCodeRow(kTable, code, component);
 }
 
 const d_EqFun& EQ_Row(int row) {
-  // anything but a row EQ_Find gave lands on the ending row, which has no function
-  if (row < 0 || row >= static_cast<int>(kTable.size())) return kTable.back();
-  return kTable[static_cast<std::size_t>(row)];
+  // anything but a row the lookup gave lands on the ending row
+  return CodeRowOrEnd(kTable, row);
 }

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "io/Keyword.h"
+#include "engine/CodeTable.h"
 
 namespace {
 
@@ -125,17 +125,12 @@ double BT_Eq(const d_BTRow& row, double x) {
 }
 
 int BT_Find(std::string_view code, std::string_view component) {
-  for (std::size_t i = 0; i < kRows.size() && !kRows[i].Code.empty(); ++i) {
-    if (SameKeyword(kRows[i].Code, code) && SameKeyword(kRows[i].Component, component)) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  return FindCodeRow(kRows, code, component);
 }
 
 const d_BTRow& BT_Row(int row) {
-  if (row < 0 || row >= static_cast<int>(kRows.size())) return kRows.back();
-  return kRows[static_cast<std::size_t>(row)];
+  // anything but a row the lookup gave lands on the ending row
+  return CodeRowOrEnd(kRows, row);
 }
 
 float BT_Weight(std::string_view code, int slot, float dbh) {

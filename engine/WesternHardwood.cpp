@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "io/Keyword.h"
+#include "engine/CodeTable.h"
 
 namespace {
 
@@ -53,17 +53,12 @@ constexpr std::array<std::string_view, 6> kSlotRows = {"Tot", "Fol", "Twg", "1in
 }  // namespace
 
 int SL_Idx(std::string_view code, std::string_view component) {
-  for (std::size_t i = 0; i < kRows.size() && !kRows[i].Code.empty(); ++i) {
-    if (SameKeyword(kRows[i].Code, code) && SameKeyword(kRows[i].Component, component)) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
+  return FindCodeRow(kRows, code, component);
 }
 
 const d_SLRow& SL_Row(int row) {
-  if (row < 0 || row >= static_cast<int>(kRows.size())) return kRows.back();
-  return kRows[static_cast<std::size_t>(row)];
+  // anything but a row the lookup gave lands on the ending row
+  return CodeRowOrEnd(kRows, row);
 }
 
 double SL_Total(const d_SLRow& row, double dbh) {
