@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "engine/CanopyTypes.h"
 #include "io/FixedText.h"
 
 inline constexpr std::size_t kMessageCapacity = 3000;
@@ -25,8 +26,32 @@ struct d_GroundFuel {
   float ExiPil = 0;  // existing piles
 };
 
+// Fuel left by pruning and thinning, burned in piles, and the piles left,
+// tons/acre.
+struct d_SlashPile {
+  float PSFol = 0;  // pruning slash: foliage, 1-hour, 10-hour, 100-hour
+  float PS1Hr = 0;
+  float PS10Hr = 0;
+  float PS100Hr = 0;
+  float TSFol = 0;  // thinning slash: foliage, 1-hour ... 1000-hour, and its size classes
+  float TS1Hr = 0;
+  float TS10Hr = 0;
+  float TS100Hr = 0;
+  float TS1kHr = 0;
+  std::array<float, 5> TSC{};
+  // consumed by pile burning: duff, 1-hour, 10-hour, 100-hour, 1000-hour
+  std::array<float, 5> PilBurCon{};
+  float PlTot = 0;  // pile load over the whole unit
+};
+
 struct d_Stand {
   FixedText<kMessageCapacity> ErrMes;   // reason of the last failed operation
   FixedText<kMessageCapacity> Warning;  // thinning and burn notices
   d_GroundFuel AGF;
+  d_Canopy Post;        // canopy and stand measures after treatment
+  d_StandVolumes Vol;   // standing and harvested volumes
+  float WildHab = 0;    // wildlife-habitat value, always 0
+  float ScoHgt = 0;     // scorch height used for mortality, ft
+  float ScoLitter = 0;  // foliage killed by the burn, added to the litter, tons/acre
+  d_SlashPile Slash;
 };
