@@ -67,8 +67,12 @@ float EP_VertDist(std::string_view species, float x) {
 
   d_EP ep;
   ep.Species = species;
-  ep.Height = x;
   ep.SpeIdx = idx;
-  const d_ETCom& entry = s_ET().Rows[static_cast<std::size_t>(idx)].Components[kVertDist];
+  return EP_VertDistAt(s_ET().Rows[static_cast<std::size_t>(idx)].Components[kVertDist], ep, x);
+}
+
+float EP_VertDistAt(const d_ETCom& entry, d_EP& ep, float x) {
+  if (!(x > 0.0f)) return 0.0f;
+  ep.Height = x;
   return Evaluate(entry, ep);
 }

@@ -30,3 +30,7 @@ float EP_GetWt(const d_EP& ep, int slot);
 // Fraction of a species' crown fuel below the relative crown height x (0 at
 // the crown base, 1 at the top), by its "VD" equation; 0 when x <= 0.
 float EP_VertDist(std::string_view species, float x);
+
+// The same by a species' "VD" entry, evaluated with a record the caller
+// keeps for the tree (its Height field carries x).
+float EP_VertDistAt(const d_ETCom& entry, d_EP& ep, float x);

@@ -1,10 +1,13 @@
 #include "engine/Sylvanor.h"
 
+#include "engine/CanopyProfile.h"
 #include "engine/CrownFuel.h"
 #include "engine/EquationReference.h"
+#include "engine/OutputUnits.h"
 #include "engine/SettingsCheck.h"
 #include "engine/SettingsUnits.h"
 #include "engine/SpeciesTable.h"
+#include "engine/StandMeasures.h"
 #include "engine/TreeList.h"
 #include "engine/TreeListVolumes.h"
 #include "io/Keyword.h"
@@ -13,7 +16,23 @@
 struct Sylvanor::d_Work {
   d_Settings set;
   d_Stand std;
+  d_Canopy pre;      // the canopy and stand before treatment
+  d_Profile layers;  // the canopy profile's work record
 };
+
+namespace {
+
+// One state of the stand: the profile pass with the scorch height, its
+// running mean, and the stand measures for the density code.
+void CanopyState(const d_Settings& s, float scorchHgt, const std::string& code, d_Profile& work,
+                 d_Canopy& out) {
+  out.AvailFuel = CP_ProfilePass(s.LayWid, s.RASpread, s.CBDCriThr, scorchHgt, work);
+  CP_RunMean(work);
+  out.Prof = work;
+  out.Meas = SM_Calc(code, s.ESDD);
+}
+
+}  // namespace
 
 Sylvanor::Sylvanor() : w_(std::make_unique<d_Work>()) {}
 Sylvanor::~Sylvanor() = default;
@@ -29,6 +48,10 @@ int Sylvanor::Init_LarGUI(const std::string& inUnits, const std::string& outUnit
   s.CBDCriThr = 0.012f;
   s.MLCons = 0.9f;
   w_->std = d_Stand{};
+  w_->pre = d_Canopy{};
+  w_->layers = d_Profile{};
+  w_->layers.Load.fill(-1.0f);
+  w_->layers.RunMean.fill(-1.0f);
   if (SameKeyword(speciesPath, "Batch")) return 0;
   std::string message;
   const int result = ET_Setup(message, speciesPath);
@@ -85,7 +108,74 @@ int Sylvanor::PTL_Exec() {
     stand.ErrMes = message;
     return 0;
   }
+  CP_PrepareTrees(s.LayWid);
+
+  // before treatment
+  CanopyState(s, 0.0f, "TPA", w_->layers, w_->pre);
+
+  // without a burn no crown is scorched
+  stand.ScoHgt = 0.0f;
+
+  // after treatment
+  CanopyState(s, stand.ScoHgt, "PostMort", w_->layers, stand.Post);
+  stand.WildHab = 0.0f;
+  stand.Vol = SM_Volumes(s.SubMerDia);
+  OU_ConvertOutput(stand, w_->pre.Prof, s.OutUnits.str(), message);
+  if (!message.empty()) stand.ErrMes = message;
   return 1;
+}
+
+#define SYLVANOR_GETTER(Name, Expr) \
+  float Sylvanor::Name() const {    \
+    return w_->Expr;                \
+  }
+
+SYLVANOR_GETTER(Get_cbd, std.Post.Prof.CBD)
+SYLVANOR_GETTER(Get_cbh, std.Post.Prof.CBH)
+SYLVANOR_GETTER(Get_sh, std.Post.Prof.SH)
+SYLVANOR_GETTER(Get_AvailFuel, std.Post.AvailFuel)
+SYLVANOR_GETTER(Get_CBDThreshold, std.Post.Prof.Thr)
+SYLVANOR_GETTER(Get_SteDen, std.Post.Meas.SteDen)
+SYLVANOR_GETTER(Get_SteDenExc, std.Post.Meas.SteDenExc)
+SYLVANOR_GETTER(Get_Basal, std.Post.Meas.Basal)
+SYLVANOR_GETTER(Get_StdDenIdx, std.Post.Meas.StdDenIdx)
+SYLVANOR_GETTER(Get_QuaMeaDia, std.Post.Meas.QuaMeaDia)
+SYLVANOR_GETTER(Get_Qd75, std.Post.Meas.Qd75)
+SYLVANOR_GETTER(Get_CanCov, std.Post.Meas.CanCov)
+SYLVANOR_GETTER(Get_Precbd, pre.Prof.CBD)
+SYLVANOR_GETTER(Get_Precbh, pre.Prof.CBH)
+SYLVANOR_GETTER(Get_Presh, pre.Prof.SH)
+SYLVANOR_GETTER(Get_PreAvailFuel, pre.AvailFuel)
+SYLVANOR_GETTER(Get_PreCBDThreshold, pre.Prof.Thr)
+SYLVANOR_GETTER(Get_PreSteDen, pre.Meas.SteDen)
+SYLVANOR_GETTER(Get_PreSteDenExc, pre.Meas.SteDenExc)
+SYLVANOR_GETTER(Get_PreBasal, pre.Meas.Basal)
+SYLVANOR_GETTER(Get_PreStdDenIdx, pre.Meas.StdDenIdx)
+SYLVANOR_GETTER(Get_PreQuaMeaDia, pre.Meas.QuaMeaDia)
+SYLVANOR_GETTER(Get_PreQd75, pre.Meas.Qd75)
+SYLVANOR_GETTER(Get_PreCanCov, pre.Meas.CanCov)
+SYLVANOR_GETTER(Get_StCuFt, std.Vol.StCuFt)
+SYLVANOR_GETTER(Get_StBdft, std.Vol.StBdft)
+SYLVANOR_GETTER(Get_StMeCuft, std.Vol.StMeCuft)
+SYLVANOR_GETTER(Get_HaCuFt, std.Vol.HaCuFt)
+SYLVANOR_GETTER(Get_HaBdft, std.Vol.HaBdft)
+SYLVANOR_GETTER(Get_HaMeCuft, std.Vol.HaMeCuft)
+
+#undef SYLVANOR_GETTER
+
+std::span<const float> Sylvanor::Get_VDR() const {
+  const d_Profile& p = w_->std.Post.Prof;
+  return {p.RunMean.data(), static_cast<std::size_t>(p.NRun)};
+}
+int Sylvanor::Get_VDRlays() const {
+  return w_->std.Post.Prof.NRun;
+}
+std::span<const float> Sylvanor::Get_PreVDR() const {
+  const d_Profile& p = w_->pre.Prof;
+  return {p.RunMean.data(), static_cast<std::size_t>(p.NRun)};
+}
+int Sylvanor::Get_PreVDRlays() const {
+  return w_->pre.Prof.NRun;
 }
 
 int Sylvanor::ET_GetItem(int row, const std::string& item, std::string& text) {

@@ -9,6 +9,7 @@
 // capacity) and return 1; only validation rejects values.
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "engine/Settings.h"
@@ -54,8 +55,54 @@ class Sylvanor {
 
   // Executes the current plot: settings to percent moistures and English
   // units, the after-treatment surface loads, every tree's crown fuel and
-  // volumes. Returns 1, or 0 with the failing step's message.
+  // volumes, the canopy and stand before treatment (kept as the snapshot),
+  // the canopy, stand and volumes after it, and their conversion for
+  // output. Returns 1, or 0 with the failing step's message.
   int PTL_Exec();
+
+  // Canopy profile and stand measures after treatment: the vertical
+  // distribution of canopy bulk density (kg/m3 per layer) and its layer
+  // count, CBD (kg/m3), CBH and stand height (ft; m with metric output),
+  // available canopy fuel (tons/acre; kg/m2), the threshold used (kg/m3),
+  // stem density, stem density at or above the ESDD, basal area, stand
+  // density index, quadratic mean diameter, QD75 and canopy cover (percent).
+  std::span<const float> Get_VDR() const;
+  int Get_VDRlays() const;
+  float Get_cbd() const;
+  float Get_cbh() const;
+  float Get_sh() const;
+  float Get_AvailFuel() const;
+  float Get_CBDThreshold() const;
+  float Get_SteDen() const;
+  float Get_SteDenExc() const;
+  float Get_Basal() const;
+  float Get_StdDenIdx() const;
+  float Get_QuaMeaDia() const;
+  float Get_Qd75() const;
+  float Get_CanCov() const;
+  // the same before treatment, always in English units
+  std::span<const float> Get_PreVDR() const;
+  int Get_PreVDRlays() const;
+  float Get_Precbd() const;
+  float Get_Precbh() const;
+  float Get_Presh() const;
+  float Get_PreAvailFuel() const;
+  float Get_PreCBDThreshold() const;
+  float Get_PreSteDen() const;
+  float Get_PreSteDenExc() const;
+  float Get_PreBasal() const;
+  float Get_PreStdDenIdx() const;
+  float Get_PreQuaMeaDia() const;
+  float Get_PreQd75() const;
+  float Get_PreCanCov() const;
+  // standing and harvested volumes per acre: total cubic feet, board feet
+  // and merchantable cubic feet (m3/ha with metric output)
+  float Get_StCuFt() const;
+  float Get_StBdft() const;
+  float Get_StMeCuft() const;
+  float Get_HaCuFt() const;
+  float Get_HaBdft() const;
+  float Get_HaMeCuft() const;
 
   // Species table queries: an item of a row of the loaded table, of the
   // built-in table, and an equation code's species group and reference.

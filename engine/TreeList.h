@@ -14,6 +14,18 @@
 
 inline constexpr std::size_t kTreeSlots = 5000;
 
+// Where a tree's crown falls in the canopy layers, worked out once per
+// execution by the canopy profile and carried with the record when records
+// are reordered.
+struct d_LayerSpan {
+  unsigned Gen = 0;      // the preparation it belongs to; 0 for none
+  bool Include = false;  // the species' crown fuel counts in canopy bulk density
+  int Walked = 0;        // layers from the ground to the top of the tree
+  int First = 0;         // first layer with a share of the crown
+  int Count = 0;         // layers with a share, from First on
+  int Offset = -1;       // where the shares start in the profile's store; -1 not stored
+};
+
 struct d_PTLRec {
   int RecNum = 0;   // the caller's sequence number of the record
   int TreeNum = 0;  // the tree's number
@@ -39,6 +51,7 @@ struct d_PTLRec {
   float PruFra = 0.0f;         // fraction of the crown length pruned
   float MortPct = 0.0f;        // mortality probability after a broadcast burn
   float Killed = 0.0f;         // trees per acre killed by the burn
+  d_LayerSpan Span;            // the crown's canopy layers (canopy profile)
 };
 
 // The program-wide table of kTreeSlots slots.

@@ -210,7 +210,7 @@ TEST_F(SylvanorExecTest, EveryTreeGetsItsCrownFuelAndVolumes) {
 }
 
 TEST_F(SylvanorExecTest, MetricSettingsAreConvertedAndLoadsCopied) {
-  e_.Init_LarGUI("Metric", "Metric", "Batch");
+  e_.Init_LarGUI("Metric", "English", "Batch");
   e_.Set_Moist10Hr(0.1f);
   e_.Set_Moist1kHr(0.2f);
   e_.Set_DuffMoist(2.5f);
@@ -242,6 +242,106 @@ TEST_F(SylvanorExecTest, TreeOfASpeciesNoLongerInTheTableFails) {
   EXPECT_EQ(e_.PTL_Exec(), 0);
   EXPECT_EQ(e_.Get_ErrMes(), "Species (PIPO) Not Found in Equation Table");
   EXPECT_GT(s_PTL()[0].Bio[kTotal], 0.0f);  // trees before it keep their results
+}
+
+// Three trees of a species with "PP" crowns spread evenly over their crown
+// length ("WF"), full crown reduction ("PJ") and crown width code 16:
+//   A  10 in, 20 ft, crown base 10 ft, 100 trees/acre
+//   B  10 in, 30 ft, crown base 20 ft, 50 trees/acre, dead
+//   C  20 in, 40 ft, crown base 25 ft, 10 trees/acre
+// Available crown fuel per tree (foliage + half the twigs): A 53.79417 +
+// 4.32862 / 2 = 55.95848 lb, C 140.85802 + 5.95284 / 2 = 143.83444 lb.
+class SylvanorStandTest : public SylvanorExecTest {
+ protected:
+  void SetUp() override {
+    const std::string species = UserSpeciesPath(folder_);
+    folder_.Write("species.csv",
+                  "1,EVEN,Even crown,C,Yes,PP,PP,PP,PP,PP,PP,WF,PJ,16,I00FW2W122,PIPO\n");
+    ASSERT_EQ(e_.Init_LarGUI("English", outUnits_, species), 1) << e_.Get_ErrMes();
+    e_.PTL_InitTbl();
+    Put(1, "EVEN", 10, 20, 10, 100, "C");
+    Put(2, "EVEN", 10, 30, 20, 50, "C", "D");
+    Put(3, "EVEN", 20, 40, 25, 10, "C");
+    e_.Set_ESDD(15);
+    e_.Set_SubMerDia(15);
+    e_.Set_LogTopDia(0);
+    ASSERT_EQ(e_.PTL_Exec(), 1) << e_.Get_ErrMes();
+  }
+  std::string outUnits_ = "English";
+};
+
+TEST_F(SylvanorStandTest, CanopyAndStandWorkedByHand) {
+  for (const bool pre : {true, false}) {
+    // A: 5595.848 lb/acre over layers 10-19; C: 1438.344 over layers 25-39
+    EXPECT_NEAR(pre ? e_.Get_PreAvailFuel() : e_.Get_AvailFuel(), 3.517096f, 1e-5f);
+    // peak running mean 559.5848 lb/acre in a 1 ft layer: 559.5848 / 43560 *
+    // 16.02 = 0.2057977 kg/m3; a tenth of it is above 0.012
+    EXPECT_NEAR(pre ? e_.Get_Precbd() : e_.Get_cbd(), 0.2057977f, 1e-6f);
+    EXPECT_FLOAT_EQ(pre ? e_.Get_PreCBDThreshold() : e_.Get_CBDThreshold(), 0.012f);
+    // the smoothed profile first passes 0.012 at layer 8 (111.92 lb/acre,
+    // 0.0412 kg/m3), but the lowest fuel tops out at 11 ft; it last passes
+    // at layer 40 (38.356 lb/acre, 0.0141), above the highest fuel at 40 ft
+    EXPECT_FLOAT_EQ(pre ? e_.Get_Precbh() : e_.Get_cbh(), 11.0f);
+    EXPECT_FLOAT_EQ(pre ? e_.Get_Presh() : e_.Get_sh(), 40.0f);
+    EXPECT_EQ(pre ? e_.Get_PreVDRlays() : e_.Get_VDRlays(), 42);  // 40 + 5 div 2
+
+    EXPECT_FLOAT_EQ(pre ? e_.Get_PreSteDen() : e_.Get_SteDen(), 160.0f);
+    EXPECT_FLOAT_EQ(pre ? e_.Get_PreSteDenExc() : e_.Get_SteDenExc(), 10.0f);
+    // live trees only: (78.53975 * 100 + 314.159 * 10) / 144
+    EXPECT_NEAR(pre ? e_.Get_PreBasal() : e_.Get_Basal(), 76.35809f, 1e-3f);
+    // 100 + 50 + 10 * 2^1.605
+    EXPECT_NEAR(pre ? e_.Get_PreStdDenIdx() : e_.Get_StdDenIdx(), 180.4196f, 1e-3f);
+    // sqrt((100 * 100 + 50 * 100 + 10 * 400) / 160)
+    EXPECT_NEAR(pre ? e_.Get_PreQuaMeaDia() : e_.Get_QuaMeaDia(), 10.89725f, 1e-4f);
+    // the 10 large trees, then 103 of 10 in reach 75 % of 14922.6 in2:
+    // sqrt((10 * 400 + 103 * 100) / 113)
+    EXPECT_NEAR(pre ? e_.Get_PreQd75() : e_.Get_Qd75(), 11.24939f, 1e-4f);
+    // crowns 178.66 ft2 (A) and 373.35 ft2 (C): 100 (1 - e^(-21606.0 / 43560))
+    EXPECT_NEAR(pre ? e_.Get_PreCanCov() : e_.Get_CanCov(), 39.1042f, 1e-3f);
+  }
+  // the profile comes out as bulk density: layer 12 holds 559.5848 lb/acre
+  EXPECT_NEAR(e_.Get_VDR()[12], 0.2057977f, 1e-6f);
+  EXPECT_NEAR(e_.Get_PreVDR()[12], 0.2057977f, 1e-6f);
+
+  // standing volumes: every live tree for cubic feet, only C (at or above 15
+  // in) for board and merchantable feet; nothing harvested
+  d_TreeVol a, c;
+  std::string message;
+  ASSERT_EQ(TreeVolume("I00FW2W122", 10, 0.1f, 20, a, message), 1);
+  ASSERT_EQ(TreeVolume("I00FW2W122", 20, 0.1f, 40, c, message), 1);
+  const float deadCuFt = s_PTL()[1].VolCuFt;
+  EXPECT_NEAR(e_.Get_StCuFt(), a.CuFt * 100 + deadCuFt * 50 + c.CuFt * 10, 1e-2f);
+  EXPECT_NEAR(e_.Get_StBdft(), c.BdFt * 10, 1e-2f);
+  EXPECT_NEAR(e_.Get_StMeCuft(), c.MeCuFt * 10, 1e-3f);
+  EXPECT_EQ(e_.Get_HaCuFt(), 0.0f);
+  EXPECT_EQ(e_.Get_HaBdft(), 0.0f);
+  EXPECT_EQ(e_.Get_HaMeCuft(), 0.0f);
+}
+
+class SylvanorMetricStandTest : public SylvanorStandTest {
+ protected:
+  void SetUp() override {
+    outUnits_ = "Metric";
+    SylvanorStandTest::SetUp();
+  }
+};
+
+TEST_F(SylvanorMetricStandTest, MetricOutputConvertsOnlyTheStandAfterTreatment) {
+  EXPECT_NEAR(e_.Get_cbh(), 11.0f * 0.3048f, 1e-5f);
+  EXPECT_NEAR(e_.Get_sh(), 40.0f * 0.3048f, 1e-5f);
+  EXPECT_NEAR(e_.Get_AvailFuel(), 3.517096f * 0.22417f, 1e-5f);
+  EXPECT_NEAR(e_.Get_SteDen(), 160.0f * 2.471f, 1e-2f);
+  EXPECT_NEAR(e_.Get_Basal(), 76.35809f / (10.764f / 2.47105f), 1e-3f);
+  EXPECT_NEAR(e_.Get_Qd75(), 11.24939f * 2.54f, 1e-3f);
+  EXPECT_NEAR(e_.Get_cbd(), 0.2057977f, 1e-6f);   // kg/m3 in both systems
+  EXPECT_NEAR(e_.Get_CanCov(), 39.1042f, 1e-3f);  // percent
+  // the snapshot before treatment stays in English units
+  EXPECT_FLOAT_EQ(e_.Get_Precbh(), 11.0f);
+  EXPECT_FLOAT_EQ(e_.Get_PreSteDen(), 160.0f);
+  EXPECT_NEAR(e_.Get_PreAvailFuel(), 3.517096f, 1e-5f);
+  // the profiles are bulk densities in every unit system
+  EXPECT_NEAR(e_.Get_VDR()[12], 0.2057977f, 1e-6f);
+  EXPECT_NEAR(e_.Get_PreVDR()[12], 0.2057977f, 1e-6f);
 }
 
 }  // namespace
