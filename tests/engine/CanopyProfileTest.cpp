@@ -98,6 +98,22 @@ TEST_F(CanopyProfileTest, OnlyLiveTreesOfCountingSpeciesWithTreesLeft) {
   EXPECT_EQ(prof_->NLay, 20);  // the skipped 30 ft tree walks no layers
 }
 
+TEST_F(CanopyProfileTest, TopLayerOfASouthwesternPineCrownIsNeverNegative) {
+  // the "PS" distribution rises above 1 just below the crown top: at
+  // x = 10 / 10.01 it is 1.000154, so the layer holding the top would get
+  // 1 - 1.000154 of the crown
+  d_ET ps = Species("PSSW", "Yes");
+  ps.Components[kVertDist].Code = "PS";
+  ps.Components[kVertDist].EqIdx = EQ_Find("PS", "VD");
+  s_ET().Rows.push_back(ps);
+  Put(0, 0, 10.01f, 100, "PSSW");
+  EXPECT_NEAR(Pass(), 0.5f, 1e-5f);
+  EXPECT_EQ(prof_->NLay, 11);
+  EXPECT_GE(prof_->Load[10], 0.0f);
+  for (int i = 0; i < 10; ++i)
+    EXPECT_GT(prof_->Load[i], 0.0f) << i;
+}
+
 TEST_F(CanopyProfileTest, RunningMeanWindowAndHeights) {
   Put(0, 0, 3, 30);  // 300 lb/acre over layers 0 to 2, 100 each
   Pass();
