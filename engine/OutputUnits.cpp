@@ -3,19 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/UnitFactors.h"
 #include "io/CFormat.h"
 #include "io/Keyword.h"
 
 namespace {
-
-constexpr float kMPerFt = 0.3048f;
-constexpr float kCmPerIn = 2.54f;
-constexpr float kKgM2PerTonAcre = 0.22417f;
-constexpr float kAcresPerHa = 2.471f;
-// ft2/acre per m2/ha
-constexpr float kBasalPerMetric = 10.764f / 2.47105f;
-constexpr float kM3PerFt3 = 0.028316f;
-constexpr float kHaPerAcre = 0.4046f;
 
 constexpr d_OutField Heading(std::string_view text) {
   return {text, "", "", "", nullptr};

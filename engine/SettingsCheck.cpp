@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/UnitFactors.h"
 #include "io/CFormat.h"
 #include "io/Keyword.h"
 
@@ -9,8 +10,6 @@ namespace {
 
 // Upper limit of every surface fuel load, tons/acre.
 constexpr float kMaxLoadTonsPerAcre = 999.0f;
-constexpr float kKgM2PerTonsAcre = 0.22417f;
-constexpr float kCmPerIn = 2.54f;
 
 bool IsMissing(float v) {
   return v == kMissing;
@@ -216,7 +215,7 @@ bool CheckAll(const d_Settings& s, Checker& c) {
     }
   }
 
-  const float maxLoad = metric ? kMaxLoadTonsPerAcre * kKgM2PerTonsAcre : kMaxLoadTonsPerAcre;
+  const float maxLoad = metric ? kMaxLoadTonsPerAcre * kKgM2PerTonAcre : kMaxLoadTonsPerAcre;
   const struct {
     float value;
     const char* label;

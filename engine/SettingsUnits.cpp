@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/UnitFactors.h"
 #include "io/Keyword.h"
 
 namespace {
 
-constexpr float kInPerCm = 0.393701f;
-constexpr float kFtPerM = 3.2808f;
-constexpr float kKgM2PerTonAcre = 0.22417f;
-constexpr float kHaPerAcre = 2.471f;
-// ft2/acre per m2/ha
-constexpr float kBasalPerMetric = 10.764f / 2.47105f;
 constexpr float kMaxDuffMoist = 1.972f;
 
 }  // namespace
@@ -45,7 +40,7 @@ void Settings_ToEnglish(d_Settings& s) {
   } else if (SameKeyword(s.ThinCrit, "TreeDensity") ||
              SameKeyword(s.ThinCrit, "ExceedingTreeDensity") ||
              SameKeyword(s.ThinCrit, "StandDensityIndex")) {
-    s.ThiCriVal /= kHaPerAcre;
+    s.ThiCriVal /= kAcresPerHa;
   } else if (SameKeyword(s.ThinCrit, "CanopyFuelLoad")) {
     s.ThiCriVal /= kKgM2PerTonAcre;
   }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/EquationTable.h"
+#include "engine/UnitFactors.h"
 #include "io/CFormat.h"
 #include "io/Keyword.h"
 
@@ -17,10 +18,6 @@ constexpr float kMaxHgtFt = 1000.0f;
 constexpr float kMaxHgtM = 304.8f;
 constexpr float kMaxTpaAcre = 100000.0f;
 constexpr float kMaxTpaHa = 247100.0f;
-
-constexpr float kCmToIn = 0.393701f;
-constexpr float kMToFt = 3.2808f;
-constexpr float kHaPerAcre = 2.471f;  // trees per hectare / this = trees per acre
 
 bool IsCrownClass(const std::string& code) {
   for (const char* c : {"D", "C", "I", "S", "O", "E", "N", "SC"}) {
@@ -113,10 +110,10 @@ int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, f
     return 0;
   }
   if (metric) {
-    dia *= kCmToIn;
-    hgt *= kMToFt;
-    crnHgt *= kMToFt;
-    tpa /= kHaPerAcre;
+    dia *= kInPerCm;
+    hgt *= kFtPerM;
+    crnHgt *= kFtPerM;
+    tpa /= kAcresPerHa;
   }
 
   std::array<d_PTLRec, kTreeSlots>& table = s_PTL();
