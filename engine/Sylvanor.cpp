@@ -18,6 +18,8 @@ struct Sylvanor::d_Work {
   d_Stand std;
   d_Canopy pre;      // the canopy and stand before treatment
   d_Profile layers;  // the canopy profile's work record
+  d_RetPriSet rps;   // retention priority set of the plot
+  RetPriSpeList rpsSpecies;
 };
 
 namespace {
@@ -92,6 +94,44 @@ int Sylvanor::PTL_GetRecInfo(int treeNum, std::string& species, float& dia, floa
                              float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
                              std::string& status) {
   return ::PTL_GetRecInfo(treeNum, species, dia, hgt, crnHgt, tpa, retPri, crnCls, status);
+}
+
+int Sylvanor::PLT_PutRetPri(float hea, float uhe, float sic, float dea, float dom, float cod,
+                            float inr, float emr, float sup, float opg, float non, float crs,
+                            float crm, float dia) {
+  d_RetPriSet& r = w_->rps;
+  r.Hea = hea;
+  r.UHe = uhe;
+  r.Sic = sic;
+  r.Dea = dea;
+  r.Dom = dom;
+  r.CoD = cod;
+  r.Int = inr;
+  r.Emr = emr;
+  r.Sup = sup;
+  r.OpG = opg;
+  r.Non = non;
+  r.CRs = crs;
+  r.CRm = crm;
+  r.Dia = dia;
+  return 1;
+}
+
+int Sylvanor::PLT_PutRetPriSpe(const std::string& name, float minDia, float maxDia, float pri) {
+  if (SameKeyword(name, "Init")) {
+    RPC_Init_SpeLis(w_->rpsSpecies);
+    return 1;
+  }
+  return RPC_SetSpe(w_->rpsSpecies, name, minDia, maxDia, pri) < static_cast<int>(kRetPriSpecies)
+             ? 1
+             : 0;
+}
+
+const d_RetPriSet& Sylvanor::RetPriSet() const {
+  return w_->rps;
+}
+const RetPriSpeList& Sylvanor::RetPriSpecies() const {
+  return w_->rpsSpecies;
 }
 
 int Sylvanor::PTL_Exec() {

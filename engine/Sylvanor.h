@@ -14,6 +14,7 @@
 
 #include "engine/Settings.h"
 #include "engine/Stand.h"
+#include "treat/RetentionPriority.h"
 
 class Sylvanor {
  public:
@@ -52,6 +53,15 @@ class Sylvanor {
                   float& pctThinned);
   int PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt, float& crnHgt,
                      float& tpa, float& retPri, std::string& crnCls, std::string& status);
+
+  // The retention priority set of the plot (its 14 weights in the order of
+  // the project file) and its species list: "Init" (any case) empties the
+  // list, any other name is added (0 when all 200 rows are used).
+  int PLT_PutRetPri(float hea, float uhe, float sic, float dea, float dom, float cod, float inr,
+                    float emr, float sup, float opg, float non, float crs, float crm, float dia);
+  int PLT_PutRetPriSpe(const std::string& name, float minDia, float maxDia, float pri);
+  const d_RetPriSet& RetPriSet() const;
+  const RetPriSpeList& RetPriSpecies() const;
 
   // Executes the current plot: settings to percent moistures and English
   // units, the after-treatment surface loads, every tree's crown fuel and
