@@ -127,6 +127,10 @@ int Sylvanor::PLT_PutRetPriSpe(const std::string& name, float minDia, float maxD
              : 0;
 }
 
+int Sylvanor::PLT_RetPriCalc() {
+  return ::PLT_RetPriCalc(w_->rps, w_->rpsSpecies);
+}
+
 const d_RetPriSet& Sylvanor::RetPriSet() const {
   return w_->rps;
 }

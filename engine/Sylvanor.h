@@ -60,6 +60,8 @@ class Sylvanor {
   int PLT_PutRetPri(float hea, float uhe, float sic, float dea, float dom, float cod, float inr,
                     float emr, float sup, float opg, float non, float crs, float crm, float dia);
   int PLT_PutRetPriSpe(const std::string& name, float minDia, float maxDia, float pri);
+  // Recomputes every tree's retention priority from the set and the list.
+  int PLT_RetPriCalc();
   const d_RetPriSet& RetPriSet() const;
   const RetPriSpeList& RetPriSpecies() const;
 

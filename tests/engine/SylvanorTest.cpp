@@ -344,4 +344,26 @@ TEST_F(SylvanorMetricStandTest, MetricOutputConvertsOnlyTheStandAfterTreatment) 
   EXPECT_NEAR(e_.Get_PreVDR()[12], 0.2057977f, 1e-6f);
 }
 
+TEST_F(SylvanorExecTest, RetentionPrioritiesFromTheSetAndSpeciesList) {
+  // "Low": healthy 1.0, dominant 1.0, crown ratio factor 1 at 0.6 and
+  // above, diameter factor 0.8 at 0 up to 1 at the largest live DBH
+  e_.PLT_PutRetPri(1.0f, 0.7f, 0.2f, 0.0f, 1.0f, 0.9f, 0.6f, 1.0f, 0.1f, 1.0f, 1.0f, 0.5f, 0.6f,
+                   0.8f);
+  EXPECT_EQ(e_.PLT_PutRetPriSpe("Init", 0, 0, 0), 1);
+  EXPECT_EQ(e_.PLT_PutRetPriSpe("PIPO", 0, 100, 0.4f), 1);
+  Put(1, "PIPO", 20, 50, 10, 100, "D");  // crown ratio 0.8
+  Put(2, "PSME", 10, 50, 10, 100, "D");  // not in the list: 0.5
+  ASSERT_EQ(e_.PLT_RetPriCalc(), 1);
+  EXPECT_NEAR(s_PTL()[0].RetPri, 0.4f, 1e-6f);
+  // 0.5 x (10 / 20 x 0.2 + 0.8) = 0.45
+  EXPECT_NEAR(s_PTL()[1].RetPri, 0.45f, 1e-6f);
+  EXPECT_FLOAT_EQ(e_.RetPriSet().MaxDia, 20.0f);
+  // a full list refuses the 201st row
+  for (int i = 1; i < 200; ++i)
+    ASSERT_EQ(e_.PLT_PutRetPriSpe("S" + std::to_string(i), 0, 1, 1), 1);
+  EXPECT_EQ(e_.PLT_PutRetPriSpe("ONE_TOO_MANY", 0, 1, 1), 0);
+  EXPECT_EQ(e_.PLT_PutRetPriSpe("init", 0, 0, 0), 1);
+  EXPECT_TRUE(e_.RetPriSpecies()[0].Name.empty());
+}
+
 }  // namespace
