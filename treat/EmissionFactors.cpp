@@ -104,7 +104,12 @@ int c_NES::LoadFile(const std::string& path, std::string& message) {
     message = CFormat("Error opening or can't find input emission file: %s \n", path);
     return 0;
   }
+  return Read(file, path, message);
+}
 
+int c_NES::Read(std::istream& file, const std::string& path, std::string& message) {
+  components_.clear();
+  groups_.clear();
   std::string line1;
   std::string line2;
   std::getline(file, line1);

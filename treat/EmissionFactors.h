@@ -27,6 +27,7 @@
 // codes up to 50. Further rows and columns are ignored, longer texts are cut.
 
 #include <cstddef>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ class c_NES {
   //       PM2.5, PM10) has another code, or group "1" has no factor for it.
   // After a negative result the table keeps what was read.
   int LoadFile(const std::string& path, std::string& message);
+  // Reads an open file the same way; `path` names it in messages.
+  int Read(std::istream& file, const std::string& path, std::string& message);
 
   // The number of group rows read.
   int GroupCount() const { return static_cast<int>(groups_.size()); }
