@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "crownfire/FuelModelSelect.h"
 #include "engine/CanopyTypes.h"
 #include "io/FixedText.h"
 
@@ -54,4 +55,6 @@ struct d_Stand {
   float ScoHgt = 0;     // scorch height used for mortality, ft
   float ScoLitter = 0;  // foliage killed by the burn, added to the litter, tons/acre
   d_SlashPile Slash;
+  FMSelector FmsPre;   // standard fuel model of the loads before treatment
+  FMSelector FmsPost;  // and after
 };

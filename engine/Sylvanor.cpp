@@ -34,6 +34,29 @@ void CanopyState(const d_Settings& s, float scorchHgt, const std::string& code, 
   out.Meas = SM_Calc(code, s.ESDD);
 }
 
+// The standard fuel model of one state of the surface fuel (tons/acre), with
+// the settings' climate, set, SAVs (1/ft) and fuel bed depth (in).
+FMSelector FuelModelOf(const d_Settings& s, const d_GroundFuel& f) {
+  StandardFuelInputs in;
+  in.Climate = s.Climate;
+  in.FuelModelSet = s.FueModSet;
+  in.Litter = f.Litter;
+  in.Lichen = f.Lichen;
+  in.Moss = f.Moss;
+  in.OneHour = f.Hr1;
+  in.Grass = f.Grass;
+  in.Shrub = f.Shrub;
+  in.TenHour = f.Hr10;
+  in.HundredHour = f.Hr100;
+  in.OneHourSav = s.Hr1SAV;
+  in.GrassSav = s.GrassSAV;
+  in.ShrubSav = s.ShrubSAV;
+  in.FuelBedDepth = s.FueBedDep;
+  FMSelector bed = FillFMSelector(in);
+  SelectStandardFuelModel(bed);
+  return bed;
+}
+
 }  // namespace
 
 Sylvanor::Sylvanor() : w_(std::make_unique<d_Work>()) {}
@@ -145,6 +168,7 @@ int Sylvanor::PTL_Exec() {
   if (!SameKeyword(s.InUnits, "English")) Settings_ToEnglish(s);
   stand.AGF = {s.Duff, s.Litter, s.Lichen, s.Moss,  s.Grass, s.Shrub,
                s.Hr1,  s.Hr10,   s.Hr100,  s.SCSnd, s.SCRot, s.ExiPilLoa};
+  const d_GroundFuel before = stand.AGF;
 
   PTL_Prepare();
   std::string message;
@@ -164,9 +188,31 @@ int Sylvanor::PTL_Exec() {
   CanopyState(s, stand.ScoHgt, "PostMort", w_->layers, stand.Post);
   stand.WildHab = 0.0f;
   stand.Vol = SM_Volumes(s.SubMerDia);
+
+  // The standard fuel models of both states, from the loads in tons/acre:
+  // chosen before the results are converted for output, so that metric
+  // output cannot convert the after-treatment loads twice.
+  if (!SameKeyword(s.FueModSet, "None")) {
+    stand.FmsPre = FuelModelOf(s, before);
+    stand.FmsPost = FuelModelOf(s, stand.AGF);
+  }
+
   OU_ConvertOutput(stand, w_->pre.Prof, s.OutUnits.str(), message);
   if (!message.empty()) stand.ErrMes = message;
   return 1;
+}
+
+std::string Sylvanor::Get_FuelModel_PreTreatment() const {
+  return w_->std.FmsPre.Model.str();
+}
+std::string Sylvanor::Get_FuelModel_PostTreatment() const {
+  return w_->std.FmsPost.Model.str();
+}
+float Sylvanor::FMS2_pr_outB16_BulkDensity() const {
+  return static_cast<float>(w_->std.FmsPre.BulkDensity);
+}
+float Sylvanor::FMS2_outB16_BulkDensity() const {
+  return static_cast<float>(w_->std.FmsPost.BulkDensity);
 }
 
 #define SYLVANOR_GETTER(Name, Expr) \

@@ -116,6 +116,14 @@ class Sylvanor {
   float Get_HaBdft() const;
   float Get_HaMeCuft() const;
 
+  // The standard fuel models chosen for the surface fuel before and after
+  // treatment (empty when the fuel model set is "None"), and the estimated
+  // bulk densities of those beds (kg/m3).
+  std::string Get_FuelModel_PreTreatment() const;
+  std::string Get_FuelModel_PostTreatment() const;
+  float FMS2_pr_outB16_BulkDensity() const;
+  float FMS2_outB16_BulkDensity() const;
+
   // Species table queries: an item of a row of the loaded table, of the
   // built-in table, and an equation code's species group and reference.
   int ET_GetItem(int row, const std::string& item, std::string& text);

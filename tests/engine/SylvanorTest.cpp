@@ -366,4 +366,41 @@ TEST_F(SylvanorExecTest, RetentionPrioritiesFromTheSetAndSpeciesList) {
   EXPECT_TRUE(e_.RetPriSpecies()[0].Name.empty());
 }
 
+TEST_F(SylvanorExecTest, StandardFuelModelsOfBothStates) {
+  // the grass bed worked by hand in the selection tests: 1-hour 0.5 and
+  // grass 2 tons/acre, SAVs 2000 and 1800 1/ft; "3" among Albini-13 (arid),
+  // "GR5" among Scott-40 (humid)
+  const auto run = [this](const std::string& set, const std::string& climate,
+                          const std::string& out) {
+    e_.Init_LarGUI("English", out, "Batch");
+    e_.Set_FueModSet(set);
+    e_.Set_Climate(climate);
+    e_.Set_1Hr(0.5f);
+    e_.Set_Grass(2.0f);
+    for (auto setter :
+         {&Sylvanor::Set_Duff, &Sylvanor::Set_Litter, &Sylvanor::Set_Lichen, &Sylvanor::Set_Moss,
+          &Sylvanor::Set_Shrub, &Sylvanor::Set_10Hr, &Sylvanor::Set_100Hr}) {
+      (e_.*setter)(0.0f);
+    }
+    e_.Set_1HrSAV(2000);
+    e_.Set_GrassSAV(1800);
+    e_.Set_ShrubSAV(1500);
+    e_.Set_FueBedDep(12);
+    ASSERT_EQ(e_.PTL_Exec(), 1) << e_.Get_ErrMes();
+  };
+  run("Albini-13", "Arid", "English");
+  EXPECT_EQ(e_.Get_FuelModel_PreTreatment(), "3");
+  EXPECT_EQ(e_.Get_FuelModel_PostTreatment(), "3");              // nothing treated
+  EXPECT_NEAR(e_.FMS2_pr_outB16_BulkDensity(), 3.6846f, 1e-4f);  // 1.602 + 10.413 x 0.2
+
+  // metric output chooses from the same loads
+  run("Scott-40", "Humid", "Metric");
+  EXPECT_EQ(e_.Get_FuelModel_PreTreatment(), "GR5");
+  EXPECT_EQ(e_.Get_FuelModel_PostTreatment(), "GR5");
+
+  run("None", "Humid", "English");
+  EXPECT_EQ(e_.Get_FuelModel_PreTreatment(), "");
+  EXPECT_EQ(e_.Get_FuelModel_PostTreatment(), "");
+}
+
 }  // namespace
