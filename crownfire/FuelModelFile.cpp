@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "io/CFormat.h"
+#include "io/TextUtil.h"
 
 namespace {
 
@@ -26,18 +27,6 @@ struct UnitFactors {
 };
 constexpr UnitFactors kEnglish{0.04591, 1, 1, 1};
 constexpr UnitFactors kMetric{0.02048, 30.48, 0.03281, 0.43027};
-
-// Reads a line whole, through its line end: the rest of a long line is never
-// taken for a model line of its own. False at the end of the file.
-bool ReadLine(std::istream& file, std::string& line) {
-  line.clear();
-  char c = 0;
-  while (file.get(c)) {
-    line.push_back(c);
-    if (c == '\n') break;
-  }
-  return !line.empty();
-}
 
 // The text of a line: up to its first CR, LF or NUL.
 std::string_view LineText(std::string_view line) {
@@ -167,7 +156,7 @@ bool ReadFuelModelFile(std::istream& file, std::vector<CFuelModel>& models, bool
   message.clear();
   models.clear();
   std::string line;
-  if (!ReadLine(file, line)) return true;
+  if (!ReadLineWithEnd(file, line)) return true;
   const std::string_view units = LineText(line);
   if (units == "ENGLISH") {
     metric = false;
@@ -179,7 +168,7 @@ bool ReadFuelModelFile(std::istream& file, std::vector<CFuelModel>& models, bool
     return false;
   }
   const UnitFactors& factors = metric ? kMetric : kEnglish;
-  while (ReadLine(file, line)) {
+  while (ReadLineWithEnd(file, line)) {
     if (line.front() == '#') continue;
     CFuelModel model;
     if (ParseModel(LineText(line), factors, model)) models.push_back(std::move(model));

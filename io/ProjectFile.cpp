@@ -151,13 +151,7 @@ std::array<const PrjField*, kPrjRetPriFields> d_PrjRetPri::Fields() const {
 }
 
 bool Prj_ReadLine(std::istream& file, std::string& line) {
-  line.clear();
-  char c = 0;
-  while (file.get(c)) {
-    line.push_back(c);
-    if (c == '\n') break;
-  }
-  return !line.empty();
+  return ReadLineWithEnd(file, line);
 }
 
 int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,

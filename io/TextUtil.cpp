@@ -31,6 +31,16 @@ bool isBlankCR(std::string_view text) {
   return text.find_first_not_of(" \r\n") == std::string_view::npos;
 }
 
+bool ReadLineWithEnd(std::istream& file, std::string& line) {
+  line.clear();
+  char c = 0;
+  while (file.get(c)) {
+    line.push_back(c);
+    if (c == '\n') break;
+  }
+  return !line.empty();
+}
+
 void Trim_LT(std::string& text) {
   const auto last = text.find_last_not_of(' ');
   if (last == std::string::npos) {

@@ -3,11 +3,16 @@
 // line detection, trimming, character replacement and number classification.
 // A "blank" here is the space character only.
 
+#include <istream>
 #include <string>
 #include <string_view>
 
 // True for a text made only of blanks, CR and LF (the empty text included).
 bool isBlankCR(std::string_view text);
+
+// Reads the next line whole, its line end (LF) included when it has one.
+// False at the end of the file.
+bool ReadLineWithEnd(std::istream& file, std::string& line);
 
 // Removes leading and trailing blanks in place.
 void Trim_LT(std::string& text);
