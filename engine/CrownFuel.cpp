@@ -17,8 +17,7 @@ int PTL_CrownFuel(std::string& message) {
       message = ep.Message;
       return 0;
     }
-    const int row = ET_Idx(tree.Species);
-    const float factor = row < 0 ? 0.0f : ET_CrownRed(s_ET().Rows[row].CrownClass, tree.CrnCls);
+    const float factor = ET_CrownRed(s_ET().Rows[ep.SpeIdx].CrownClass, tree.CrnCls);
     for (int slot = 0; slot < static_cast<int>(tree.Bio.size()); ++slot) {
       tree.Bio[slot] = EP_GetWt(ep, slot) * factor;
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/UnitFactors.h"
 #include "io/Keyword.h"
 #include "io/TextUtil.h"
 
@@ -49,7 +50,6 @@ constexpr std::array<d_CrownWidth, 37> kCrownWidth = {{
     {39, 4.4215f, 0.5329f, 0.517f},
 }};
 
-constexpr float kPi = 3.14159f;
 constexpr float kBreastHeight = 4.5f;
 
 // Column of a crown class: 0 dominant ... 3 suppressed, 4 any other.

@@ -7,10 +7,10 @@
 #include "engine/CrownTables.h"
 #include "engine/EquationTable.h"
 #include "engine/TreeList.h"
+#include "engine/UnitFactors.h"
 
 namespace {
 
-constexpr double kPi = 3.14159;
 constexpr double kSqInPerSqFt = 144.0;
 constexpr double kSqFtPerAcre = 43560.0;
 constexpr double kSdiExponent = 1.605;  // Reineke's slope
@@ -33,6 +33,16 @@ double CrownArea(const d_PTLRec& rec) {
 }
 
 }  // namespace
+
+float SM_Basal(const std::string& code) {
+  double basalSqIn = 0.0;
+  const int n = PTL_Count();
+  for (int i = 0; i < n; ++i) {
+    const d_PTLRec& rec = s_PTL()[i];
+    if (!PTL_IsDead(rec)) basalSqIn += rec.BasAre * static_cast<double>(PTL_GetTPA(rec, code));
+  }
+  return static_cast<float>(basalSqIn / kSqInPerSqFt);
+}
 
 d_StandMeasures SM_Calc(const std::string& code, float esdd) {
   double trees = 0.0;
@@ -147,7 +157,7 @@ d_StandVolumes SM_Volumes(float subMerDia) {
   v.StCuFt = static_cast<float>(stCuFt);
   v.StBdft = static_cast<float>(stBdFt);
   v.StMeCuft = static_cast<float>(stMeCuFt);
-  v.HaBasal = SM_Calc("Thinned", 0.0f).Basal;
+  v.HaBasal = SM_Basal("Thinned");
   v.HaCuFt = static_cast<float>(haCuFt);
   v.HaBdft = static_cast<float>(haBdFt);
   v.HaMeCuft = static_cast<float>(haMeCuFt);

@@ -15,6 +15,9 @@
 // not in the basal area or the canopy cover.
 d_StandMeasures SM_Calc(const std::string& code, float esdd);
 
+// Only the basal area of the live trees for the density code, ft2/acre.
+float SM_Basal(const std::string& code);
+
 // Quadratic mean diameter (in) of the largest trees that together hold 75 %
 // of the basal area, counting whole trees: a record with 2.3 trees per acre
 // gives three trees, one with 0.4 gives one. 0 when the list has no basal

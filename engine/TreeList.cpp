@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159f;
-
 // English limits and their Metric equivalents.
 constexpr float kMaxDiaIn = 300.0f;
 constexpr float kMaxDiaCm = 762.0f;

@@ -10,3 +10,6 @@ inline constexpr float kAcresPerHa = 2.471f;                  // per acre = per 
 inline constexpr float kBasalPerMetric = 10.764f / 2.47105f;  // ft2/acre = m2/ha x this
 inline constexpr float kM3PerFt3 = 0.028316f;  // m3/ha = ft3/acre x this / kHaPerAcre
 inline constexpr float kHaPerAcre = 0.4046f;
+
+// The value of pi the stand measures and crown areas are defined with.
+inline constexpr float kPi = 3.14159f;
