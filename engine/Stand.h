@@ -45,6 +45,16 @@ struct d_SlashPile {
   float PlTot = 0;  // pile load over the whole unit
 };
 
+// Smoke of the broadcast burn: flaming and smoldering totals (lb/acre) and
+// the fixed factors (g/kg), each in the order PM2.5, PM10, CH4, CO2, CO, NOx,
+// SO2; and the fuel consumed flaming, smoldering (coarse wood) and in the
+// duff (kg/m2). All 0 until a burn fills them.
+struct d_EmiTotals {
+  std::array<float, 7> Flame{}, Smolder{};
+  std::array<float, 7> FlameFactors{}, SmolderFactors{};
+  float FlaCon = 0, SmoCon = 0, DufCon = 0;
+};
+
 struct d_Stand {
   FixedText<kMessageCapacity> ErrMes;   // reason of the last failed operation
   FixedText<kMessageCapacity> Warning;  // thinning and burn notices
@@ -57,4 +67,5 @@ struct d_Stand {
   d_SlashPile Slash;
   FMSelector FmsPre;   // standard fuel model of the loads before treatment
   FMSelector FmsPost;  // and after
+  d_EmiTotals Emis;
 };

@@ -417,3 +417,38 @@ float Sylvanor::GetPre_SC4Rot() const {
 float Sylvanor::GetPre_SC5Rot() const {
   return w_->set.SCRot[4];
 }
+
+void Sylvanor::Get_EmiTot(const std::string& keyword, float& pm25, float& pm10, float& ch4,
+                          float& co2, float& co, float& nox, float& so2) const {
+  const d_EmiTotals& e = w_->std.Emis;
+  std::array<float, 7> v{};
+  if (SameKeyword(keyword, "Flame")) {
+    v = e.Flame;
+  } else if (SameKeyword(keyword, "Smolder")) {
+    v = e.Smolder;
+  } else if (SameKeyword(keyword, "Total")) {
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      v[i] = e.Flame[i] + e.Smolder[i];
+    }
+  } else if (SameKeyword(keyword, "FlameFactors")) {
+    v = e.FlameFactors;
+  } else if (SameKeyword(keyword, "SmolderFactors")) {
+    v = e.SmolderFactors;
+  } else {
+    return;
+  }
+  pm25 = v[0];
+  pm10 = v[1];
+  ch4 = v[2];
+  co2 = v[3];
+  co = v[4];
+  nox = v[5];
+  so2 = v[6];
+}
+
+void Sylvanor::Get_EmiMass(float& flame, float& smolder, float& duff) const {
+  const d_EmiTotals& e = w_->std.Emis;
+  flame = e.FlaCon;
+  smolder = e.SmoCon;
+  duff = e.DufCon;
+}

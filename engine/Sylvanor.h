@@ -196,6 +196,16 @@ class Sylvanor {
   int Set_EmisFactor(const std::string& component, const std::string& name, float co, float co2,
                      float ch4, float pm25, float pm10, float nox, float so2);
 
+  // Smoke totals of the burn: "Flame", "Smolder", "Total" (their sums) in
+  // lb/acre, "FlameFactors" and "SmolderFactors" the fixed factors in g/kg
+  // (any case), in the order PM2.5, PM10, CH4, CO2, CO, NOx, SO2. Any other
+  // keyword leaves the outputs as they are.
+  void Get_EmiTot(const std::string& keyword, float& pm25, float& pm10, float& ch4, float& co2,
+                  float& co, float& nox, float& so2) const;
+  // Fuel consumed by the burn in flaming, in coarse-wood smoldering and in
+  // the duff, kg/m2.
+  void Get_EmiMass(float& flame, float& smolder, float& duff) const;
+
   // input fuel loads as they stand (tons/acre once a plot has been executed)
   float GetPre_Litter() const;
   float GetPre_Grass() const;

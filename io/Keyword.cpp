@@ -13,3 +13,11 @@ bool SameKeyword(std::string_view a, std::string_view b) {
   }
   return true;
 }
+
+std::string UpperKeyword(std::string_view text) {
+  std::string key(text);
+  for (char& c : key) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return key;
+}

@@ -11,6 +11,7 @@
 
 #include "io/CFormat.h"
 #include "io/Keyword.h"
+#include "io/ProjectIndex.h"
 #include "io/TextUtil.h"
 
 namespace {
@@ -154,6 +155,20 @@ bool Prj_ReadLine(std::istream& file, std::string& line) {
   return ReadLineWithEnd(file, line);
 }
 
+bool Prj_KeywordWords(const std::string& line, PrjWords& words) {
+  if (IsCommentLine(line)) return false;
+  std::string blanked = line;
+  for (char& c : blanked) {
+    if (c == '=' || c == '#') c = ' ';
+  }
+  SplitWords(blanked, words);
+  if (words[0].empty()) return false;
+  for (std::string& word : words) {
+    word = FixedText<kPrjWordCapacity>(word).str();
+  }
+  return true;
+}
+
 int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,
                std::string& line) {
   for (std::string& value : values) {
@@ -164,19 +179,10 @@ int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,
   file.seekg(0);
 
   std::string raw;
-  std::string blanked;
   PrjWords words;
   while (Prj_ReadLine(file, raw)) {
-    if (IsCommentLine(raw)) continue;
-    blanked = raw;
-    for (char& c : blanked) {
-      if (c == '=' || c == '#') c = ' ';
-    }
-    SplitWords(blanked, words);
-    if (words[0].empty() || !SameKeyword(words[0], keyword)) continue;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-      values[i] = FixedText<kPrjWordCapacity>(words[i]).str();
-    }
+    if (!Prj_KeywordWords(raw, words) || !SameKeyword(words[0], keyword)) continue;
+    values = words;
     line = raw;
     file.clear();
     return 1;
@@ -185,7 +191,11 @@ int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,
   return 0;
 }
 
-int Prj_FindTreatment(std::istream& file, d_PrjTreatment& record, int n) {
+namespace {
+
+// The record look-ups, for a file searched from its start or for an index.
+template <class Source>
+int FindTreatmentIn(Source& file, d_PrjTreatment& record, int n) {
   record = d_PrjTreatment{};
   PrjWords values;
   std::string line;
@@ -194,7 +204,8 @@ int Prj_FindTreatment(std::istream& file, d_PrjTreatment& record, int n) {
   return 1;
 }
 
-int Prj_FindRetPri(std::istream& file, d_PrjRetPri& record, int n) {
+template <class Source>
+int FindRetPriIn(Source& file, d_PrjRetPri& record, int n) {
   record = d_PrjRetPri{};
   PrjWords values;
   std::string line;
@@ -203,8 +214,9 @@ int Prj_FindRetPri(std::istream& file, d_PrjRetPri& record, int n) {
   return 1;
 }
 
-int Prj_FindSpecies(std::istream& file, std::string& group, std::string& species,
-                    std::string& minDia, std::string& maxDia, std::string& priority, int n) {
+template <class Source>
+int FindSpeciesIn(Source& file, std::string& group, std::string& species, std::string& minDia,
+                  std::string& maxDia, std::string& priority, int n) {
   PrjWords values;
   std::string line;
   const int found = Prj_FindSw(file, CFormat("Species-%d", n), values, line);
@@ -214,6 +226,34 @@ int Prj_FindSpecies(std::istream& file, std::string& group, std::string& species
   maxDia = values[4];
   priority = values[5];
   return found;
+}
+
+}  // namespace
+
+int Prj_FindTreatment(std::istream& file, d_PrjTreatment& record, int n) {
+  return FindTreatmentIn(file, record, n);
+}
+
+int Prj_FindRetPri(std::istream& file, d_PrjRetPri& record, int n) {
+  return FindRetPriIn(file, record, n);
+}
+
+int Prj_FindSpecies(std::istream& file, std::string& group, std::string& species,
+                    std::string& minDia, std::string& maxDia, std::string& priority, int n) {
+  return FindSpeciesIn(file, group, species, minDia, maxDia, priority, n);
+}
+
+int Prj_FindTreatment(const c_PrjIndex& file, d_PrjTreatment& record, int n) {
+  return FindTreatmentIn(file, record, n);
+}
+
+int Prj_FindRetPri(const c_PrjIndex& file, d_PrjRetPri& record, int n) {
+  return FindRetPriIn(file, record, n);
+}
+
+int Prj_FindSpecies(const c_PrjIndex& file, std::string& group, std::string& species,
+                    std::string& minDia, std::string& maxDia, std::string& priority, int n) {
+  return FindSpeciesIn(file, group, species, minDia, maxDia, priority, n);
 }
 
 std::string Prj_NameToWord(const std::string& name) {

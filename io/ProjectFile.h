@@ -90,6 +90,10 @@ using PrjWords = std::array<std::string, kPrjSwWords>;
 // its end is never read as a line of its own. False at the end of the file.
 bool Prj_ReadLine(std::istream& file, std::string& line);
 
+// The words of a keyword line ("=" and "#" read as blanks, each word cut to
+// 999 characters); false for a comment line or a line without words.
+bool Prj_KeywordWords(const std::string& line, PrjWords& words);
+
 // Rewinds the file and finds the first keyword line whose first word equals
 // `keyword` ignoring case. `values` gets its first six words (each cut to 999
 // characters), `line` the line as read, line end included. Returns 1, or 0

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "io/CFormat.h"
 #include "tests/TempFolder.h"
@@ -356,3 +361,232 @@ TEST(BatchRunnerFiles, OpeningMissingFilesGivesTheirMessages) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Whole batches run in-process on small files
+
+namespace {
+
+constexpr const char* kVXDHeading =
+    "Plot,Duff,DuffDept,Grass,Lichen,Moss,Shrub,Litter,Hr1,Hr10,Hr100,SC1Snd,SC2Snd,SC3Snd,"
+    "SC4Snd,SC5Snd,SC1Rot,SC2Rot,SC3Rot,SC4Rot,SC5Rot,Pile\n";
+constexpr const char* kTreeHeading = "Plot,Num,Species,DBH,Hgt,HgtCrn,CC,TS,TPA\n";
+constexpr const char* kFuel = ",5,1,0.2,0,0,0.3,1,0.4,1,1.5,1,1,0,0,0,0,0.5,0,0,0,0\n";
+
+constexpr const char* kBatchProject =
+    "#RetPri-0 Default Std 1 0.8 0.5 0 1 0.9 0.7 1 0.3 1 0.5 0.2 0.6 0.4 $\n"
+    "#Treatment-0 No$Treatment None 0 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 Interior Fall \n"
+    "#BCBMoist Moderate \n"
+    "#EmisType Default \n"
+    "#FMSModel Scott-40 \n"
+    "#FMSClimate Humid \n"
+    "#FMSBedDep   0.5000\n"
+    "#FMSSAVGra 1800.0000\n"
+    "#FMSSAVShu 1500.0000\n"
+    "#FMSSAV1Hr 2000.0000\n";
+
+std::string LinkRow(const std::string& plot) {
+  return plot + ", , Default, No$Treatment, No, No, No, No\n";
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A batch in a temporary folder: plot, tree, link and project files, and a
+// user folder with the shipped mortality and emission factor files.
+class BatchRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto user = folder_.path() / "user";
+    std::filesystem::create_directories(user);
+    for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"}) {
+      std::filesystem::copy_file(std::filesystem::path(SYLVANOR_DATA_DIR) / name, user / name);
+    }
+    user_ = user.string();
+  }
+
+  d_BatchOutcome Run(const std::string& plots, const std::string& trees, const std::string& link,
+                     const std::string& plotName = "plots.vxd") {
+    files_.Plot = folder_.Write(plotName, plots).string();
+    files_.Tree = folder_.Write("plots.tre", trees).string();
+    files_.Link = folder_.Write("link.csv", kHeader + link).string();
+    files_.Project = folder_.Write("project.vxp", kBatchProject).string();
+    files_.Output = (folder_.path() / "out.csv").string();
+    files_.Error = (folder_.path() / "errors.txt").string();
+    return fbc_->RunBatch(files_, user_, [this](int done, int total) {
+      progress_.push_back(std::to_string(done) + "/" + std::to_string(total));
+    });
+  }
+
+  std::string Output() const { return ReadFile(files_.Output); }
+  std::string Errors() const { return ReadFile(files_.Error); }
+
+  TempFolder folder_;
+  std::string user_;
+  d_BatchFiles files_;
+  std::vector<std::string> progress_;
+  std::unique_ptr<c_FBC> fbc_ = std::make_unique<c_FBC>();
+};
+
+int Lines(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+TEST(BatchOutputFormat, EmissionValuesTakeTwoOneOrNoDecimals) {
+  EXPECT_EQ(EmissionValue(0.5f), ",0.50");
+  EXPECT_EQ(EmissionValue(5.24f), ", 5.2");
+  EXPECT_EQ(EmissionValue(123.4f), ", 123");
+  EXPECT_EQ(EmissionValue(9.96f), ",10.0");  // below 10, rounded up by the format
+  EXPECT_EQ(EmissionValue(0.0f), ",0.00");
+}
+
+TEST(BatchOutputFormat, TheEmissionsFileLiesBesideTheOutputFile) {
+  EXPECT_EQ(EmissionFileName("/out/run.csv"), "/out/run-Emis.csv");
+  EXPECT_EQ(EmissionFileName("run.csv"), "run-Emis.csv");
+  EXPECT_EQ(EmissionFileName("/out/run.v2.csv"), "/out/run.v2-Emis.csv");
+  EXPECT_EQ(EmissionFileName("/out/run"), "/out/run-Emis.csv");
+}
+
+TEST_F(BatchRun, APlotFileThatIsNeitherVXDNorPDQIsRefused) {
+  const auto outcome =
+      Run(std::string(kVXDHeading) + "A" + kFuel, kTreeHeading, LinkRow("A"), "plots.txt");
+  EXPECT_EQ(outcome.result, -1);
+  EXPECT_EQ(outcome.message,
+            "Error opening file(s). Make sure existing files are closed\n "
+            "Invalid Input Plot File Type:\n" +
+                files_.Plot);
+  EXPECT_FALSE(std::filesystem::exists(files_.Output));
+}
+
+TEST_F(BatchRun, AMissingEmissionFactorFileEndsTheBatch) {
+  std::filesystem::remove(std::filesystem::path(user_) / "Emission_Factors.csv");
+  const auto outcome = Run(std::string(kVXDHeading) + "A" + kFuel, kTreeHeading, LinkRow("A"));
+  EXPECT_EQ(outcome.result, -1);
+  EXPECT_EQ(outcome.message, "Can't open Emission Factor File in User Folder.\n " + user_ + "\n");
+}
+
+TEST_F(BatchRun, MorePlotsThanTheListHoldsEndTheBatch) {
+  fbc_->SetPlotCapacity(2);
+  const std::string plots = std::string(kVXDHeading) + "A" + kFuel + "B" + kFuel + "C" + kFuel;
+  const auto outcome = Run(plots, kTreeHeading, LinkRow("A"));
+  EXPECT_EQ(outcome.result, -1);
+  EXPECT_EQ(outcome.message, "Max # (2) of input plots exceeded");
+}
+
+TEST_F(BatchRun, APlotFileWithoutPlotsSaysSo) {
+  const auto outcome = Run(kVXDHeading, kTreeHeading, LinkRow("A"));
+  EXPECT_EQ(outcome.result, -1);
+  EXPECT_EQ(outcome.message, "No plots found in Plot File");
+}
+
+TEST_F(BatchRun, SkippedAndFailedPlotsGetAnErrorEntryAndNoOutputLines) {
+  // B is not in the link file; C fails validation (a negative litter load);
+  // A and D run
+  const std::string plots = std::string(kVXDHeading) + "A" + kFuel + "B" + kFuel +
+                            "C,5,1,0.2,0,0,0.3,-2,0.4,1,1.5,1,1,0,0,0,0,0.5,0,0,0,0\n" + "D" +
+                            kFuel;
+  const std::string trees = std::string(kTreeHeading) + "A,1,PIPO,14,70,30,D,H,20\n" +
+                            "C,1,PIPO,14,70,30,D,H,20\n" + "D,1,PSME,10,55,25,C,H,40\n";
+  const auto outcome = Run(plots, trees, LinkRow("A") + LinkRow("C") + LinkRow("D"));
+  ASSERT_EQ(outcome.result, 1) << outcome.message;
+  EXPECT_EQ(outcome.plots, 4);
+  EXPECT_EQ(outcome.processed, 2);
+  EXPECT_EQ(outcome.skipped, 2);
+  EXPECT_EQ(outcome.errors, 2);
+  EXPECT_EQ(progress_, (std::vector<std::string>{"1/4", "2/4", "3/4", "4/4"}));
+
+  const std::string output = Output();
+  EXPECT_EQ(Lines(output), 4);  // two heading lines, A and D
+  EXPECT_NE(output.find("\nA, , "), std::string::npos);
+  EXPECT_NE(output.find("\nD, , "), std::string::npos);
+  EXPECT_EQ(Lines(ReadFile(EmissionFileName(files_.Output))), 2 + 3 + 3);
+
+  const std::string errors = Errors();
+  EXPECT_EQ(errors.find("Plot: B - MonSta:  \n Plot Missing in Link Treatment File: B\n\n"), 0u);
+  const auto c = errors.find("Plot: C - MonSta:  \n ");
+  ASSERT_NE(c, std::string::npos);
+  // the engine's message runs straight into the verdict
+  EXPECT_NE(errors.find("Cannot process this plot\n\n", c), std::string::npos);
+  EXPECT_EQ(errors.find(" Cannot process this plot"), std::string::npos);
+  EXPECT_EQ(errors.find("\nCannot process this plot"), std::string::npos);
+}
+
+TEST_F(BatchRun, ADeadTreeIsNeitherCountedNorLoaded) {
+  const std::string plots = std::string(kVXDHeading) + "A" + kFuel;
+  const std::string alive = std::string(kTreeHeading) + "A,1,PSME,10,55,25,C,H,40\n";
+  const auto first = Run(plots, alive, LinkRow("A"));
+  ASSERT_EQ(first.result, 1);
+  const std::string expected = Output();
+
+  // the dead tree has neither a crown base nor a crown class: no repair
+  // is reported for it and the stand is the same
+  const auto second = Run(plots, alive + "A,2,PIPO,20,90,-1,,D,30\n", LinkRow("A"));
+  ASSERT_EQ(second.result, 1);
+  EXPECT_EQ(second.errors, 0);
+  EXPECT_EQ(Errors(), "");
+  EXPECT_EQ(Output(), expected);
+  EXPECT_EQ(fbc_->TreeNumbers(), std::vector<int>{1});
+}
+
+TEST_F(BatchRun, AnUnreadableTreeRowFailsEveryPlotWhoseScanPassesIt) {
+  // A's rows lie before the unreadable row, B's after it: A still reports
+  // its crown base repair, then both fail with the read error
+  const std::string plots = std::string(kVXDHeading) + "A" + kFuel + "B" + kFuel;
+  const std::string trees = std::string(kTreeHeading) + "A,1,PSME,10,55,-1,C,H,40\n" +
+                            "A,2,PSME\n" + "B,1,PIPO,14,70,30,D,H,20\n";
+  const auto outcome = Run(plots, trees, LinkRow("A") + LinkRow("B"));
+  ASSERT_EQ(outcome.result, 1);
+  EXPECT_EQ(outcome.processed, 0);
+  EXPECT_EQ(outcome.errors, 3);
+  const std::string errors = Errors();
+  const std::string readError = "Error Reading Sylvanor Tree File: ";
+  const auto repair =
+      errors.find("Plot: A - MonSta:  \n 1  PSME  DHB:10.00  Hgt:55.0  HgtCrn:27.5\n");
+  const auto failA = errors.find("Plot: A - MonSta:  \n " + readError);
+  const auto failB = errors.find("Plot: B - MonSta:  \n " + readError);
+  EXPECT_EQ(repair, 0u);
+  ASSERT_NE(failA, std::string::npos);
+  ASSERT_NE(failB, std::string::npos);
+  EXPECT_LT(repair, failA);
+  EXPECT_LT(failA, failB);
+  EXPECT_EQ(Lines(Output()), 0);
+}
+
+TEST_F(BatchRun, AnUnreadableLinkRowFailsOnlyThePlotsFoundAfterIt) {
+  const std::string plots = std::string(kVXDHeading) + "A" + kFuel + "B" + kFuel;
+  const std::string trees =
+      std::string(kTreeHeading) + "A,1,PSME,10,55,25,C,H,40\n" + "B,1,PIPO,14,70,30,D,H,20\n";
+  const auto outcome = Run(plots, trees, LinkRow("A") + "X, , Default\n" + LinkRow("B"));
+  ASSERT_EQ(outcome.result, 1);
+  EXPECT_EQ(outcome.processed, 1);
+  EXPECT_EQ(outcome.errors, 1);
+  EXPECT_EQ(Errors().find("Plot: B - MonSta:  \n Error Reading Link Treatment File: "), 0u);
+  EXPECT_NE(Output().find("\nA, , "), std::string::npos);
+}
+
+TEST_F(BatchRun, PDQPlotsNamingUnknownEmissionGroupsAreWarnedAndRun) {
+  // 49 columns: identity, loads, 25 decay and size classes, grass, shrub,
+  // SAVs, green cover, piles and the three emission group names
+  std::string row = "P1,North,1,5,1,1,0,0,0,0.4,1,1.5";
+  for (int i = 0; i < 25; ++i)
+    row += ",0.1";
+  row += ",0.1,0.1,0.2,0.1,-1,-1,-1,0,0,999,998,997\n";
+  const std::string trees =
+      "cr_Plot,cr_MonSta,cr_MonOrd,cr_Spe,f_TPA,f_DBH,f_Hgt,f_CrnHgt,cr_Status,cr_CrnCls,"
+      "i_CrnRat,f_BolCha,f_CrnScoPer,f_CrnScoHgt,f_CKF,cr_BeeDam,cr_EquTyp,f_FlaSco,cr_FS,"
+      "cr_FirSev\n"
+      "P1,North,1,PSME,40,10,55,-1,H,C,40,0,0,0,0,,,0,,\n";
+  const auto outcome = Run("heading\n" + row, trees,
+                           "P1, North, Default, No$Treatment, No, No, No, No\n", "plots.pdq");
+  ASSERT_EQ(outcome.result, 1) << outcome.message;
+  EXPECT_EQ(outcome.processed, 1);
+  // the crown ratio repairs the crown base silently; the groups are unknown
+  EXPECT_EQ(Errors(),
+            "Plot: P1 - MonSta: North \n Missing or invalid emissions factors detected. The "
+            "emissions factors set on the GUI will be used.\n\n\n");
+  EXPECT_NE(Output().find("\nP1, North, "), std::string::npos);
+}

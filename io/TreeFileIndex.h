@@ -1,0 +1,47 @@
+#pragma once
+// The rows of a batch's tree file, read once and grouped by plot.
+//
+// The batch loads a plot's trees as a scan of the whole tree file would:
+// every row of the plot in file order, the plot and station compared without
+// regard to case, and, when a row cannot be read, the rows before it and
+// then the read error. The index keeps for each row only what the batch
+// uses.
+
+#include <istream>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// What the batch uses of a tree row, in both layouts. Values as read; a
+// missing number is -1.
+struct d_BatchTree {
+  float Num = 0;  // tree number (VXD)
+  std::string Species;
+  float DBH = 0, Hgt = 0, CrnHgt = 0, TPA = 0;
+  std::string CrnCls, Status;
+  int CrnRat = -1;  // crown ratio, percent (PDQ); none for VXD
+};
+
+class c_TreeIndex {
+ public:
+  // Reads the rows of `file` (its heading line first) in the tree file
+  // layout of `layout`, "VXD" or "PDQ": at most `maxRows` rows, stopping at
+  // the first row that cannot be read.
+  void Build(std::istream& file, const std::string& layout, int maxRows);
+  void Clear();
+
+  // The rows of a plot in file order (the station is ignored for VXD).
+  const std::vector<d_BatchTree>& Rows(const std::string& plot, const std::string& station) const;
+
+  // True when a row could not be read; its reader message.
+  bool ReadError() const { return readError_; }
+  const std::string& ReadMessage() const { return readMessage_; }
+
+ private:
+  std::string Key(const std::string& plot, const std::string& station) const;
+
+  bool pdq_ = false;
+  std::unordered_map<std::string, std::vector<d_BatchTree>> byPlot_;
+  bool readError_ = false;
+  std::string readMessage_;
+};
