@@ -93,8 +93,12 @@ std::array<d_PTLRec, kTreeSlots>& s_PTL() {
 }
 
 int PTL_InitTbl() {
-  for (d_PTLRec& rec : s_PTL())
-    rec = d_PTLRec{};
+  // A record without a species is never read, and PTL_PutRec clears a slot
+  // before filling it, so only the records in use need clearing: a batch
+  // empties the table for every plot.
+  for (d_PTLRec& rec : s_PTL()) {
+    if (!rec.Species.empty()) rec = d_PTLRec{};
+  }
   return kTreeListMax;
 }
 
@@ -126,6 +130,7 @@ int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, f
   }
 
   d_PTLRec& rec = table[slot];
+  rec = d_PTLRec{};
   rec.RecNum = recNum;
   rec.TreeNum = treeNum;
   rec.Species = species;
