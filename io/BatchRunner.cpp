@@ -388,8 +388,7 @@ int c_FBC::LoadPlotNames() {
   SkipHeading(m_PlotFile);
   for (int i = 0; i < kBatchPlotListRows; ++i) {
     std::string message;
-    const int result =
-        pdq ? ReadRow(m_PlotFile, m_PDQRow, message) : ReadRow(m_PlotFile, m_VXDRow, message);
+    const int result = ReadPlotRow(message);
     if (result == 0) break;
     if (result < 0) {
       m_Plots.clear();
@@ -450,12 +449,16 @@ int c_FBC::NextPlot(std::string& plot, std::string& station) {
   return 1;
 }
 
+int c_FBC::ReadPlotRow(std::string& message) {
+  return m_FileType == "PDQ" ? ReadRow(m_PlotFile, m_PDQRow, message)
+                             : ReadRow(m_PlotFile, m_VXDRow, message);
+}
+
 int c_FBC::FindPlotRow(const d_BatchPlot& p) {
   const bool pdq = m_FileType == "PDQ";
   for (int i = 0; i < kBatchPlotScanRows; ++i) {
     std::string message;
-    const int result =
-        pdq ? ReadRow(m_PlotFile, m_PDQRow, message) : ReadRow(m_PlotFile, m_VXDRow, message);
+    const int result = ReadPlotRow(message);
     if (result == 0) break;
     if (result < 0) {
       Log_Errors("Error Reading Sylvanor Plot Fuel File", p.Plot, p.MonSta);

@@ -231,6 +231,8 @@ class c_FBC {
   void LoadSpecies(const std::string& group);
   int MoistScenario(std::string& scenario, std::string& message);
 
+  // the next row of the plot file, in its layout (the results of ReadRow)
+  int ReadPlotRow(std::string& message);
   // steps of NextPlot
   int FindPlotRow(const d_BatchPlot& plot);
   void SetInputs();

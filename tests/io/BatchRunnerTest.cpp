@@ -42,8 +42,8 @@ std::string Project(const std::string& moisture10Hr, const std::string& tail,
          moisture10Hr + " 15 120 Interior Spring \n" + tail;
 }
 
-constexpr const char* kDefaultTail =
-    "#Thin Yes\n"
+// The settings lines a batch's project file ends with.
+constexpr const char* kSettingsLines =
     "#BCBMoist Moderate \n"
     "#EmisType Default \n"
     "#FMSModel Scott-40 \n"
@@ -52,6 +52,8 @@ constexpr const char* kDefaultTail =
     "#FMSSAVGra 1800.0000\n"
     "#FMSSAVShu 1500.0000\n"
     "#FMSSAV1Hr 2000.0000\n";
+
+const std::string kDefaultTail = std::string("#Thin Yes\n") + kSettingsLines;
 
 void ExpectFloats(std::span<const float> got, std::initializer_list<float> expected) {
   ASSERT_EQ(got.size(), expected.size());
@@ -373,17 +375,11 @@ constexpr const char* kVXDHeading =
 constexpr const char* kTreeHeading = "Plot,Num,Species,DBH,Hgt,HgtCrn,CC,TS,TPA\n";
 constexpr const char* kFuel = ",5,1,0.2,0,0,0.3,1,0.4,1,1.5,1,1,0,0,0,0,0.5,0,0,0,0\n";
 
-constexpr const char* kBatchProject =
-    "#RetPri-0 Default Std 1 0.8 0.5 0 1 0.9 0.7 1 0.3 1 0.5 0.2 0.6 0.4 $\n"
-    "#Treatment-0 No$Treatment None 0 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 Interior Fall \n"
-    "#BCBMoist Moderate \n"
-    "#EmisType Default \n"
-    "#FMSModel Scott-40 \n"
-    "#FMSClimate Humid \n"
-    "#FMSBedDep   0.5000\n"
-    "#FMSSAVGra 1800.0000\n"
-    "#FMSSAVShu 1500.0000\n"
-    "#FMSSAV1Hr 2000.0000\n";
+const std::string kBatchProject =
+    std::string(
+        "#RetPri-0 Default Std 1 0.8 0.5 0 1 0.9 0.7 1 0.3 1 0.5 0.2 0.6 0.4 $\n"
+        "#Treatment-0 No$Treatment None 0 0 0  0 0 0 0 0  0 0 0 0 0  0 0 0 Interior Fall \n") +
+    kSettingsLines;
 
 std::string LinkRow(const std::string& plot) {
   return plot + ", , Default, No$Treatment, No, No, No, No\n";
