@@ -1,0 +1,114 @@
+// Throughput of the batch runner: whole batches of generated western conifer
+// stands (bench/BatchGenerator.h) run from their files, in plots per second.
+// The cases are 1000 plots of 50 trees, 10000 plots of 50 trees (beyond the
+// usual plot list capacity, which the benchmark raises) and 1000 plots of
+// 500 trees. A batch's time should grow in proportion to its input, so the
+// second case should take about ten times as long as the first.
+//
+// The files of each case are written once, before its timing, into a
+// temporary folder that is removed at the end. Each iteration runs a fresh
+// batch runner over them.
+//
+// Run: build/bench/batch_bench
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include <unistd.h>
+
+#include "bench/BatchGenerator.h"
+#include "io/BatchRunner.h"
+#include "io/CFormat.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path TempRoot() {
+  static const fs::path root =
+      fs::temp_directory_path() / CFormat("sylvanor-batch-bench-%d", static_cast<int>(getpid()));
+  return root;
+}
+
+// The generated batch of a case, written on first use.
+const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message) {
+  static std::map<std::pair<int, int>, d_GeneratedBatch> cases;
+  const auto key = std::make_pair(plots, trees);
+  if (const auto found = cases.find(key); found != cases.end()) return &found->second;
+
+  d_BatchSpec spec;
+  spec.plots = plots;
+  spec.treesPerPlot = trees;
+  spec.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
+  d_GeneratedBatch batch;
+  const fs::path folder = TempRoot() / CFormat("p%d-t%d", plots, trees);
+  if (!GenerateBatch(folder, SYLVANOR_DATA_DIR, spec, batch, message)) return nullptr;
+  return &cases.emplace(key, std::move(batch)).first->second;
+}
+
+void BM_Batch(benchmark::State& state) {
+  const int plots = static_cast<int>(state.range(0));
+  const int trees = static_cast<int>(state.range(1));
+  std::string message;
+  const d_GeneratedBatch* batch = CaseFiles(plots, trees, message);
+  if (batch == nullptr) {
+    state.SkipWithError(message.c_str());
+    return;
+  }
+
+  d_BatchOutcome outcome;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto runner = std::make_unique<c_FBC>();
+    runner->SetPlotCapacity(std::max(plots, kBatchPlots));
+    state.ResumeTiming();
+
+    outcome = runner->RunBatch(batch->files, batch->userFolder);
+
+    state.PauseTiming();
+    runner.reset();
+    state.ResumeTiming();
+    if (outcome.result != 1) {
+      message = CFormat("batch failed: %s", outcome.message);
+      state.SkipWithError(message.c_str());
+      return;
+    }
+  }
+
+  using benchmark::Counter;
+  state.counters["plots/s"] = Counter(outcome.plots, Counter::kIsIterationInvariantRate);
+  state.counters["trees/s"] =
+      Counter(static_cast<double>(batch->treeRows), Counter::kIsIterationInvariantRate);
+  state.counters["plots"] = outcome.plots;
+  state.counters["processed"] = outcome.processed;
+  state.counters["skipped"] = outcome.skipped;
+  state.counters["errors"] = outcome.errors;
+}
+
+BENCHMARK(BM_Batch)
+    ->ArgNames({"plots", "trees"})
+    ->Args({1000, 50})
+    ->Args({10000, 50})
+    ->Args({1000, 500})
+    ->Iterations(2)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code error;
+  fs::remove_all(TempRoot(), error);
+  return 0;
+}
