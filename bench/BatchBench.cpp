@@ -43,13 +43,13 @@ const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message) {
   const auto key = std::make_pair(plots, trees);
   if (const auto found = cases.find(key); found != cases.end()) return &found->second;
 
-  d_BatchSpec spec;
-  spec.plots = plots;
-  spec.treesPerPlot = trees;
-  spec.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
+  d_BatchShape shape;
+  shape.plots = plots;
+  shape.treesPerPlot = trees;
+  shape.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
   d_GeneratedBatch batch;
   const fs::path folder = TempRoot() / CFormat("p%d-t%d", plots, trees);
-  if (!GenerateBatch(folder, SYLVANOR_DATA_DIR, spec, batch, message)) return nullptr;
+  if (!GenerateBatch(folder, SYLVANOR_DATA_DIR, shape, batch, message)) return nullptr;
   return &cases.emplace(key, std::move(batch)).first->second;
 }
 

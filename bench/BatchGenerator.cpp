@@ -408,18 +408,18 @@ bool CopyInto(const fs::path& source, const fs::path& folder, std::string& messa
 
 }  // namespace
 
-bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_BatchSpec& spec,
+bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_BatchShape& shape,
                    d_GeneratedBatch& batch, std::string& message) {
   message.clear();
   batch = d_GeneratedBatch{};
-  if (spec.plots < 1 || spec.treesPerPlot < 1) {
+  if (shape.plots < 1 || shape.treesPerPlot < 1) {
     message = "A batch needs at least one plot and one tree per plot";
     return false;
   }
-  const long long rows = static_cast<long long>(spec.plots) * spec.treesPerPlot;
+  const long long rows = static_cast<long long>(shape.plots) * shape.treesPerPlot;
   if (rows > kBatchTreeRows) {
     message = CFormat("%d plots of %d trees are %lld tree rows, more than the %d a batch reads",
-                      spec.plots, spec.treesPerPlot, rows, kBatchTreeRows);
+                      shape.plots, shape.treesPerPlot, rows, kBatchTreeRows);
     return false;
   }
 
@@ -436,15 +436,15 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
   }
 
   d_BatchFiles& files = batch.files;
-  files.Plot = (folder / (spec.name + ".vxd")).string();
-  files.Tree = (folder / (spec.name + ".tre")).string();
+  files.Plot = (folder / (shape.name + ".vxd")).string();
+  files.Tree = (folder / (shape.name + ".tre")).string();
   files.Link = (folder / kLinkTreatmentFileName).string();
-  files.Project = (folder / (spec.name + ".vxp")).string();
-  files.Output = (folder / (spec.name + "-Output.csv")).string();
-  files.Error = (folder / (spec.name + "-Errors.txt")).string();
+  files.Project = (folder / (shape.name + ".vxp")).string();
+  files.Output = (folder / (shape.name + "-Output.csv")).string();
+  files.Error = (folder / (shape.name + "-Errors.txt")).string();
   batch.userFolder = user.string();
 
-  c_Draw draw(spec.seed);
+  c_Draw draw(shape.seed);
   std::array<double, kStandTypes.size()> typeShares{};
   for (std::size_t i = 0; i < kStandTypes.size(); ++i)
     typeShares[i] = kStandTypes[i].share;
@@ -453,14 +453,14 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
   plotFile.Put(Heading(kVXDPlotColumns));
   treeFile.Put(Heading(kVXDTreeColumns));
   std::vector<d_LTF> links;
-  links.reserve(static_cast<std::size_t>(spec.plots));
+  links.reserve(static_cast<std::size_t>(shape.plots));
   std::vector<d_GenTree> trees;
-  const int width = spec.plots >= 10000 ? 5 : 4;
-  for (int p = 0; p < spec.plots; ++p) {
+  const int width = shape.plots >= 10000 ? 5 : 4;
+  for (int p = 0; p < shape.plots; ++p) {
     const d_StandType& type = kStandTypes[draw.Pick(typeShares)];
     const std::string plot = CFormat("ST%02d-%0*d", p / 250 + 1, width, p + 1);
     plotFile.Put(FuelRow(draw, plot, type));
-    PutTrees(draw, plot, type, spec.treesPerPlot, treeFile, trees);
+    PutTrees(draw, plot, type, shape.treesPerPlot, treeFile, trees);
 
     const bool thin = draw.Unit() < type.thinShare;
     d_LTF link;
@@ -479,7 +479,7 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
   if (!LTF_WriteFile(files.Link, links, message)) return false;
   if (!Prj_WriteFile(files.Project, Project(files.Plot), message)) return false;
 
-  batch.plots = spec.plots;
+  batch.plots = shape.plots;
   batch.treeRows = static_cast<int>(rows);
   return true;
 }

@@ -22,7 +22,7 @@
 
 #include "io/BatchRunner.h"
 
-struct d_BatchSpec {
+struct d_BatchShape {
   int plots = 1000;
   int treesPerPlot = 50;
   std::uint32_t seed = 20240611u;
@@ -43,4 +43,4 @@ struct d_GeneratedBatch {
 // when a file cannot be written or copied, or when the tree file would hold
 // more rows than a batch reads (kBatchTreeRows).
 bool GenerateBatch(const std::filesystem::path& folder, const std::filesystem::path& dataFolder,
-                   const d_BatchSpec& spec, d_GeneratedBatch& batch, std::string& message);
+                   const d_BatchShape& shape, d_GeneratedBatch& batch, std::string& message);
