@@ -280,11 +280,6 @@ int c_FBC::MoistScenario(std::string& scenario, std::string& message) {
 
 namespace {
 
-// Skips a heading line the way a 3000-character line buffer reads it.
-void SkipHeading(std::istream& file) {
-  LTF_SkipHeader(file);
-}
-
 void Rewind(std::istream& file) {
   file.clear();
   file.seekg(0);
@@ -385,7 +380,7 @@ int c_FBC::LoadPlotNames() {
   }
   const bool pdq = m_FileType == "PDQ";
   Rewind(m_PlotFile);
-  SkipHeading(m_PlotFile);
+  SkipHeadingLine(m_PlotFile);
   for (int i = 0; i < kBatchPlotListRows; ++i) {
     std::string message;
     const int result = ReadPlotRow(message);
@@ -414,7 +409,7 @@ int c_FBC::LoadPlotNames() {
   // back to the first row: the plots are read forward from here, and the
   // heading is not a plot
   Rewind(m_PlotFile);
-  SkipHeading(m_PlotFile);
+  SkipHeadingLine(m_PlotFile);
   return PlotCount();
 }
 

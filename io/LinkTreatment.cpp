@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "io/CFormat.h"
+#include "io/TextUtil.h"
 
 std::array<d_CDF, 9> LTF_Columns(d_LTF& row) {
   return {{{"cr_Plot", 's', 300, &row.Plot},
@@ -17,12 +18,7 @@ std::array<d_CDF, 9> LTF_Columns(d_LTF& row) {
 }
 
 void LTF_SkipHeader(std::istream& file) {
-  std::size_t read = 0;
-  char c = 0;
-  while (read < kLinkHeaderBuffer - 1 && file.get(c)) {
-    ++read;
-    if (c == '\n') break;
-  }
+  SkipHeadingLine(file);
 }
 
 int LTF_Get(std::istream& file, d_LTF& row, std::string& message) {

@@ -16,7 +16,6 @@
 #include "io/ColumnReader.h"
 
 inline constexpr char kLinkTreatmentFileName[] = "Link-Treatment.csv";
-inline constexpr std::size_t kLinkHeaderBuffer = 3000;  // header line read, with terminator
 
 // One row. Capacities counting a terminator: Plot 300, MonSta, RPName and
 // TmName 100, the switches 50.

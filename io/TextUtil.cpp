@@ -1,6 +1,7 @@
 #include "io/TextUtil.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <charconv>
 #include <system_error>
 
@@ -84,4 +85,14 @@ bool ReadNumber(std::string_view text, int& value) {
 }
 bool ReadNumber(std::string_view text, double& value) {
   return ReadNumberAs(text, value);
+}
+
+void SkipHeadingLine(std::istream& file) {
+  constexpr std::size_t kBuffer = 3000;
+  std::size_t read = 0;
+  char c = 0;
+  while (read < kBuffer - 1 && file.get(c)) {
+    ++read;
+    if (c == '\n') break;
+  }
 }

@@ -14,6 +14,10 @@ bool isBlankCR(std::string_view text);
 // False at the end of the file.
 bool ReadLineWithEnd(std::istream& file, std::string& line);
 
+// Skips a heading line the way a 3000-character line buffer reads it: at
+// most 2999 characters, so the rest of a longer heading is left unread.
+void SkipHeadingLine(std::istream& file);
+
 // Removes leading and trailing blanks in place.
 void Trim_LT(std::string& text);
 

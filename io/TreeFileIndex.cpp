@@ -1,8 +1,8 @@
 #include "io/TreeFileIndex.h"
 
 #include "io/Keyword.h"
-#include "io/LinkTreatment.h"
 #include "io/PlotLayouts.h"
+#include "io/TextUtil.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ void c_TreeIndex::Build(std::istream& file, const std::string& layout, int maxRo
   pdq_ = SameKeyword(layout, "PDQ");
   file.clear();
   file.seekg(0);
-  LTF_SkipHeader(file);  // the heading line, read as a 3000-character buffer reads it
+  SkipHeadingLine(file);
 
   const auto readAll = [&](auto row) {
     for (int i = 0; i < maxRows; ++i) {

@@ -231,21 +231,23 @@ void PreparePairs(d_BU& bu) {
   }
 }
 
-// Burning of a pair that has ignited, from `from` to `to`, at the flux of
-// its first history slot; sets its burnout time and loss rate after the
-// time step starting at `tin`.
-void StartBurning(d_BUPair& pair, const d_BUParticle& p, double ignitionAt, double tin, double dt,
-                  d_RunState& s, int particle) {
-  pair.shrink = pair.flux[0] * p.work;
+// Shrinks a burning pair at its shrink rate over `span` seconds of the step
+// that starts at `tin`: its new diameter and mass, its burnout time (half
+// way through the step when `goesOut`) and mass loss rate, and the mass lost
+// to its particle's consumption.
+void Shrink(d_BUPair& pair, double span, double tin, double dt, bool goesOut, d_RunState& s,
+            int particle) {
   const double d = pair.diameter;
-  const double dnext = std::max(0.0, d - pair.shrink * (tin + dt - ignitionAt));
+  const double dnext = std::max(0.0, d - pair.shrink * span);
   const double wnext = d > 0 ? pair.mass * (dnext / d) * (dnext / d) : 0;
   if (dnext == 0 && pair.shrink > 0) {
     pair.burnout = d / pair.shrink + tin;
   } else if (dnext > 0 && dnext < d) {
     pair.burnout = d / (d - dnext) * dt + tin;
   }
-  pair.lossRate = pair.burnout > tin ? (pair.mass - wnext) / std::min(dt, pair.burnout - tin) : 0;
+  if (goesOut) pair.burnout = (tin + (tin + dt)) / 2;
+  const double rateSpan = std::min(dt, pair.burnout - tin);
+  pair.lossRate = rateSpan > 0 ? (pair.mass - wnext) / rateSpan : 0;
   Lose(s, particle, pair.mass - wnext);
   pair.diameter = dnext;
   pair.mass = wnext;
@@ -429,7 +431,8 @@ void AdvancePairs(d_BU& bu, d_RunState& s, double duffIntensity) {
           if (pair.ignition >= tnext) continue;
           const double hc = Film(s.bed, pair.diameter, tf, p.charK, p.conductivity);
           pair.flux[0] = std::max(tf - p.charK, 0.0) * hc;
-          StartBurning(pair, p, pair.ignition, tin, dt, s, k - 1);
+          pair.shrink = pair.flux[0] * p.work;
+          Shrink(pair, tnext - pair.ignition, tin, dt, false, s, k - 1);
         } else {
           // still drying
           if (tf <= kMinDryingFire) continue;
@@ -474,19 +477,7 @@ void AdvancePairs(d_BU& bu, d_RunState& s, double duffIntensity) {
                                        pair.conduction / p.diffusivity, tnext - pair.ignition});
       const double qmean = MeanFlux(pair, n, tnext, dt, average);
       pair.shrink = qmean * p.work;
-      const double dnext = std::max(0.0, d - pair.shrink * dt);
-      const double wnext = d > 0 ? pair.mass * (dnext / d) * (dnext / d) : 0;
-      if (dnext == 0 && pair.shrink > 0) {
-        pair.burnout = d / pair.shrink + tin;
-      } else if (dnext > 0 && dnext < d) {
-        pair.burnout = d / (d - dnext) * dt + tin;
-      }
-      if (qmean <= kFluxOut) pair.burnout = (tin + tnext) / 2;
-      const double span = std::min(dt, pair.burnout - tin);
-      pair.lossRate = span > 0 ? (pair.mass - wnext) / span : 0;
-      Lose(s, k - 1, pair.mass - wnext);
-      pair.diameter = dnext;
-      pair.mass = wnext;
+      Shrink(pair, dt, tin, dt, qmean <= kFluxOut, s, k - 1);
     }
   }
 
