@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BatchGenerator.h"
 #include "tests/TempFolder.h"
 
 namespace {
@@ -75,22 +77,34 @@ fs::path MakeUserFolder(const fs::path& folder) {
   return folder;
 }
 
-// Runs sylvanor-batch on a case's input files (<case>.vxd or .pdq, the tree
-// file beside it, link.csv and project.vxp) and compares each expected file
-// the case holds: expected-output.csv, expected-emissions.csv and
+// The input files of a batch.
+struct d_CaseFiles {
+  fs::path plots, trees, link, project;
+};
+
+// Runs sylvanor-batch on a batch's files; the output files are written into
+// `out` as output.csv, output-Emis.csv and errors.txt.
+void RunBatch(const d_CaseFiles& in, const fs::path& out) {
+  const std::string command =
+      Quote(kPrograms / "sylvanor-batch") + " --quiet --plots " + Quote(in.plots) + " --trees " +
+      Quote(in.trees) + " --link " + Quote(in.link) + " --project " + Quote(in.project) +
+      " --out " + Quote(out / "output.csv") + " --errors " + Quote(out / "errors.txt") +
+      " --user-folder " + Quote(MakeUserFolder(out / "user")) + " >/dev/null";
+  ASSERT_EQ(Shell(command), 0) << command;
+}
+
+// Runs a case's input files (<case>.vxd or .pdq, the tree file beside it,
+// link.csv and project.vxp unless named) and compares each expected file the
+// case holds: expected-output.csv, expected-emissions.csv and
 // expected-errors.txt.
-void RunCase(const std::string& name, const std::string& plotFile) {
+void RunCase(const std::string& name, const std::string& plotFile, d_CaseFiles in = {}) {
   TempFolder out;
   const fs::path dir = kCases / name;
-  const fs::path plots = dir / plotFile;
-  const fs::path trees = fs::path(plots).replace_extension(".tre");
-  const std::string command = Quote(kPrograms / "sylvanor-batch") + " --quiet --plots " +
-                              Quote(plots) + " --trees " + Quote(trees) + " --link " +
-                              Quote(dir / "link.csv") + " --project " + Quote(dir / "project.vxp") +
-                              " --out " + Quote(out.path() / "output.csv") + " --errors " +
-                              Quote(out.path() / "errors.txt") + " --user-folder " +
-                              Quote(MakeUserFolder(out.path() / "user")) + " >/dev/null";
-  ASSERT_EQ(Shell(command), 0) << command;
+  if (in.plots.empty()) in.plots = dir / plotFile;
+  if (in.trees.empty()) in.trees = fs::path(in.plots).replace_extension(".tre");
+  if (in.link.empty()) in.link = dir / "link.csv";
+  if (in.project.empty()) in.project = dir / "project.vxp";
+  ASSERT_NO_FATAL_FAILURE(RunBatch(in, out.path()));
   const std::pair<const char*, const char*> files[] = {
       {"output.csv", "expected-output.csv"},
       {"output-Emis.csv", "expected-emissions.csv"},
@@ -105,6 +119,22 @@ void RunCase(const std::string& name, const std::string& plotFile) {
   EXPECT_GT(compared, 0) << name << " has no expected file";
 }
 
+// FNV-1a (64 bits) of a file's bytes, in hexadecimal, with every mention of
+// `folder` taken out.
+std::string FileHash(const fs::path& path, const std::string& folder) {
+  std::string text = ReadFile(path);
+  for (auto at = text.find(folder); at != std::string::npos; at = text.find(folder, at)) {
+    text.erase(at, folder.size());
+  }
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  std::ostringstream hex;
+  hex << std::hex << hash;
+  return hex.str();
+}
+
 }  // namespace
 
 TEST(GoldenBatch, AStandWorkedOutByHand) {
@@ -113,6 +143,37 @@ TEST(GoldenBatch, AStandWorkedOutByHand) {
 
 TEST(GoldenBatch, RepairsRefusalsAndSkippedPlots) {
   RunCase("repairs", "repairs.vxd");
+}
+
+TEST(GoldenBatch, TheShippedSampleBatch) {
+  const fs::path sample = fs::path(SYLVANOR_DATA_DIR) / "sample";
+  RunCase("sample", "",
+          {sample / "Sample.vxd", sample / "Sample.tre", sample / "Link-Treatment.csv",
+           sample / "Sample.vxp"});
+}
+
+// A generated batch of 1000 plots of 50 trees: the generator's input files
+// and the batch's output files, each pinned by its hash (the project file
+// names the plot file by its path, which is left out).
+TEST(GoldenBatch, AGeneratedThousandPlotBatch) {
+  TempFolder folder;
+  d_GeneratedBatch batch;
+  std::string message;
+  ASSERT_TRUE(
+      GenerateBatch(folder.path() / "in", SYLVANOR_DATA_DIR, d_BatchShape{}, batch, message))
+      << message;
+  const fs::path out = folder.path() / "out";
+  ASSERT_NO_FATAL_FAILURE(
+      RunBatch({batch.files.Plot, batch.files.Tree, batch.files.Link, batch.files.Project}, out));
+  const std::pair<fs::path, const char*> files[] = {
+      {batch.files.Plot, "f66db7e96e1a8faa"},   {batch.files.Tree, "ba69a48252d5558"},
+      {batch.files.Link, "c3e5b210efed0ffd"},   {batch.files.Project, "984edb1251852648"},
+      {out / "output.csv", "ee2eb9bd909ef269"}, {out / "output-Emis.csv", "a3de99c3371710ea"},
+      {out / "errors.txt", "cbf29ce484222325"},
+  };
+  for (const auto& [file, hash] : files) {
+    EXPECT_EQ(FileHash(file, folder.path().string()), hash) << file.filename();
+  }
 }
 
 namespace {
