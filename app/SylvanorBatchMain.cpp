@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/BatchCommand.h"
+#include "batch/BatchCommand.h"
 #include "platform/ProgramDir.h"
 #include "platform/UserFolder.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  d_BatchCommandEnv env;
-  env.programDir = ProgramDir(argc > 0 ? argv[0] : nullptr);
-  env.dataHome = UserDataHome();
+  sylvanor::d_BatchCommandEnv env;
+  env.programDir = sylvanor::ProgramDir(argc > 0 ? argv[0] : nullptr);
+  env.dataHome = sylvanor::UserDataHome();
   env.errIsTerminal = isatty(STDERR_FILENO) == 1;
-  return BatchCommand(args, env, std::cout, std::cerr);
+  return sylvanor::BatchCommand(args, env, std::cout, std::cerr);
 }

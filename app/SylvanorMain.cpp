@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandLineBatch.h"
+#include "batch/CommandLineBatch.h"
 #include "platform/ProgramDir.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return SylvanorMain(args, ProgramDir(argc > 0 ? argv[0] : nullptr), std::cout);
+  return sylvanor::SylvanorMain(args, sylvanor::ProgramDir(argc > 0 ? argv[0] : nullptr),
+                                std::cout);
 }

@@ -23,9 +23,11 @@
 
 #include <unistd.h>
 
+#include "base/CFormat.h"
+#include "batch/BatchRunner.h"
 #include "bench/BatchGenerator.h"
-#include "io/BatchRunner.h"
-#include "io/CFormat.h"
+
+namespace sylvanor {
 
 namespace fs = std::filesystem;
 
@@ -102,6 +104,10 @@ BENCHMARK(BM_Batch)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace sylvanor
+
+using namespace sylvanor;
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);

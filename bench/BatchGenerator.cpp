@@ -9,10 +9,12 @@
 #include <system_error>
 #include <vector>
 
-#include "io/CFormat.h"
+#include "base/CFormat.h"
 #include "io/LinkTreatment.h"
 #include "io/PlotLayouts.h"
 #include "io/ProjectFile.h"
+
+namespace sylvanor {
 
 namespace fs = std::filesystem;
 
@@ -483,3 +485,5 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
   batch.treeRows = static_cast<int>(rows);
   return true;
 }
+
+}  // namespace sylvanor

@@ -20,7 +20,9 @@
 #include <filesystem>
 #include <string>
 
-#include "io/BatchRunner.h"
+#include "batch/BatchRunner.h"
+
+namespace sylvanor {
 
 struct d_BatchShape {
   int plots = 1000;
@@ -44,3 +46,5 @@ struct d_GeneratedBatch {
 // more rows than a batch reads (kBatchTreeRows).
 bool GenerateBatch(const std::filesystem::path& folder, const std::filesystem::path& dataFolder,
                    const d_BatchShape& shape, d_GeneratedBatch& batch, std::string& message);
+
+}  // namespace sylvanor

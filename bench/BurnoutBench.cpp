@@ -9,6 +9,8 @@
 
 #include "treat/Burnout.h"
 
+namespace sylvanor {
+
 namespace {
 
 struct Particle {
@@ -52,5 +54,7 @@ void BM_HeavyFuelBurn(benchmark::State& state) {
 BENCHMARK(BM_HeavyFuelBurn)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace sylvanor
 
 BENCHMARK_MAIN();

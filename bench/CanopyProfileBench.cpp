@@ -10,11 +10,13 @@
 #include <memory>
 #include <random>
 
-#include "engine/CanopyProfile.h"
-#include "engine/CrownFuel.h"
-#include "engine/EquationTable.h"
-#include "engine/SpeciesTable.h"
-#include "engine/TreeList.h"
+#include "stand/CanopyProfile.h"
+#include "stand/CrownFuel.h"
+#include "stand/EquationTable.h"
+#include "stand/SpeciesTable.h"
+#include "stand/TreeList.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -72,5 +74,7 @@ BENCHMARK(BM_ProfilePassUnprepared)->Arg(50)->Arg(500)->Arg(4999)->Unit(benchmar
 BENCHMARK(BM_PrepareTrees)->Arg(50)->Arg(500)->Arg(4999)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace sylvanor
 
 BENCHMARK_MAIN();

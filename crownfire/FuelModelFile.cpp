@@ -10,8 +10,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "io/CFormat.h"
-#include "io/TextUtil.h"
+#include "base/CFormat.h"
+#include "base/TextUtil.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -210,3 +212,5 @@ bool WriteFuelModelFile(const std::string& path, const std::vector<CFuelModel>& 
   }
   return true;
 }
+
+}  // namespace sylvanor

@@ -25,6 +25,8 @@
 
 #include "crownfire/HalvexTypes.h"
 
+namespace sylvanor {
+
 // The longest line the writer writes, in characters, line end included;
 // the reader takes longer lines whole.
 inline constexpr std::size_t kFuelModelLineLength = 254;
@@ -56,3 +58,5 @@ bool WriteFuelModelFile(std::ostream& file, const std::vector<CFuelModel>& model
                         std::string& message);
 bool WriteFuelModelFile(const std::string& path, const std::vector<CFuelModel>& models, bool metric,
                         std::string& message);
+
+}  // namespace sylvanor

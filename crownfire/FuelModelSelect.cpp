@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -175,3 +177,5 @@ bool SelectStandardFuelModel(FMSelector& bed) {
   bed.BestDistance = match.Distance;
   return true;
 }
+
+}  // namespace sylvanor

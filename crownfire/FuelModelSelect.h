@@ -17,7 +17,9 @@
 #include <span>
 #include <string_view>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
+
+namespace sylvanor {
 
 // Unit conversions from the engine's English settings.
 inline constexpr double kFmsTonsPerAcreToKgPerM2 = 0.22417;
@@ -239,3 +241,5 @@ FuelModelMatch NearestFuelModel(std::span<const FuelModelRow> table, std::string
 // is "NB9" with an empty category text and distance 0; a bed no row fits is
 // "NB9" with its category text and distance 1e8. Always true.
 bool SelectStandardFuelModel(FMSelector& bed);
+
+}  // namespace sylvanor

@@ -7,6 +7,8 @@
 #include "crownfire/FuelModelFile.h"
 #include "crownfire/SurfaceSpread.h"
 
+namespace sylvanor {
+
 namespace {
 
 constexpr double kFeetPerMetre = 3.281;
@@ -82,11 +84,11 @@ void ZeroNonFinite(CHalvexOutputs& out) {
 }  // namespace
 
 bool CHalvex::LoadFuelModelFile(const std::string& path, std::string& message) {
-  return ::LoadFuelModelFile(path, FuelModels, Metric, message);
+  return sylvanor::LoadFuelModelFile(path, FuelModels, Metric, message);
 }
 
 CHalvexTempSet CHalvex::CalculateROS(const CHalvexInputsSet& set) const {
-  return ::CalculateROS(FuelModels, Inputs, set);
+  return sylvanor::CalculateROS(FuelModels, Inputs, set);
 }
 
 double CHalvex::WindFactorDiscriminant(double cosTheta, double sinTheta, double phiS,
@@ -277,3 +279,5 @@ CHalvexOutputs CHalvex::CalculateOutputs() {
   ZeroNonFinite(out);
   return out;
 }
+
+}  // namespace sylvanor

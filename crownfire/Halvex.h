@@ -17,6 +17,8 @@
 
 #include "crownfire/HalvexTypes.h"
 
+namespace sylvanor {
+
 class CHalvex {
  public:
   std::vector<CFuelModel> FuelModels;  // in file order
@@ -60,3 +62,5 @@ class CHalvex {
   // limit of the spread model is not applied.
   static double OpenWindForWindFactor(const CHalvexTempSet& t, double k, double phiW);
 };
+
+}  // namespace sylvanor

@@ -5,7 +5,9 @@
 #include <string_view>
 #include <utility>
 
-#include "io/CFormat.h"
+#include "base/CFormat.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -145,3 +147,5 @@ void CHalvexInputs::CalculateHPAHighConifer() {
     CrownFuelLoad = CrownHPA / kStandardCrownHPAPerLoad;
   }
 }
+
+}  // namespace sylvanor

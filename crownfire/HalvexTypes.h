@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace sylvanor {
+
 // One fire behaviour fuel model. Two models are equal when their numbers are.
 struct CFuelModel {
   int Number = -1;
@@ -141,3 +143,5 @@ struct CHalvexOutputs {
   int GetErrorNumber() const { return ErrorNumber; }
   std::string GetErrorMessage() const { return ErrorDescription; }
 };
+
+}  // namespace sylvanor

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+namespace sylvanor {
+
 namespace {
 
 // One fuel class of the working fuel bed.
@@ -305,3 +307,5 @@ double CalculateNonHeadingROS(double angle, double effectiveWind) {
   const double ratio = std::sqrt(s * s * flank * flank + c * c * a * a) + e * a * c;
   return Finite(ratio);
 }
+
+}  // namespace sylvanor

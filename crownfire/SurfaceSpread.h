@@ -8,6 +8,8 @@
 
 #include "crownfire/HalvexTypes.h"
 
+namespace sylvanor {
+
 // The model constants of the spread computation.
 inline constexpr double kTotalMineral = 0.0555;
 inline constexpr double kParticleDensity = 32.0;  // lb/ft3
@@ -39,3 +41,5 @@ CHalvexTempSet CalculateROS(const std::vector<CFuelModel>& models, const CHalvex
 // The ratio of the spread rate `angle` degrees from the head to the head
 // rate, for the effective wind (mph).
 double CalculateNonHeadingROS(double angle, double effectiveWind);
+
+}  // namespace sylvanor

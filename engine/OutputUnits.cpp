@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/UnitFactors.h"
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "stand/UnitFactors.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -227,3 +229,5 @@ void OU_ConvertOutput(d_Stand& stand, d_Profile& pre, const std::string& outUnit
   ProfileToBulkDensity(pre);
   if (!SameKeyword(outUnits, "English")) OU_ToMetric(stand, OU_Table(), message);
 }
+
+}  // namespace sylvanor

@@ -8,8 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/CanopyTypes.h"
 #include "engine/Stand.h"
+#include "stand/CanopyProfile.h"
+#include "stand/CanopyTypes.h"
+
+namespace sylvanor {
 
 // One row of the output field table. A row without a print format is a
 // heading: it only structures the dump and has neither units nor a value.
@@ -29,13 +32,6 @@ constexpr bool OU_IsHeading(const d_OutField& field) {
 // included.
 std::span<const d_OutField> OU_Table();
 
-// Layer load in lb/acre over a layer of layWid ft as a bulk density in kg/m3
-// (lb/acre -> lb/ft3 -> kg/m3); 0 for a layer of no width.
-constexpr float CP_BulkDensity(float loadLbPerAcre, float layWid) {
-  if (layWid == 0.0f) return 0.0f;
-  return loadLbPerAcre / (layWid * 43560.0f) * 16.02f;
-}
-
 // Converts the value of every row of the table from its English unit to its
 // metric unit; negative values (results not found) are left as they are.
 // Units are compared exactly as written. When any row has a metric unit
@@ -52,3 +48,5 @@ int OU_ToMetric(d_Stand& stand, std::span<const d_OutField> table, std::string& 
 // The snapshot's other values stay in English units.
 void OU_ConvertOutput(d_Stand& stand, d_Profile& pre, const std::string& outUnits,
                       std::string& message);
+
+}  // namespace sylvanor

@@ -1,5 +1,7 @@
 #include "engine/Settings.h"
 
+namespace sylvanor {
+
 void ResetSettings(d_Settings& s) {
   // The emission factor groups are not part of the reset: the caller sets
   // them for each plot from the emission factor table.
@@ -24,3 +26,5 @@ void ResetSettings(d_Settings& s) {
   fresh.CriFirInt = 0;
   s = fresh;
 }
+
+}  // namespace sylvanor

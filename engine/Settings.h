@@ -7,7 +7,9 @@
 
 #include <array>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
+
+namespace sylvanor {
 
 inline constexpr float kMissing = -9999.0f;
 
@@ -83,3 +85,5 @@ struct d_Settings {
 // Resets every text to empty and every number to kMissing, except the user
 // folder, which keeps its value.
 void ResetSettings(d_Settings& s);
+
+}  // namespace sylvanor

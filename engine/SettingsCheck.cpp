@@ -2,9 +2,11 @@
 
 #include <string>
 
-#include "engine/UnitFactors.h"
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "stand/UnitFactors.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -267,3 +269,5 @@ int Check_Settings(const d_Settings& s, FractionForm form, FixedText<3000>& mess
   Checker checker(form, message);
   return CheckAll(s, checker) ? 1 : 0;
 }
+
+}  // namespace sylvanor

@@ -2,8 +2,10 @@
 // Validation of the engine's settings: the checks run in a fixed order and
 // the first failure leaves its message.
 
+#include "base/FixedText.h"
 #include "engine/Settings.h"
-#include "io/FixedText.h"
+
+namespace sylvanor {
 
 // How fractions (cutting efficiency, pile fractions ...) are checked:
 // kFraction takes any value 0-1; kPercent, the form used for values typed or
@@ -13,3 +15,5 @@ enum class FractionForm { kFraction, kPercent };
 // Returns 1 when every check passes; otherwise 0 with the failing check's
 // message in `message`. The message is cleared first.
 int Check_Settings(const d_Settings& s, FractionForm form, FixedText<3000>& message);
+
+}  // namespace sylvanor

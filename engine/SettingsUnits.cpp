@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/UnitFactors.h"
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+#include "stand/UnitFactors.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -45,3 +47,5 @@ void Settings_ToEnglish(d_Settings& s) {
     s.ThiCriVal /= kKgM2PerTonAcre;
   }
 }
+
+}  // namespace sylvanor

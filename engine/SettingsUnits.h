@@ -4,6 +4,8 @@
 
 #include "engine/Settings.h"
 
+namespace sylvanor {
+
 // Moist10Hr and Moist1kHr times 100; DuffMoist limited to 1.972, then times
 // 100.
 void Settings_MoisturesToPercent(d_Settings& s);
@@ -12,3 +14,5 @@ void Settings_MoisturesToPercent(d_Settings& s);
 // and depths cm to in, heights and the layer width m to ft, loads kg/m2 to
 // tons/acre, SAVs 1/m to 1/ft, and the thinning target by its criterion.
 void Settings_ToEnglish(d_Settings& s);
+
+}  // namespace sylvanor

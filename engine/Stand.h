@@ -4,9 +4,11 @@
 
 #include <array>
 
+#include "base/FixedText.h"
 #include "crownfire/FuelModelSelect.h"
-#include "engine/CanopyTypes.h"
-#include "io/FixedText.h"
+#include "stand/CanopyTypes.h"
+
+namespace sylvanor {
 
 inline constexpr std::size_t kMessageCapacity = 3000;
 
@@ -69,3 +71,5 @@ struct d_Stand {
   FMSelector FmsPost;  // and after
   d_EmiTotals Emis;
 };
+
+}  // namespace sylvanor

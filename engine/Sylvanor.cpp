@@ -1,16 +1,18 @@
 #include "engine/Sylvanor.h"
 
-#include "engine/CanopyProfile.h"
-#include "engine/CrownFuel.h"
-#include "engine/EquationReference.h"
+#include "base/Keyword.h"
 #include "engine/OutputUnits.h"
 #include "engine/SettingsCheck.h"
 #include "engine/SettingsUnits.h"
-#include "engine/SpeciesTable.h"
-#include "engine/StandMeasures.h"
-#include "engine/TreeList.h"
-#include "engine/TreeListVolumes.h"
-#include "io/Keyword.h"
+#include "stand/CanopyProfile.h"
+#include "stand/CrownFuel.h"
+#include "stand/EquationReference.h"
+#include "stand/SpeciesTable.h"
+#include "stand/StandMeasures.h"
+#include "stand/TreeList.h"
+#include "stand/TreeListVolumes.h"
+
+namespace sylvanor {
 
 // The working record: settings and results of the current run.
 struct Sylvanor::d_Work {
@@ -97,26 +99,26 @@ std::string Sylvanor::Get_ErrMes() const {
 }
 
 int Sylvanor::PTL_InitTbl() {
-  return ::PTL_InitTbl();
+  return sylvanor::PTL_InitTbl();
 }
 
 int Sylvanor::PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
                          float crnHgt, float tpa, const std::string& crnCls,
                          const std::string& status, float retPri, float cutEff,
                          const std::string& units, const std::string& note, std::string& message) {
-  return ::PTL_PutRec(recNum, treeNum, species, dia, hgt, crnHgt, tpa, crnCls, status, retPri,
-                      cutEff, units, note, message);
+  return sylvanor::PTL_PutRec(recNum, treeNum, species, dia, hgt, crnHgt, tpa, crnCls, status,
+                              retPri, cutEff, units, note, message);
 }
 
 int Sylvanor::PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct,
                           float& thinned, float& pctThinned) {
-  return ::PTL_GetInfo(treeNum, species, killed, mortPct, thinned, pctThinned);
+  return sylvanor::PTL_GetInfo(treeNum, species, killed, mortPct, thinned, pctThinned);
 }
 
 int Sylvanor::PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt,
                              float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
                              std::string& status) {
-  return ::PTL_GetRecInfo(treeNum, species, dia, hgt, crnHgt, tpa, retPri, crnCls, status);
+  return sylvanor::PTL_GetRecInfo(treeNum, species, dia, hgt, crnHgt, tpa, retPri, crnCls, status);
 }
 
 int Sylvanor::PLT_PutRetPri(float hea, float uhe, float sic, float dea, float dom, float cod,
@@ -151,7 +153,7 @@ int Sylvanor::PLT_PutRetPriSpe(const std::string& name, float minDia, float maxD
 }
 
 int Sylvanor::PLT_RetPriCalc() {
-  return ::PLT_RetPriCalc(w_->rps, w_->rpsSpecies);
+  return sylvanor::PLT_RetPriCalc(w_->rps, w_->rpsSpecies);
 }
 
 const d_RetPriSet& Sylvanor::RetPriSet() const {
@@ -269,16 +271,16 @@ int Sylvanor::Get_PreVDRlays() const {
 }
 
 int Sylvanor::ET_GetItem(int row, const std::string& item, std::string& text) {
-  return ::ET_GetItem(row, item, text);
+  return sylvanor::ET_GetItem(row, item, text);
 }
 
 int Sylvanor::ESD_GetItem(int row, const std::string& item, std::string& text) {
-  return ::ESD_GetItem(row, item, text);
+  return sylvanor::ESD_GetItem(row, item, text);
 }
 
 int Sylvanor::ET_GetReference(const std::string& code, const std::string& item, std::string& name,
                               std::string& reference) {
-  return ::ET_GetReference(code, item, name, reference);
+  return sylvanor::ET_GetReference(code, item, name, reference);
 }
 const d_Settings& Sylvanor::Settings() const {
   return w_->set;
@@ -452,3 +454,5 @@ void Sylvanor::Get_EmiMass(float& flame, float& smolder, float& duff) const {
   smolder = e.SmoCon;
   duff = e.DufCon;
 }
+
+}  // namespace sylvanor

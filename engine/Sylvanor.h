@@ -16,6 +16,8 @@
 #include "engine/Stand.h"
 #include "treat/RetentionPriority.h"
 
+namespace sylvanor {
+
 class Sylvanor {
  public:
   Sylvanor();
@@ -228,3 +230,5 @@ class Sylvanor {
   struct d_Work;
   std::unique_ptr<d_Work> w_;
 };
+
+}  // namespace sylvanor

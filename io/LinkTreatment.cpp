@@ -2,8 +2,10 @@
 
 #include <fstream>
 
-#include "io/CFormat.h"
-#include "io/TextUtil.h"
+#include "base/CFormat.h"
+#include "base/TextUtil.h"
+
+namespace sylvanor {
 
 std::array<d_CDF, 9> LTF_Columns(d_LTF& row) {
   return {{{"cr_Plot", 's', 300, &row.Plot},
@@ -61,3 +63,5 @@ int LTF_WriteFile(const std::string& path, const std::vector<d_LTF>& rows, std::
   }
   return 1;
 }
+
+}  // namespace sylvanor

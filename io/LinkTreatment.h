@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "io/ColumnReader.h"
+#include "base/ColumnReader.h"
+
+namespace sylvanor {
 
 inline constexpr char kLinkTreatmentFileName[] = "Link-Treatment.csv";
 
@@ -52,3 +54,5 @@ int LTF_Write(std::ostream& file, const std::vector<d_LTF>& rows);
 
 // Writes the file; 1, or 0 with the reason in `message`.
 int LTF_WriteFile(const std::string& path, const std::vector<d_LTF>& rows, std::string& message);
+
+}  // namespace sylvanor

@@ -1,5 +1,7 @@
 #include "io/LinkTreatmentIndex.h"
 
+namespace sylvanor {
+
 namespace {
 
 // Plot and station as one key; a NUL cannot occur in either text as read.
@@ -55,3 +57,5 @@ int c_LTFIndex::Find(const std::string& plot, const std::string& station, d_LTF&
   }
   return 0;
 }
+
+}  // namespace sylvanor

@@ -13,6 +13,8 @@
 
 #include "io/LinkTreatment.h"
 
+namespace sylvanor {
+
 class c_LTFIndex {
  public:
   // Reads the header and at most `maxRows` rows, stopping at the first row
@@ -32,3 +34,5 @@ class c_LTFIndex {
   bool readError_ = false;
   std::string readMessage_;
 };
+
+}  // namespace sylvanor

@@ -5,8 +5,10 @@
 #include <sstream>
 #include <vector>
 
-#include "io/CFormat.h"
-#include "io/TextUtil.h"
+#include "base/CFormat.h"
+#include "base/TextUtil.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -92,3 +94,5 @@ d_PlotTrees LoadTreeText(const std::string& fileName) {
   trees.ok = true;
   return trees;
 }
+
+}  // namespace sylvanor

@@ -7,6 +7,8 @@
 #include "io/PlotFuel.h"
 #include "io/PlotTrees.h"
 
+namespace sylvanor {
+
 // Reads a fuel text file: its first twenty blank-separated values (blanks,
 // tabs and line ends all separate) are litter, duff, lichen, moss, shrub,
 // grass, 1-, 10- and 100-hour, sound classes 1-5, rotten classes 1-5 and
@@ -23,3 +25,5 @@ d_PlotFuelLoad LoadFuelText(const std::string& fileName);
 // values: ...\n" for a line of another count or with a bad number, which
 // stops the load (the trees before it are kept).
 d_PlotTrees LoadTreeText(const std::string& fileName);
+
+}  // namespace sylvanor

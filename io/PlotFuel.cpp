@@ -4,9 +4,11 @@
 #include <fstream>
 #include <utility>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
 #include "platform/FileLookup.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -236,3 +238,5 @@ std::string EmissionSetWarning(const d_PlotFuel& fuel,
          "will be used.\n" +
          CFormat("\nPlot: %s\n", fuel.Key) + unknown;
 }
+
+}  // namespace sylvanor

@@ -10,6 +10,8 @@
 
 #include "io/PlotLayouts.h"
 
+namespace sylvanor {
+
 // The surface fuels of one plot. Loads ton/acre, duff depth in, SAV 1/ft.
 struct d_PlotFuel {
   std::string Key;  // the plot key (see PlotKey)
@@ -90,3 +92,5 @@ bool EmissionSetsGiven(const d_PlotFuel& fuel);
 // name is known or the names are not given at all.
 std::string EmissionSetWarning(const d_PlotFuel& fuel,
                                const std::function<bool(const std::string&)>& setExists);
+
+}  // namespace sylvanor

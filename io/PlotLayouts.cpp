@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <span>
 
-#include "io/CFormat.h"
-#include "io/ColumnReader.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/ColumnReader.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -265,3 +267,5 @@ std::string PlotKey(const d_KVTPlotRow& row) {
 std::string PlotKey(const d_KVTTreeRow& row) {
   return CFormat("%s-%s-%s", row.StandID, row.Year, row.CaseID);
 }
+
+}  // namespace sylvanor

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <variant>
 
+namespace sylvanor {
+
 // ---------------------------------------------------------------------------
 // Row records. A missing or bad value reads as "" (text) or -1 (number).
 
@@ -167,3 +169,5 @@ std::string PlotKey(const d_PDQPlotRow& row);
 std::string PlotKey(const d_PDQTreeRow& row);
 std::string PlotKey(const d_KVTPlotRow& row);
 std::string PlotKey(const d_KVTTreeRow& row);
+
+}  // namespace sylvanor

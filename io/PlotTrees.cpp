@@ -4,10 +4,12 @@
 #include <cmath>
 #include <fstream>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
 #include "io/PlotLayouts.h"
 #include "platform/FileLookup.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -296,3 +298,5 @@ d_SpeciesList LoadSpeciesList(const std::string& layout, const std::string& plot
   }
   return list;
 }
+
+}  // namespace sylvanor

@@ -9,6 +9,8 @@
 
 #include "io/PlotWarnings.h"
 
+namespace sylvanor {
+
 // One row of the tree grid: number, species, DBH (in), height (ft), crown
 // base height (ft), crown class, status, snag, TPA, retention priority,
 // trees per acre thinned and killed.
@@ -96,3 +98,5 @@ struct d_SpeciesList {
 // messages as LoadPlotTrees. KVT files give no list (ok, empty); the window
 // shows a note instead.
 d_SpeciesList LoadSpeciesList(const std::string& layout, const std::string& plotFile);
+
+}  // namespace sylvanor

@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "io/CFormat.h"
+#include "base/CFormat.h"
 #include "platform/FileLookup.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -50,3 +52,5 @@ d_PlotWarningsNotice PlotWarningsNotice(int count, const std::string& path) {
               " Do you want to open the file - Yes or No\n\n" +
               " Hit Cancel to NOT show this message again \n for the current plot file.\n"};
 }
+
+}  // namespace sylvanor

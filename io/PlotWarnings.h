@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace sylvanor {
+
 // One warning of a plot load. Warnings about dead trees are kept with the
 // load but never written to the file.
 struct d_PlotWarning {
@@ -45,3 +47,5 @@ struct d_PlotWarningsNotice {
 // The notice for `count` warnings written to `path`; both texts empty when
 // count is 0.
 d_PlotWarningsNotice PlotWarningsNotice(int count, const std::string& path);
+
+}  // namespace sylvanor

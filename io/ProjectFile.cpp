@@ -9,10 +9,12 @@
 #include <string_view>
 #include <system_error>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "base/TextUtil.h"
 #include "io/ProjectIndex.h"
-#include "io/TextUtil.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -398,3 +400,5 @@ int Prj_WriteFile(const std::string& path, const d_PrjData& data, std::string& m
   }
   return 1;
 }
+
+}  // namespace sylvanor

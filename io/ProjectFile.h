@@ -28,7 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
+
+namespace sylvanor {
 
 inline constexpr std::size_t kPrjWordCapacity = 1000;  // a keyword line's word, with terminator
 inline constexpr std::size_t kPrjSwWords = 6;          // words Prj_FindSw gives back
@@ -211,3 +213,5 @@ int Prj_Write(std::ostream& file, const d_PrjData& data);
 
 // Writes the project file; 1, or 0 with the reason in `message`.
 int Prj_WriteFile(const std::string& path, const d_PrjData& data, std::string& message);
+
+}  // namespace sylvanor

@@ -1,6 +1,8 @@
 #include "io/ProjectIndex.h"
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 void c_PrjIndex::Build(std::istream& file) {
   Clear();
@@ -39,3 +41,5 @@ int Prj_FindSw(const c_PrjIndex& file, const std::string& keyword, PrjWords& val
                std::string& line) {
   return file.FindSw(keyword, values, line);
 }
+
+}  // namespace sylvanor

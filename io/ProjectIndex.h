@@ -14,6 +14,8 @@
 
 #include "io/ProjectFile.h"
 
+namespace sylvanor {
+
 class c_PrjIndex {
  public:
   // Reads the whole file from its start; the index holds nothing else.
@@ -39,3 +41,5 @@ int Prj_FindTreatment(const c_PrjIndex& file, d_PrjTreatment& record, int n);
 int Prj_FindRetPri(const c_PrjIndex& file, d_PrjRetPri& record, int n);
 int Prj_FindSpecies(const c_PrjIndex& file, std::string& group, std::string& species,
                     std::string& minDia, std::string& maxDia, std::string& priority, int n);
+
+}  // namespace sylvanor

@@ -1,8 +1,10 @@
 #include "io/TreeFileIndex.h"
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+#include "base/TextUtil.h"
 #include "io/PlotLayouts.h"
-#include "io/TextUtil.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -93,3 +95,5 @@ const std::vector<d_BatchTree>& c_TreeIndex::Rows(const std::string& plot,
   const auto it = byPlot_.find(Key(plot, station));
   return it == byPlot_.end() ? none : it->second;
 }
+
+}  // namespace sylvanor

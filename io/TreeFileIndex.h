@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace sylvanor {
+
 // What the batch uses of a tree row, in both layouts. Values as read; a
 // missing number is -1.
 struct d_BatchTree {
@@ -45,3 +47,5 @@ class c_TreeIndex {
   bool readError_ = false;
   std::string readMessage_;
 };
+
+}  // namespace sylvanor

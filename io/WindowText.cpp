@@ -2,8 +2,10 @@
 
 #include <string_view>
 
-#include "io/Keyword.h"
-#include "io/TextUtil.h"
+#include "base/Keyword.h"
+#include "base/TextUtil.h"
+
+namespace sylvanor {
 
 bool StrToFloat(const std::string& text, float& value, const std::string& label,
                 std::string& message) {
@@ -36,3 +38,5 @@ std::string _InvalidMessage(const std::string& kind, const std::string& value,
          "--> It could be an invalid input file\n" +
          "--> You might have the wrong project file selected\n" + "    for the input file";
 }
+
+}  // namespace sylvanor

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace sylvanor {
+
 // Reads a non-negative number typed into the window field called `label`.
 // `value` starts at 0 and `message` empty. On an empty text, a text that is
 // not a plain number (see Get_NumTyp) or a negative number, leaves the reason
@@ -17,3 +19,5 @@ bool StrToFloat(const std::string& text, float& value, const std::string& label,
 // priority, any other a treatment.
 std::string _InvalidMessage(const std::string& kind, const std::string& value,
                             const std::string& plot);
+
+}  // namespace sylvanor

@@ -3,7 +3,9 @@
 #include <string>
 #include <system_error>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 std::filesystem::path FindFileNoCase(const std::filesystem::path& path) {
   std::error_code ec;
@@ -23,3 +25,5 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& path) {
   if (found.empty()) return path;
   return path.parent_path() / found;
 }
+
+}  // namespace sylvanor

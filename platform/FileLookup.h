@@ -5,8 +5,12 @@
 
 #include <filesystem>
 
+namespace sylvanor {
+
 // The path as given when it names an existing entry; otherwise the entry of
 // the same folder whose name matches its last component ignoring ASCII case
 // (the first in name order when several do); otherwise the path unchanged, so
 // that opening it fails the usual way.
 std::filesystem::path FindFileNoCase(const std::filesystem::path& path);
+
+}  // namespace sylvanor

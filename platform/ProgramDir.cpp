@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+namespace sylvanor {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -58,3 +60,5 @@ fs::path ProgramDir(const char* argv0) {
   if (ec) return CurrentFolder();
   return absolute.lexically_normal().parent_path();
 }
+
+}  // namespace sylvanor

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -93,3 +95,5 @@ double ScribnerBoardFeet(const d_StemTree& t) {
 d_StemVolumes StemVolumes(const d_StemTree& t) {
   return {TotalCubicFeet(t), MerchCubicFeet(t), ScribnerBoardFeet(t)};
 }
+
+}  // namespace sylvanor

@@ -13,6 +13,8 @@
 #include <optional>
 #include <string_view>
 
+namespace sylvanor {
+
 // The shape of a species' stem.
 struct d_TaperCoef {
   std::string_view Family;  // model family the row is kept for; "" for every family
@@ -105,3 +107,5 @@ double ScribnerLog16(double smallEnd);
 double ScribnerBoardFeet(const d_StemTree& t);
 
 d_StemVolumes StemVolumes(const d_StemTree& t);
+
+}  // namespace sylvanor

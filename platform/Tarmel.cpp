@@ -3,8 +3,10 @@
 #include <string_view>
 #include <utility>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
 #include "platform/StemTaper.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -101,3 +103,5 @@ d_TarmelResult TARMELVOLUME(const std::string& eqId, float dbh, float height, fl
   result.Vol[kVolMerchCuFt] = static_cast<float>(v.MerchCuFt);
   return result;
 }
+
+}  // namespace sylvanor

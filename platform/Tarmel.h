@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+namespace sylvanor {
+
 // Error numbers of TARMELVOLUME. 2, 7, 8 and 9 belong to inputs this model
 // does not take (form class, product log heights, upper stem measurements)
 // and are never given.
@@ -90,3 +92,5 @@ std::string TARMELEQ(int region, const std::string& forest, const std::string& d
 // height (4), DBH^2 * height (5). No volume is ever NaN or infinite.
 d_TarmelResult TARMELVOLUME(const std::string& eqId, float dbh, float height, float topDia,
                             const d_TarmelFixed& fixed);
+
+}  // namespace sylvanor

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sylvanor {
+
 class TempFolder {
  public:
   TempFolder() {
@@ -39,3 +41,5 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+}  // namespace sylvanor

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace sylvanor {
+
 namespace {
 
 // factors of the bark thickness equation numbers 1 to 39
@@ -28,3 +30,5 @@ float SMT_CalcBarkThick(const MortalityTable& table, std::string_view species, f
   if (factor < 0.0f) return -1.0f;
   return factor * dbh;
 }
+
+}  // namespace sylvanor

@@ -4,7 +4,9 @@
 
 #include <string_view>
 
-#include "treat/MortalitySpecies.h"
+#include "stand/MortalitySpecies.h"
+
+namespace sylvanor {
 
 // The bark thickness factor of an equation number: 1 to 39 from the table,
 // 100 for a species whose bark is not counted (0), any other number -1.
@@ -15,3 +17,5 @@ float BarkFactor(int barkNum);
 // code, else a final "*InvSpe*" record). -1 for a species with no record or a
 // bark number outside the table.
 float SMT_CalcBarkThick(const MortalityTable& table, std::string_view species, float dbh);
+
+}  // namespace sylvanor

@@ -1,6 +1,8 @@
 #include "treat/BurnEmission.h"
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 // Two modes, chosen by the sign of the critical fire intensity.
 //
@@ -126,3 +128,5 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
   ++steps_;
   return step;
 }
+
+}  // namespace sylvanor

@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+namespace sylvanor {
+
 inline constexpr std::size_t kBEPollutants = 7;
 inline constexpr std::size_t kBERecords = 1500;
 
@@ -99,3 +101,5 @@ class c_BurnEmission {
   std::size_t used_ = 0;  // records used
   std::array<d_BERecord, kBERecords> records_{};
 };
+
+}  // namespace sylvanor

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <numbers>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
 #include "treat/BurnoutFiles.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -782,3 +784,5 @@ double BRN_RemainingKey(const d_BU& bu, const std::string& key) {
   }
   return sum;
 }
+
+}  // namespace sylvanor

@@ -17,9 +17,11 @@
 #include <ostream>
 #include <string>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
 #include "treat/BurnEmission.h"
 #include "treat/BurnoutPhysics.h"
+
+namespace sylvanor {
 
 inline constexpr int kBUParticles = 20;
 // A particle k (1-based) has the pairs (k, l), l = 0 (the particle on its
@@ -147,3 +149,5 @@ int BRN_Run(d_BU& bu, double pctDuffConsumed, double herb, double shrub, double 
 // there is none.
 double BRN_Remaining(const d_BU& bu, const std::string& key, int size);
 double BRN_RemainingKey(const d_BU& bu, const std::string& key);
+
+}  // namespace sylvanor

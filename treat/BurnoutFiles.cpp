@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "io/CFormat.h"
+#include "base/CFormat.h"
 #include "treat/Burnout.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -173,3 +175,5 @@ void c_BurnoutFiles::Close() {
     tableFile_.close();
   }
 }
+
+}  // namespace sylvanor

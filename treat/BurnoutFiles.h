@@ -9,6 +9,8 @@
 
 #include "treat/BurnEmission.h"
 
+namespace sylvanor {
+
 struct d_BU;
 
 // What one step contributes to the files: the fire intensities (kW/m2) of
@@ -66,3 +68,5 @@ class c_BurnoutFiles {
   double maxDuffI_ = 0, maxWoodyI_ = 0, maxCrownI_ = 0, maxHerbI_ = 0, maxShrubI_ = 0, maxTotI_ = 0;
   double totDuff_ = 0, totWoody_ = 0, totCrown_ = 0, totHerb_ = 0, totShrub_ = 0;
 };
+
+}  // namespace sylvanor

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -190,3 +192,5 @@ void BU_HerbShrubSchedule(double h, d_BUSchedule& schedule) {
   for (std::size_t i = schedule.restCount; i < oldCount; ++i)
     schedule.rest[i] = d_BUPart{};
 }
+
+}  // namespace sylvanor

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace sylvanor {
+
 // Temperature of the fire environment (K) that an intensity q (kW/m2) makes
 // with the mixing parameter r, over the ambient temperature ta (K): the
 // fixed point of rho' = 0.5 (rho + 1 + r / (1 + term (rho + 1)(rho^2 + 1))),
@@ -91,3 +93,5 @@ struct d_BUSchedule {
 // intensity is part x 367.30945 / 15 x 11.35, the first step's sum x
 // 367.30945 / 60 x 11.35. Fills `schedule` (no allocation).
 void BU_HerbShrubSchedule(double h, d_BUSchedule& schedule);
+
+}  // namespace sylvanor

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace sylvanor {
+
 namespace {
 
 double Logistic(double l) {
@@ -139,3 +141,5 @@ float CrownScorchProb(int eqNum, const d_ScorchTree& t) {
   }
   return static_cast<float>(p);
 }
+
+}  // namespace sylvanor

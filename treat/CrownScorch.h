@@ -1,4 +1,7 @@
 #pragma once
+
+namespace sylvanor {
+
 // Crown-scorch mortality equations: the probability that a tree dies from
 // the part of its crown a fire scorches, its bark thickness, size and the
 // flame length. Diameters in inches, heights and lengths in feet.
@@ -37,3 +40,5 @@ bool CrownScorchImplemented(int eqNum);
 
 // Probability of mortality (0 to 1) by an implemented equation number.
 float CrownScorchProb(int eqNum, const d_ScorchTree& tree);
+
+}  // namespace sylvanor

@@ -7,10 +7,12 @@
 #include <string_view>
 #include <utility>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
-#include "io/TextUtil.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "base/TextUtil.h"
 #include "platform/FileLookup.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -239,3 +241,5 @@ int c_NES::Get_MajFactor(const std::string& group, float& co, float& co2, float&
 float c_NES::Get_CriFirInt() const {
   return kCriticalFireIntensity;
 }
+
+}  // namespace sylvanor

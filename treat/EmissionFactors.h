@@ -31,7 +31,9 @@
 #include <string>
 #include <vector>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
+
+namespace sylvanor {
 
 inline constexpr std::size_t kNesMaxGroups = 50;
 inline constexpr std::size_t kNesMaxFactors = 400;
@@ -107,3 +109,5 @@ class c_NES {
   std::vector<Component> components_;
   std::vector<Group> groups_;
 };
+
+}  // namespace sylvanor

@@ -3,11 +3,13 @@
 #include <array>
 #include <string_view>
 
-#include "io/CFormat.h"
-#include "io/Keyword.h"
-#include "io/TextUtil.h"
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "base/TextUtil.h"
 #include "treat/BarkThickness.h"
 #include "treat/CrownScorch.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -116,3 +118,5 @@ float MRT_CalcMngr(const MortalityTable& table, d_MI& mi, std::string& message) 
   mi.Prob = CrownScorchMortality(table, mi, message);
   return mi.Prob;
 }
+
+}  // namespace sylvanor

@@ -4,7 +4,9 @@
 
 #include <string>
 
-#include "treat/MortalitySpecies.h"
+#include "stand/MortalitySpecies.h"
+
+namespace sylvanor {
 
 // Mortality input of one tree, and its result.
 struct d_MI {
@@ -24,3 +26,5 @@ struct d_MI {
 // Finds the tree's equation in the table and computes its probability of
 // mortality into `mi.Prob`. Returns the probability, or -1 with a message.
 float MRT_CalcMngr(const MortalityTable& table, d_MI& mi, std::string& message);
+
+}  // namespace sylvanor

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/TreeList.h"
-#include "io/Keyword.h"
+#include "base/Keyword.h"
+#include "stand/TreeList.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -143,3 +145,5 @@ int PLT_RetPriCalc(d_RetPriSet& set, const RetPriSpeList& list) {
   }
   return 1;
 }
+
+}  // namespace sylvanor

@@ -10,7 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "io/FixedText.h"
+#include "base/FixedText.h"
+
+namespace sylvanor {
 
 inline constexpr std::size_t kRetPriSpecies = 200;
 inline constexpr std::size_t kRetPriWeights = 14;
@@ -93,3 +95,5 @@ float RPC_Get_RetPri(d_RetPriSet& set, const RetPriSpeList& list, const std::str
 // when there is no live tree), then each tree's priority replaces whatever
 // was entered. Returns 1.
 int PLT_RetPriCalc(d_RetPriSet& set, const RetPriSpeList& list);
+
+}  // namespace sylvanor

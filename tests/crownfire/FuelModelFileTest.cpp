@@ -11,6 +11,8 @@
 #include "crownfire/SurfaceSpread.h"
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 // The thirteen standard fire behaviour fuel models as published by Anderson
@@ -307,3 +309,5 @@ TEST(FuelModelFileWrite, WordsAndValuesTheReaderCannotTakeBack) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace sylvanor {
+
 namespace {
 
 using Names = std::set<std::string, std::less<>>;
@@ -235,3 +237,5 @@ TEST(FuelModelSelectTest, BulkDensityCountsLitterAndOneHourWoodOnly) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -11,6 +11,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 CHalvexInputsSet Bed(int lowOrHigh, int model, double windFactor) {
@@ -587,3 +589,5 @@ TEST_F(HalvexAssessmentTest, IndicesAgreeWithTheFireTypes) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

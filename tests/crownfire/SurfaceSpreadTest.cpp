@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace sylvanor {
+
 namespace {
 
 constexpr double kTonsPerAcre = 0.04591;  // lb/ft2 per ton/acre
@@ -489,3 +491,5 @@ TEST(SurfaceSpreadTransfer, NetLoadsWeightedBySizeSubclass) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace sylvanor {
+
 namespace {
 
 // A stand after treatment with one value of each kind of unit.
@@ -207,3 +209,5 @@ TEST(OutputUnitsTest, EachRowReachesItsOwnValue) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -8,6 +8,8 @@
 
 #include "engine/Sylvanor.h"
 
+namespace sylvanor {
+
 namespace {
 
 using FloatSetter = int (Sylvanor::*)(float);
@@ -413,3 +415,5 @@ TEST(SettingsCheck, MetricLimits) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

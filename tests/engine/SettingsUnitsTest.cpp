@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sylvanor {
+
 namespace {
 
 TEST(SettingsUnitsTest, MoisturesBecomePercent) {
@@ -65,3 +67,5 @@ TEST(SettingsUnitsTest, ThinningTargetByCriterion) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/EquationTable.h"
-#include "engine/TreeList.h"
-#include "engine/TreeVolume.h"
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+#include "stand/TreeVolume.h"
 #include "tests/TempFolder.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -404,3 +406,5 @@ TEST_F(SylvanorExecTest, StandardFuelModelsOfBothStates) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -7,10 +7,12 @@
 #include <sstream>
 #include <string>
 
-#include "io/ColumnReader.h"
-#include "io/CsvRow.h"
-#include "io/TextUtil.h"
+#include "base/ColumnReader.h"
+#include "base/CsvRow.h"
+#include "base/TextUtil.h"
 #include "io/WindowText.h"
+
+using namespace sylvanor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -15,6 +15,8 @@
 #include "io/ProjectFile.h"
 #include "treat/EmissionFactors.h"
 
+namespace sylvanor {
+
 namespace {
 
 // Every row of a plot or tree file of one layout, at most as many as the
@@ -29,6 +31,10 @@ void ReadRows(const std::string& text, Map map) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor
+
+using namespace sylvanor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -10,9 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "stand/MortalitySpecies.h"
 #include "treat/BarkThickness.h"
 #include "treat/Mortality.h"
-#include "treat/MortalitySpecies.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -24,6 +26,10 @@ float Scaled(const uint8_t* data, size_t size, size_t at, float top) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor
+
+using namespace sylvanor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::istringstream file(std::string(reinterpret_cast<const char*>(data), size));

@@ -16,6 +16,8 @@
 #include "bench/BatchGenerator.h"
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -253,3 +255,5 @@ TEST(GoldenBatchCommand, ExitStatusSaysWhetherTheBatchRan) {
   EXPECT_EQ(Shell(program + rest + quiet), 2);  // no plot file
   EXPECT_EQ(Shell(program + " --help" + quiet), 0);
 }
+
+}  // namespace sylvanor

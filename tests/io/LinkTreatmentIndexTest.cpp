@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 // A scan from the start of the file, as the link treatment file is read
@@ -83,3 +85,5 @@ TEST(LinkTreatmentIndex, RowsBeyondTheReadLimitAreNotFound) {
   EXPECT_EQ(index.Find("P2", "", row, message), 0);
   EXPECT_EQ(index.Find("P3", "", row, message), 0);
 }
+
+}  // namespace sylvanor

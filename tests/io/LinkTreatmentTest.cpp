@@ -9,6 +9,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 const std::vector<d_LTF> kRows = {
@@ -86,3 +88,5 @@ TEST(LinkTreatmentReader, HeaderIsReadWithA3000CharacterBuffer) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

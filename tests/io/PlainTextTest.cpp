@@ -7,6 +7,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 TEST(PlainText, FuelValuesInTheirOrder) {
@@ -67,3 +69,5 @@ TEST(PlainText, TreeFailures) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -8,6 +8,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 const std::string kVXDHead =
@@ -193,3 +195,5 @@ TEST(PlotFuel, EmissionSetNames) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

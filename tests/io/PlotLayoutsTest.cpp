@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 // A data line giving column i the value i + 1 (the text columns "t" + i + 1).
@@ -117,3 +119,5 @@ TEST(PlotLayouts, DialogPerLayout) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -8,6 +8,8 @@
 #include "io/PlotLayouts.h"
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 constexpr const char* kRepair =
@@ -244,3 +246,5 @@ TEST(PlotTrees, SpeciesOfAllPlots) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

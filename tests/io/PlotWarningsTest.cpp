@@ -8,6 +8,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 const std::string kHead =
@@ -68,3 +70,5 @@ TEST(PlotWarnings, NoticeOnlyWhenWarningsWereWritten) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

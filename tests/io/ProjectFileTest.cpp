@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 struct Found {
@@ -317,3 +319,5 @@ TEST(ProjectFileWriter, WrittenFileReadsBack) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

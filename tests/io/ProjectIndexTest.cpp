@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 // Lines a search must step over or tell apart: comments, "=" and "#" read as
@@ -84,3 +86,5 @@ TEST(ProjectIndex, RebuildingForgetsTheEarlierFile) {
   EXPECT_EQ(Prj_FindSw(index, "Thin", values, line), 0);
   EXPECT_EQ(Prj_FindSw(index, "Prune", values, line), 1);
 }
+
+}  // namespace sylvanor

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "io/Keyword.h"
+#include "base/Keyword.h"
 #include "io/LinkTreatment.h"
 #include "io/PlotLayouts.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -106,3 +108,5 @@ TEST(TreeFileIndex, PDQRowsAreKeyedByPlotAndStationWithoutRegardToCase) {
   EXPECT_EQ(Species(index.Rows("P1", "South")), std::vector<std::string>{"PSME"});
   EXPECT_TRUE(index.Rows("P1", "").empty());
 }
+
+}  // namespace sylvanor

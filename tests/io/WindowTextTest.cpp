@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 TEST(StrToFloat, ReadsNonNegativeNumbersOnly) {
@@ -41,3 +43,5 @@ TEST(InvalidMessage, NamesKindValueAndPlot) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -4,6 +4,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -41,3 +43,5 @@ TEST_F(FileLookupTest, MissingFileOrFolderGivesThePathBack) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

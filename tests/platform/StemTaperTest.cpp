@@ -4,6 +4,8 @@
 
 #include <set>
 
+namespace sylvanor {
+
 namespace {
 
 // With r = 2 the stem is a cone and d(h) = k D (H - h) / (H - 4.5); with
@@ -122,3 +124,5 @@ TEST(StemTaper, SpeciesTable) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

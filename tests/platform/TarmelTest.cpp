@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace sylvanor {
+
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -147,3 +149,5 @@ TEST(TarmelEq, EveryDefaultIsAcceptedByTheVolumes) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -1,4 +1,4 @@
-#include "platform/UserFolder.h"
+#include "batch/UserFolderSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include "io/ProjectFile.h"
 #include "platform/ProgramDir.h"
 #include "tests/TempFolder.h"
+
+namespace sylvanor {
 
 namespace fs = std::filesystem;
 
@@ -306,3 +308,5 @@ TEST(ProgramDirTest, IsTheFolderOfTheRunningProgram) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sylvanor {
+
 namespace {
 
 d_MortSpe Record(const std::string& species, int barkNum) {
@@ -38,3 +40,5 @@ TEST(BarkThicknessTest, SpeciesRecordIsFoundExactlyOrByTheDefault) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

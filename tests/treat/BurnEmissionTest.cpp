@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace sylvanor {
+
 namespace {
 
 using Values = std::array<double, kBEPollutants>;
@@ -254,3 +256,5 @@ TEST_F(BurnEmissionTest, ZeroFactorsEmitNothingWhileTheIntensityIsKept) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

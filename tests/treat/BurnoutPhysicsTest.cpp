@@ -6,6 +6,8 @@
 #include <limits>
 #include <memory>
 
+namespace sylvanor {
+
 // Expected values below were worked out by hand from the model's formulas
 // (the iterations and bisections written out step by step), not taken from
 // this code's output.
@@ -333,3 +335,5 @@ TEST(BurnoutPhysicsTest, HerbAndShrubScheduleStopsAtItsCapacity) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

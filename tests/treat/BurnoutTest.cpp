@@ -13,6 +13,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 // The particle properties the consumption model gives its slots.
@@ -428,3 +430,5 @@ TEST(BurnoutFiles, AnUnopenableFileFailsTheRun) {
   EXPECT_EQ(BRN_Run(*emis, -1, 0, 0, 0, "DuffLow"), 0);
   EXPECT_EQ(emis->message, "Can't Open Output Time Step Emissions File");
 }
+
+}  // namespace sylvanor

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace sylvanor {
+
 namespace {
 
 constexpr float kTol = 2e-5f;
@@ -134,3 +136,5 @@ TEST(CrownScorchTest, EquationTwentyOneHasThreeBranches) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -8,6 +8,8 @@
 
 #include "tests/TempFolder.h"
 
+namespace sylvanor {
+
 namespace {
 
 const std::string kHeadings =
@@ -204,3 +206,5 @@ TEST(EmissionFactorsTest, FileIsFoundThroughQorvelData) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

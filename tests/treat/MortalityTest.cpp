@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sylvanor {
+
 namespace {
 
 d_MortSpe Record(const std::string& species, const std::string& eqCode, int barkNum) {
@@ -121,3 +123,5 @@ TEST_F(MortalityTest, CrownScorchFailures) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/TreeList.h"
+#include "stand/TreeList.h"
+
+namespace sylvanor {
 
 namespace {
 
@@ -252,3 +254,5 @@ TEST_F(RetentionPriorityPlot, NoLiveTreeLeavesNoDiameterFactor) {
 }
 
 }  // namespace
+
+}  // namespace sylvanor

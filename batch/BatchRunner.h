@@ -1,0 +1,312 @@
+#pragma once
+// The batch runner: runs the engine over every plot of a plot file without
+// user interaction. For each plot the prescription — treatment, retention
+// priority set, species priorities, emission and fuel-model settings — comes
+// from the link treatment file and the project file (Load_Prescription);
+// the plot's fuels and trees come from the plot and tree files.
+//
+// There is one batch runner for the program; it is large (its engine, the
+// emission factor table and the species table), so keep it off the stack.
+
+#include <array>
+#include <cstddef>
+#include <fstream>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "base/FixedText.h"
+#include "engine/Sylvanor.h"
+#include "io/LinkTreatment.h"
+#include "io/LinkTreatmentIndex.h"
+#include "io/PlotLayouts.h"
+#include "io/ProjectFile.h"
+#include "io/ProjectIndex.h"
+#include "io/TreeFileIndex.h"
+#include "treat/EmissionFactors.h"
+
+namespace sylvanor {
+
+inline constexpr int kLinkTreatmentRows = 50000;  // rows searched for a plot
+inline constexpr int kPrjRecords = 10000;         // retention priority sets or treatments searched
+inline constexpr int kPrjSpeciesRows = 5000;      // species group rows searched
+inline constexpr std::size_t kRetSpeRows = 200;   // species retention table
+inline constexpr std::size_t kRetSpeCodeCapacity = 52;
+inline constexpr std::size_t kRetPriValues = 14;
+inline constexpr std::size_t kTmsTextCapacity = 50;
+inline constexpr int kBatchPlots = 5000;           // plots of one batch
+inline constexpr int kBatchPlotListRows = 100000;  // plot file rows read for the plot list
+inline constexpr int kBatchPlotScanRows = 200000;  // plot file rows scanned for one plot
+inline constexpr int kBatchTreeRows = 500000;      // tree file rows read
+inline constexpr std::size_t kBatchPlotIdCapacity = 300;
+inline constexpr std::size_t kBatchStationCapacity = 100;
+
+using TmsText = FixedText<kTmsTextCapacity>;
+
+// The current plot's treatment settings. Texts from the project file and
+// the switches from the link treatment file; percentages as percent.
+struct d_TMS {
+  TmsText TreatName;
+  // thinning: criterion keyword (or "None"), target value, cutting
+  // efficiency %, cut DBH range, merchantable and log top diameters,
+  // yarding loss %
+  TmsText ThinCrit;
+  float ThiCriVal = 0, CutEff = 0, MinCutDia = 0, MaxCutDia = 0;
+  float SubMerDia = 0, LogTopDia = 0, Yardloss = 0;
+  // include switches, "Yes" or "No"
+  TmsText ThinInc, PrunInc, PileInc, BroBurInc;
+  // pruning height and minimum residual crown ratio %
+  float PrunHgt = 0, PrunMRCR = 0;
+  // piling: surface fuel piled %, slash piled %, piles burned %
+  float PilGroPct = 0, PilSlaPct = 0, PilBurPct = 0;
+  // broadcast burn: scorch height, duff depth (from the plot's fuel row),
+  // moss-lichen consumed %, 10-hour, 1000-hour and duff moisture %
+  float ScoHgt = 0, DuffDepth = 0, MLCons = 0;
+  float Moist10Hr = 0, Moist1kHr = 0, DuffMoist = 0;
+  TmsText Region, Season;
+  // fuel model selector: model set, climate, fuel bed depth (in), grass,
+  // shrub and 1-hour surface-area-to-volume ratios (1/ft)
+  std::string FueModSet, Climate;
+  float FueBedDep = 0, GrassSAV = 0, ShrubSAV = 0, OneHrSAV = 0;
+};
+
+// One emission factor group: its name and seven factors (g/kg).
+struct d_EmisGroup {
+  std::string Name;
+  float CO = 0, CO2 = 0, CH4 = 0, PM25 = 0, PM10 = 0, NOX = 0, SO2 = 0;
+};
+
+// The emission groups for flaming, duff and coarse wood. A critical fire
+// intensity above 0 selects the expanded emissions output, -1 the default.
+struct d_EmisSettings {
+  d_EmisGroup Flame, Duff, Coarse;
+  float CriFirInt = 0;
+};
+
+// One row of the species retention table: species code, DBH range
+// (minimum <= DBH < maximum) and priority.
+struct d_RetSpe {
+  FixedText<kRetSpeCodeCapacity> Species;
+  float MinDia = 0, MaxDia = 0, Pri = 0;
+};
+
+// The fuel-model selector values of the project file as written there.
+struct d_FMSText {
+  std::string Model, Climate, BedDep, SAVGra, SAVShu, SAV1Hr;
+};
+
+// One plot of the plot list: identifier, monitoring station (empty for a
+// VXD plot file) and its number in the list.
+struct d_BatchPlot {
+  std::string Plot;
+  std::string MonSta;
+  int Num = 0;
+};
+
+// The files of one batch. The link treatment and project files may both be
+// empty (the desktop batch run window); the profile files are optional.
+struct d_BatchFiles {
+  std::string Plot, Tree, Link, Project, Output, Error;
+  std::string ProfilePre, ProfilePost;
+};
+
+// What a whole batch did: its result (1 completed, -1 could not run, with
+// the reason in `message`), the plots of the list, how many were run and
+// how many were skipped, and the entries written to the error file.
+struct d_BatchOutcome {
+  int result = 0;
+  std::string message;
+  int plots = 0;
+  int processed = 0;
+  int skipped = 0;
+  int errors = 0;
+};
+
+// Called after each plot with the plots done so far and the plot count.
+using BatchProgress = std::function<void(int done, int total)>;
+
+class c_FBC {
+ public:
+  c_FBC() = default;
+  c_FBC(const c_FBC&) = delete;
+  c_FBC& operator=(const c_FBC&) = delete;
+
+  // ---- set-up ---------------------------------------------------------------
+  // Clears the files and counters, units "English", initialises the engine
+  // with the built-in species table ("Batch" keeps the species table it
+  // has) and a CBD threshold of 0.012. Returns 1.
+  int Init(const std::string& mode);
+
+  // Opens the batch's files in order: the plot file type from its name, the
+  // plot and tree files, the link treatment and project files (only when a
+  // link treatment file is named), the output file, the emissions file beside
+  // it ("<output without extension>-Emis.csv"), the error file and the
+  // profile files that are named. The first failure sets Message() and
+  // returns 0. The link treatment, project and tree files are read once here
+  // into their indexes.
+  int OpenFiles(const std::string& plotFile, const std::string& treeFile,
+                const std::string& linkFile, const std::string& projectFile,
+                const std::string& outputFile, const std::string& errorFile,
+                const std::string& profilePreFile, const std::string& profilePostFile);
+  int OpenFiles(const d_BatchFiles& files);
+
+  // Reads the plot list from the plot file; the number of plots, or 0 with
+  // Message() set.
+  int LoadPlotNames();
+
+  // The next plot of the list: 1 run, 0 skipped or failed (its error file
+  // entry written), -1 no plot left or its fuel row not found or unreadable
+  // (the entry written).
+  int NextPlot(std::string& plot, std::string& station);
+
+  // Moves past the current plot of the list without running it (the loop
+  // does so for a plot whose prescription cannot be loaded).
+  void SkipPlot() { ++m_PlotIdx; }
+
+  // One entry of the error file: "Plot: %s - MonSta: %s \n %s\n\n".
+  void Log_Errors(const std::string& message, const std::string& plot, const std::string& station);
+
+  void CloseFile();
+
+  // The whole batch over the six files with the user folder (where the
+  // mortality equations and the emission factor file are): 1 completed, -1
+  // with the reason in the outcome's message. `progress` is told after each
+  // plot.
+  d_BatchOutcome RunBatch(const d_BatchFiles& files, const std::string& userFolder,
+                          const BatchProgress& progress = {});
+
+  // The most plots a plot list may hold: kBatchPlots unless raised (a
+  // benchmark does, to measure batches beyond it).
+  void SetPlotCapacity(int plots) { m_PlotCapacity = plots; }
+
+  // ---- input files --------------------------------------------------------
+  // Open the link treatment file and the project file for reading and index
+  // them; 1, or 0 with the reason in `message`.
+  int OpenLinkTreatment(const std::string& path, std::string& message);
+  int OpenProject(const std::string& path, std::string& message);
+  // Index a stream instead.
+  void UseLinkTreatment(std::istream& file);
+  void UseProject(std::istream& file);
+
+  // ---- prescription of a plot ----------------------------------------------
+  // Finds the plot's row of the link treatment file, its retention priority
+  // set and treatment in the project file, fills the treatment settings,
+  // emission, fuel-model and retention settings, gives the engine the set
+  // and its species rows, and gives the plot's moisture scenario
+  // ("VeryDry", "Dry", "Moderate", "Wet", or the project's "BCBMoist").
+  // Returns 1, or 0 with the reason in `message`.
+  int Load_Prescription(const std::string& plot, const std::string& station,
+                        std::string& moistScenario, std::string& message);
+
+  // ---- state ---------------------------------------------------------------
+  const d_LTF& LinkRow() const { return m_LinkRow; }
+  const d_TMS& Treatment() const { return m_TMS; }
+  const d_EmisSettings& Emission() const { return m_Emis; }
+  const std::array<d_RetSpe, kRetSpeRows>& RetPriSpecies() const { return m_RetSpe; }
+  const std::array<float, kRetPriValues>& RetPriValues() const { return m_RetPri; }
+  const d_FMSText& FuelModelText() const { return m_FMSText; }
+  const std::vector<d_BatchPlot>& PlotList() const { return m_Plots; }
+  const std::vector<int>& TreeNumbers() const { return m_TreeNums; }
+  const std::string& PlotFileType() const { return m_FileType; }
+  const std::string& Message() const { return m_Message; }
+  int PlotCount() const { return static_cast<int>(m_Plots.size()); }
+  int ErrorCount() const { return m_ErrCount; }
+  Sylvanor& Engine() { return m_Syl; }
+  const Sylvanor& Engine() const { return m_Syl; }
+  c_NES& EmissionTable() { return m_NES; }
+  const c_NES& EmissionTable() const { return m_NES; }
+
+  // The output streams while the files are open (null otherwise).
+  std::ostream* OutputFile() { return m_Out.is_open() ? &m_Out : nullptr; }
+  std::ostream* EmissionFile() { return m_Emi.is_open() ? &m_Emi : nullptr; }
+  std::ostream* ProfilePreFile() { return m_ProPre.is_open() ? &m_ProPre : nullptr; }
+  std::ostream* ProfilePostFile() { return m_ProPost.is_open() ? &m_ProPost : nullptr; }
+
+ private:
+  // steps of Load_Prescription
+  int FindLinkRow(const std::string& plot, const std::string& station, std::string& message);
+  void LoadTreatment(const d_PrjTreatment& treatment);
+  void LoadEmissions();
+  void LoadFuelModel();
+  void LoadSpecies(const std::string& group);
+  int MoistScenario(std::string& scenario, std::string& message);
+
+  // the next row of the plot file, in its layout (the results of ReadRow)
+  int ReadPlotRow(std::string& message);
+  // steps of NextPlot
+  int FindPlotRow(const d_BatchPlot& plot);
+  void SetInputs();
+  void TMS_LoadVX();
+  void NextPlotEmis(const d_BatchPlot& plot);
+  int LoadTrees(const d_BatchPlot& plot);
+  void PutTree(const d_BatchPlot& plot, const d_BatchTree& tree, int rowNum);
+
+  // output lines of a plot; the heading lines go before the first
+  void Put_Output(const d_BatchPlot& plot, float preTorch, float preCrown, float postTorch,
+                  float postCrown);
+  void Put_OutputEmisDefault(const d_BatchPlot& plot);
+  void Put_OutputEmisExpand(const d_BatchPlot& plot);
+
+  // ---- settings of the current plot ----
+  d_LTF m_LinkRow;                              // its row of the link treatment file
+  d_TMS m_TMS;                                  // treatment
+  d_EmisSettings m_Emis;                        // emission groups and factors
+  std::array<d_RetSpe, kRetSpeRows> m_RetSpe;   // species retention table
+  std::array<float, kRetPriValues> m_RetPri{};  // retention priority set values
+  d_FMSText m_FMSText;                          // fuel-model selector texts
+  d_VXDPlotRow m_VXDRow;                        // the plot's fuel row, VXD
+  d_PDQPlotRow m_PDQRow;                        // or PDQ
+
+  // ---- the engine and the emission factor table ----
+  Sylvanor m_Syl;
+  c_NES m_NES;
+  std::string m_UserData;  // the mortality equation file given to the engine
+
+  // ---- the batch ----
+  std::vector<d_BatchPlot> m_Plots;
+  int m_PlotIdx = -1;
+  int m_PlotCapacity = kBatchPlots;
+  int m_ErrCount = 0;
+  std::vector<int> m_TreeNums;
+  std::string m_FileType;
+  std::string m_InUnits = "English", m_OutUnits = "English";
+  std::string m_Message;
+
+  // ---- files ----
+  std::ifstream m_PlotFile, m_TreeFile;
+  std::ofstream m_Out, m_Emi, m_Err, m_ProPre, m_ProPost;
+  bool m_OutHeading = false, m_EmiHeading = false, m_EmiExpHeading = false;
+  c_PrjIndex m_Proj;    // project lines by keyword
+  c_LTFIndex m_Link;    // link treatment rows by plot and station
+  c_TreeIndex m_Trees;  // tree rows by plot and station
+  bool m_HaveProj = false, m_HaveLink = false;
+};
+
+// The emissions file named from the output file: its folder and name
+// without extension followed by "-Emis.csv".
+std::string EmissionFileName(const std::string& outputFile);
+
+// The plot output file: the two heading lines, and a plot's line from the
+// engine's results and the four crown fire indices.
+std::string OutputHeading();
+std::string OutputLine(const Sylvanor& syl, const std::string& plot, const std::string& station,
+                       float preTorch, float preCrown, float postTorch, float postCrown);
+
+// An emissions value: ",%4.2f" below 1, ",%4.1f" below 10, else ",%4.0f".
+std::string EmissionValue(float value);
+
+// The default emissions file: heading lines, and a plot's three lines
+// (flaming, smoldering, total, each CO2, CO, CH4, NOX, SO2, PM2.5, PM10).
+std::string EmissionDefaultHeading();
+std::string EmissionDefaultLines(const Sylvanor& syl, const std::string& plot,
+                                 const std::string& station);
+
+// The expanded emissions file: heading lines from the flaming group's
+// components, and a plot's lines "STFS", "CWDRSC+Duff" and "Total".
+std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis);
+std::string EmissionExpandLines(const Sylvanor& syl, const c_NES& nes, const d_EmisSettings& emis,
+                                const std::string& plot, const std::string& station);
+
+}  // namespace sylvanor

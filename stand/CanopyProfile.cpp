@@ -1,0 +1,216 @@
+#include "stand/CanopyProfile.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/Keyword.h"
+#include "stand/EquationParams.h"
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+
+namespace sylvanor {
+
+namespace {
+
+constexpr float kLbPerTon = 2000.0f;
+// Shares kept for all trees together; beyond this, trees are worked out on
+// the spot in every pass (only absurdly fine layers over tall stands reach it).
+constexpr std::size_t kStoreBudget = std::size_t{16} << 20;
+
+// Layer shares of the trees of the last preparation.
+struct d_ShareStore {
+  unsigned Gen = 0;
+  float LayWid = 0;
+  std::vector<float> Shares;
+};
+
+d_ShareStore& Store() {
+  static d_ShareStore store;
+  return store;
+}
+
+// One tree's shares, worked out on the spot.
+struct d_Scratch {
+  std::array<float, kLayers> Share{};
+  d_EP Ep;
+};
+
+d_Scratch& Scratch() {
+  static d_Scratch scratch;
+  return scratch;
+}
+
+// The share of a crown from the crown base cb to the top h (ft) in each
+// layer its walk from the ground passes, by the species' cumulative
+// distribution G. Layers below the crown base and above the top get
+// nothing; the walk stops at the first layer whose lower bound is not below
+// the top, or at the walk limit. Writes shares[First ... First + Count) and
+// gives the span (Gen, Include and Offset are the caller's).
+d_LayerSpan CrownShares(const d_ETCom& vd, d_EP& ep, float cb, float h, float layWid,
+                        std::array<float, kLayers>& shares) {
+  d_LayerSpan span;
+  const auto g = [&](float f) { return EP_VertDistAt(vd, ep, f); };
+  // Every layer below the one holding the crown base falls to the last case
+  // (no share), so the walk may start two layers below it without changing
+  // anything; with a layer width that is not positive it starts at the
+  // ground.
+  int i = 0;
+  if (layWid > 0.0f) {
+    const float start = cb / layWid - 2.0f;
+    if (start > 0.0f) i = start < kLayerWalkLimit ? static_cast<int>(start) : kLayerWalkLimit;
+  }
+  int first = -1;
+  int last = -1;
+  for (; i < kLayerWalkLimit; ++i) {
+    const float lower = static_cast<float>(i) * layWid;
+    if (!(lower < h)) break;
+    const float upper = lower + layWid;
+    float w = 0.0f;
+    if (upper > cb && cb > lower) {
+      w = g(std::min(1.0f, (upper - cb) / (h - cb)));  // the crown base is inside the layer
+    } else if (upper > h && h > lower) {
+      w = 1.0f - g((lower - cb) / (h - cb));  // the top is inside the layer
+    } else if (lower >= cb && h >= upper) {
+      w = g((upper - cb) / (h - cb)) - g((lower - cb) / (h - cb));
+    }
+    if (w != 0.0f) {
+      if (first < 0) first = i;
+      last = i;
+    }
+    shares[i] = w;
+  }
+  span.Walked = i;
+  if (first >= 0) {
+    span.First = first;
+    span.Count = last - first + 1;
+  }
+  return span;
+}
+
+// A tree's span and its shares from its first layer on: the prepared ones
+// when they are valid for the layer width, else worked out into the scratch
+// array. None for a tree whose species does not count.
+const float* TreeShares(const d_PTLRec& tree, float layWid, d_LayerSpan& span) {
+  const d_ShareStore& store = Store();
+  if (tree.Span.Gen != 0 && tree.Span.Gen == store.Gen && store.LayWid == layWid) {
+    span = tree.Span;
+    return span.Include ? store.Shares.data() + span.Offset : nullptr;
+  }
+  const int row = ET_Idx(tree.Species);
+  if (row < 0 || !SameKeyword(s_ET().Rows[row].Include, "Yes")) return nullptr;
+  d_Scratch& scratch = Scratch();
+  scratch.Ep.Species = tree.Species;
+  span = CrownShares(s_ET().Rows[row].Components[kVertDist], scratch.Ep, tree.CrnHgt, tree.Hgt,
+                     layWid, scratch.Share);
+  return scratch.Share.data() + span.First;
+}
+
+}  // namespace
+
+void CP_PrepareTrees(float layWid) {
+  d_ShareStore& store = Store();
+  if (++store.Gen == 0) ++store.Gen;  // 0 marks a tree never prepared
+  store.LayWid = layWid;
+  store.Shares.clear();
+  d_Scratch& scratch = Scratch();
+  for (d_PTLRec& tree : s_PTL()) {
+    if (tree.Species.empty()) break;
+    d_LayerSpan span;
+    const int row = ET_Idx(tree.Species);
+    if (row >= 0 && SameKeyword(s_ET().Rows[row].Include, "Yes")) {
+      scratch.Ep.Species = tree.Species;
+      span = CrownShares(s_ET().Rows[row].Components[kVertDist], scratch.Ep, tree.CrnHgt, tree.Hgt,
+                         layWid, scratch.Share);
+      span.Include = true;
+      if (store.Shares.size() + span.Count <= kStoreBudget) {
+        span.Offset = static_cast<int>(store.Shares.size());
+        store.Shares.insert(store.Shares.end(), scratch.Share.begin() + span.First,
+                            scratch.Share.begin() + span.First + span.Count);
+      }
+    }
+    span.Gen = span.Offset >= 0 || !span.Include ? store.Gen : 0;
+    tree.Span = span;
+  }
+}
+
+float CP_ProfilePass(float layWid, float raSpread, float criThr, float scorchHgt, d_Profile& prof) {
+  prof.Load.fill(0.0f);
+  prof.RunMean.fill(0.0f);
+  prof.NLay = 0;
+  prof.LayWid = layWid;
+  prof.Spread = static_cast<int>(raSpread);
+  prof.CriThr = criThr;
+
+  double total = 0.0;
+  for (const d_PTLRec& tree : s_PTL()) {
+    if (tree.Species.empty()) break;
+    if (PTL_IsDead(tree)) continue;
+    const float n = tree.TPAadj - tree.Killed;
+    if (!(n > 0.0f)) continue;
+
+    d_LayerSpan span;
+    const float* shares = TreeShares(tree, layWid, span);
+    if (shares == nullptr) continue;
+    const float fuel = (tree.Bio[kFoliage] + 0.5f * tree.Bio[kTwig]) * n;
+    prof.NLay = std::max(prof.NLay, span.Walked);
+
+    // nothing below the crown base, the pruned crown base or the scorch height
+    int cut = 0;
+    if (layWid > 0.0f) {
+      const float below = std::max({tree.CrnHgt, tree.CrnHgtPru, scorchHgt}) / layWid;
+      cut = below >= static_cast<float>(kLayers) ? kLayers : static_cast<int>(below);
+    }
+    for (int i = std::max(span.First, cut); i < span.First + span.Count; ++i) {
+      const float load = fuel * shares[i - span.First];
+      prof.Load[i] += load;
+      total += load;
+    }
+  }
+  return static_cast<float>(total / kLbPerTon);
+}
+
+void CP_RunMean(d_Profile& prof) {
+  prof.CBD = prof.CBH = prof.SH = -1.0f;
+  // The spread is at least 3 once the settings are checked; a negative one
+  // counts as none, and the mean never runs past the last layer.
+  const int h = std::max(prof.Spread / 2, 0);
+  prof.NRun = std::min(prof.NLay + h, kLayers);
+  float peak = 0.0f;
+  for (int i = 0; i < prof.NRun; ++i) {
+    const int from = std::max(0, i - h);
+    const int to = i + h;
+    float sum = 0.0f;
+    // layers past the end of the array count as empty
+    for (int j = from; j <= std::min(to, kLayers - 1); ++j)
+      sum += prof.Load[j];
+    prof.RunMean[i] = sum / static_cast<float>(to - from + 1);
+    peak = std::max(peak, prof.RunMean[i]);
+  }
+
+  prof.Thr = std::min(CP_BulkDensity(peak, prof.LayWid) / 10.0f, prof.CriThr);
+  for (int i = 0; i < prof.NRun; ++i) {
+    if (CP_BulkDensity(prof.RunMean[i], prof.LayWid) > prof.Thr) {
+      const float layerTop = static_cast<float>(i + 1) * prof.LayWid;
+      if (prof.CBH == -1.0f) prof.CBH = layerTop;
+      prof.SH = layerTop;
+    }
+  }
+  prof.CBD = CP_BulkDensity(peak, prof.LayWid);
+
+  // never below the lowest fuel, never above the highest
+  for (int i = 0; i < prof.NRun; ++i) {
+    if (prof.Load[i] > 0.0f) {
+      prof.CBH = std::max(prof.CBH, static_cast<float>(i + 1) * prof.LayWid);
+      break;
+    }
+  }
+  for (int i = prof.NRun - 1; i >= 0; --i) {
+    if (prof.Load[i] > 0.0f) {
+      const float lastFuel = static_cast<float>(i + 1) * prof.LayWid;
+      if (lastFuel < prof.SH) prof.SH = lastFuel;
+      break;
+    }
+  }
+}
+
+}  // namespace sylvanor

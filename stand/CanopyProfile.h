@@ -1,0 +1,44 @@
+#pragma once
+// The vertical profile of available canopy fuel over the plot tree list, in
+// layers of fixed height, and what follows from it: the running mean, the
+// threshold, canopy bulk density, canopy base height and stand height.
+//
+// The profile is recomputed many times per execution (thinning steps), so
+// each tree's share of its crown in every layer is worked out once per
+// execution by CP_PrepareTrees and kept with its record; a pass then only
+// scales those shares by the tree's fuel and density. A tree without
+// prepared shares (or a pass with another layer width) is worked out on the
+// spot, with the same result.
+
+#include "stand/CanopyTypes.h"
+
+namespace sylvanor {
+
+// Layer load in lb/acre over a layer of layWid ft as a bulk density in kg/m3
+// (lb/acre -> lb/ft3 -> kg/m3); 0 for a layer of no width.
+constexpr float CP_BulkDensity(float loadLbPerAcre, float layWid) {
+  if (layWid == 0.0f) return 0.0f;
+  return loadLbPerAcre / (layWid * 43560.0f) * 16.02f;
+}
+
+// The layer walk of a tree stops at this many layers.
+inline constexpr int kLayerWalkLimit = 9990;
+
+// Works out the layer shares of every tree of the list for the layer width
+// (ft). Call after the crown fuel of the trees is known; valid until the
+// next call.
+void CP_PrepareTrees(float layWid);
+
+// One profile pass: every live tree of an included species spreads its
+// available crown fuel (foliage and half the twigs, times the trees per acre
+// left) over the layers its crown spans, less the part below the largest of
+// its crown base, its pruned crown base and the scorch height (ft). Fills
+// Load, NLay, LayWid, Spread and CriThr of `prof` (RunMean zeroed) and
+// returns the available canopy fuel, tons/acre.
+float CP_ProfilePass(float layWid, float raSpread, float criThr, float scorchHgt, d_Profile& prof);
+
+// The running mean of the loads and what follows from it: NRun, RunMean,
+// Thr, CBD, CBH and SH.
+void CP_RunMean(d_Profile& prof);
+
+}  // namespace sylvanor

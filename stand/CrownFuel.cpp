@@ -1,0 +1,35 @@
+#include "stand/CrownFuel.h"
+
+#include "stand/CrownTables.h"
+#include "stand/EquationParams.h"
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+
+namespace sylvanor {
+
+int PTL_CrownFuel(std::string& message) {
+  for (d_PTLRec& tree : s_PTL()) {
+    if (tree.Species.empty()) break;
+    d_EP ep;
+    ep.Species = tree.Species;
+    ep.DBH = tree.Dia;
+    ep.Height = tree.Hgt;
+    ep.CrownBase = tree.CrnHgt;
+    if (!EP_Calc(ep)) {
+      message = ep.Message;
+      return 0;
+    }
+    const float factor = ET_CrownRed(s_ET().Rows[ep.SpeIdx].CrownClass, tree.CrnCls);
+    for (int slot = 0; slot < static_cast<int>(tree.Bio.size()); ++slot) {
+      tree.Bio[slot] = EP_GetWt(ep, slot) * factor;
+    }
+    if (PTL_IsDead(tree)) {
+      tree.Bio[kTotal] -= tree.Bio[kFoliage] + tree.Bio[kTwig];
+      tree.Bio[kFoliage] = 0.0f;
+      tree.Bio[kTwig] = 0.0f;
+    }
+  }
+  return 1;
+}
+
+}  // namespace sylvanor

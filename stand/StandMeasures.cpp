@@ -1,0 +1,169 @@
+#include "stand/StandMeasures.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "stand/CrownTables.h"
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+#include "stand/UnitFactors.h"
+
+namespace sylvanor {
+
+namespace {
+
+constexpr double kSqInPerSqFt = 144.0;
+constexpr double kSqFtPerAcre = 43560.0;
+constexpr double kSdiExponent = 1.605;  // Reineke's slope
+constexpr double kQd75Share = 0.75;     // share of the basal area held by the largest trees
+
+double StemArea(double dia) {
+  const double radius = dia / 2.0;
+  return kPi * radius * radius;
+}
+
+// Crown area (ft2) of one tree from its species' crown width equation. A
+// species missing from the table, or a canopy cover code without an
+// equation, gives no crown rather than the -1 the crown table answers with;
+// the species check at load time keeps both from happening.
+double CrownArea(const d_PTLRec& rec) {
+  const int row = ET_Idx(rec.Species);
+  if (row < 0) return 0.0;
+  const float area = ET_CrownArea(s_ET().Rows[row].Canopy, rec.Dia, rec.Hgt);
+  return area > 0.0f ? area : 0.0;
+}
+
+}  // namespace
+
+float SM_Basal(const std::string& code) {
+  double basalSqIn = 0.0;
+  const int n = PTL_Count();
+  for (int i = 0; i < n; ++i) {
+    const d_PTLRec& rec = s_PTL()[i];
+    if (!PTL_IsDead(rec)) basalSqIn += rec.BasAre * static_cast<double>(PTL_GetTPA(rec, code));
+  }
+  return static_cast<float>(basalSqIn / kSqInPerSqFt);
+}
+
+d_StandMeasures SM_Calc(const std::string& code, float esdd) {
+  double trees = 0.0;
+  double treesAbove = 0.0;
+  double basalSqIn = 0.0;
+  double sdi = 0.0;
+  double diaSqTrees = 0.0;
+  double crownArea = 0.0;
+  const int n = PTL_Count();
+  for (int i = 0; i < n; ++i) {
+    const d_PTLRec& rec = s_PTL()[i];
+    const double c = PTL_GetTPA(rec, code);
+    const double dia = rec.Dia;
+    trees += c;
+    if (rec.Dia >= esdd) treesAbove += c;
+    sdi += c * std::pow(dia / 10.0, kSdiExponent);
+    diaSqTrees += dia * dia * c;
+    // Dead trees count in the density but hold no live basal area or crown.
+    if (PTL_IsDead(rec)) continue;
+    basalSqIn += rec.BasAre * c;
+    crownArea += CrownArea(rec) * c;
+  }
+
+  d_StandMeasures m;
+  m.SteDen = static_cast<float>(trees);
+  m.SteDenExc = static_cast<float>(treesAbove);
+  m.Basal = static_cast<float>(basalSqIn / kSqInPerSqFt);
+  m.StdDenIdx = static_cast<float>(sdi);
+  m.QuaMeaDia = trees > 0.0 ? static_cast<float>(std::sqrt(diaSqTrees / trees)) : 0.0f;
+  m.Qd75 = SM_Qd75(code);
+  // Crowns placed at random over the acre overlap, so the share of ground
+  // they cover is 1 - e^(-crown area / acre).
+  m.CanCov = crownArea > 0.0
+                 ? static_cast<float>(100.0 * (1.0 - std::exp(-crownArea / kSqFtPerAcre)))
+                 : 0.0f;
+  return m;
+}
+
+float SM_Qd75(const std::string& code) {
+  // Scratch for a full tree list, kept between calls so that none allocates.
+  static std::array<float, kTreeSlots> dia;
+  static std::array<float, kTreeSlots> tpa;
+  static std::array<int, kTreeSlots> order;
+
+  const int n = PTL_Count();
+  for (int i = 0; i < n; ++i) {
+    dia[i] = s_PTL()[i].Dia;
+    tpa[i] = PTL_GetTPA(s_PTL()[i], code);
+    order[i] = i;
+  }
+  // Largest diameter first. Records of equal diameter give identical trees
+  // to the walk below, so their order among themselves cannot change the
+  // result and any sort into descending diameter will do; an index sort
+  // keeps this O(n log n) on a list of up to 5000 records.
+  std::sort(order.begin(), order.begin() + n, [](int a, int b) { return dia[a] > dia[b]; });
+
+  double total = 0.0;
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k];
+    total += StemArea(dia[i]) * tpa[i];
+  }
+  if (!(total > 0.0)) return 0.0f;
+  const double target = kQd75Share * total;
+
+  // Whole trees, largest first: a record gives one tree for every started
+  // unit of its density (2.3 gives three, 0.4 one, 0 none).
+  double diaSq = 0.0;
+  double area = 0.0;
+  long count = 0;
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k];
+    const double d = dia[i];
+    const double treeArea = StemArea(d);
+    for (int taken = 0; taken < tpa[i]; ++taken) {
+      diaSq += d * d;
+      area += treeArea;
+      ++count;
+      if (area >= target) return static_cast<float>(std::sqrt(diaSq / count));
+    }
+  }
+  // Only rounding can leave the share short of 75 %: take every tree walked.
+  return count > 0 ? static_cast<float>(std::sqrt(diaSq / count)) : 0.0f;
+}
+
+d_StandVolumes SM_Volumes(float subMerDia) {
+  double stCuFt = 0.0;
+  double stBdFt = 0.0;
+  double stMeCuFt = 0.0;
+  double haCuFt = 0.0;
+  double haBdFt = 0.0;
+  double haMeCuFt = 0.0;
+  const int n = PTL_Count();
+  for (int i = 0; i < n; ++i) {
+    const d_PTLRec& rec = s_PTL()[i];
+    if (rec.TPAadj > 0.0f) {
+      stCuFt += static_cast<double>(rec.VolCuFt) * rec.TPAadj;
+      // Board feet and merchantable cubic feet only from trees big enough
+      // to be sold.
+      if (rec.Dia >= subMerDia) {
+        stBdFt += static_cast<double>(rec.VolBdFt) * rec.TPAadj;
+        stMeCuFt += static_cast<double>(rec.VolMeCuFt) * rec.TPAadj;
+      }
+    }
+    // Slashed trees are cut too: they count in the cubic feet taken down
+    // but not in the board or merchantable feet taken away.
+    haCuFt += static_cast<double>(rec.VolCuFt) * (rec.Harv + rec.Slash);
+    haBdFt += static_cast<double>(rec.VolBdFt) * rec.Harv;
+    haMeCuFt += static_cast<double>(rec.VolMeCuFt) * rec.Harv;
+  }
+
+  d_StandVolumes v;
+  v.StCuFt = static_cast<float>(stCuFt);
+  v.StBdft = static_cast<float>(stBdFt);
+  v.StMeCuft = static_cast<float>(stMeCuFt);
+  v.HaBasal = SM_Basal("Thinned");
+  v.HaCuFt = static_cast<float>(haCuFt);
+  v.HaBdft = static_cast<float>(haBdFt);
+  v.HaMeCuft = static_cast<float>(haMeCuFt);
+  return v;
+}
+
+}  // namespace sylvanor
