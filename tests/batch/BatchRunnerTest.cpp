@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "base/CFormat.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "crownfire/SurfaceSpread.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -8,7 +8,7 @@
 #include "stand/EquationTable.h"
 #include "stand/TreeList.h"
 #include "stand/TreeVolume.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

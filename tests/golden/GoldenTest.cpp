@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench/BatchGenerator.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "io/PlotLayouts.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

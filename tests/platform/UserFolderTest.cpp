@@ -12,7 +12,7 @@
 
 #include "io/ProjectFile.h"
 #include "platform/ProgramDir.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

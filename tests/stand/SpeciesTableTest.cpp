@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "stand/BuiltInSpecies.h"
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

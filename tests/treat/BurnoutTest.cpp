@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 

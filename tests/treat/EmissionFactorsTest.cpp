@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 
