@@ -60,62 +60,61 @@ constexpr const char* kValid =
     "DuffMoist=0.5; ScoHgt=20; UserFolder=/home/forester/qor_spp.csv; FueModSet=All; "
     "Climate=Arid; 1HrSAV=2000; GrassSAV=1800; ShrubSAV=1500; FueBedDep=1";
 
-// Changes to the valid settings, and the message of Check_Inputs (fractions
-// 0-1) and of Check_InputsLG (0 or 1-100 percent; the same unless given);
-// "" when they pass.
+// A change to the settings and the message of Check_Inputs (fractions 0-1)
+// and of Check_InputsLG (0 or 1-100 percent; the same unless given), "" when
+// they pass.
 struct Row {
-  const char* change;
+  std::string change;
   const char* message;
   const char* percent = nullptr;
 };
 
-void Expect(const char* in, const char* out, const Row& row) {
+// Checks the row on the valid settings, or on those of a fresh engine.
+void Expect(const char* in, const char* out, const Row& row, bool fresh = false) {
   SCOPED_TRACE(std::string(in) + "/" + out + " units, " + row.change);
   Sylvanor e;
   e.Init_LarGUI(in, out, "");
-  Set(e, std::string(kValid) + "; " + row.change);
+  Set(e, (fresh ? "" : std::string(kValid) + "; ") + row.change);
+  const char* percent = row.percent ? row.percent : row.message;
   EXPECT_EQ(e.Check_Inputs(), *row.message ? 0 : 1);
   EXPECT_EQ(e.Get_ErrMes(), row.message);
-  const char* percent = row.percent ? row.percent : row.message;
   EXPECT_EQ(e.Check_InputsLG(), *percent ? 0 : 1);
   EXPECT_EQ(e.Get_ErrMes(), percent);
 }
 
 // A fresh engine fails each check in turn as the settings are filled in one
-// after another; the fuel-model set "None" ends validation.
+// after another; layer width, running-average spread and critical threshold
+// have defaults, and the fuel-model set "None" ends validation.
 TEST(SettingsCheck, FreshEngineFailsEachCheckInTurn) {
-  std::vector<std::pair<std::string, std::string>> steps = {
-      {"Invalid argument for Thinning Include, use Yes or No", "ThinInc=No"},
-      {"Invalid/Missing Pruning Include, use Yes or No", "PrunInc=no; BroBurInc=NO"},
-      // layer width, running-average spread and critical threshold have defaults
-      {"Missing value for Exceeding Stem Density", "ESDD=2"},
-      {"Missing value for Duff Load", "Duff=0"}};
+  std::vector<Row> steps = {
+      {"ThinInc=No", "Invalid argument for Thinning Include, use Yes or No"},
+      {"PrunInc=no; BroBurInc=NO", "Invalid/Missing Pruning Include, use Yes or No"},
+      {"ESDD=2", "Missing value for Exceeding Stem Density"},
+      {"Duff=0", "Missing value for Duff Load"}};
   std::istringstream labels(
       "Litter,Lichen,Moss,Grass,Shrub,1 Hour,10 Hour,100 Hour,Size Class 1 Sound,Size Class 2 "
       "Sound,Size Class 3 Sound,Size Class 4 Sound,Size Class 5 Sound,Size Class 1 Rotten,Size "
       "Class 2 Rotten,Size Class 3 Rotten,Size Class 4 Rotten,Size Class 5 Rotten,Existing Pile "
       "Load");
-  std::string label;
-  for (std::size_t i = 0; i < kLoads && std::getline(labels, label, ','); ++i)
-    steps.push_back(
-        {"Missing Fuel Load " + label + ", use 0 for no load", kSetters[i].first + "=0"s});
+  std::vector<std::string> messages;
+  for (std::string label; std::getline(labels, label, ',');)
+    messages.push_back("Missing Fuel Load " + label + ", use 0 for no load");
+  for (std::size_t i = 0; i < kLoads; ++i)
+    steps.push_back({kSetters[i].first + "=0"s, messages.at(i).c_str()});
   steps.insert(
       steps.end(),
-      {{"Missing value for Percent of existing ground fuels to put on pile", "PilGroFra=0"},
-       {"Missing value for Percent of thin & prune slash activity fuels to put on pile",
-        "PilTPFra=0"},
-       {"Missing value for Percent of pile to burn", "PilBurFra=0"},
-       {"Invalid/Miss Fuel Model Set, use Albini-13, Scott-40, All or None", "FueModSet=Scott-40"},
-       {"Invalid/Miss Fuel Model Climate, use Arid or Humid", "FueModSet=None"}});
-  Sylvanor e;
-  e.Init_LarGUI("English", "English", "");
-  for (const auto& [message, fill] : steps) {
-    EXPECT_EQ(e.Check_Inputs(), 0) << message;
-    EXPECT_EQ(e.Get_ErrMes(), message);
-    Set(e, fill);
+      {{"PilGroFra=0", "Missing value for Percent of existing ground fuels to put on pile"},
+       {"PilTPFra=0",
+        "Missing value for Percent of thin & prune slash activity fuels to put on pile"},
+       {"PilBurFra=0", "Missing value for Percent of pile to burn"},
+       {"FueModSet=Scott-40", "Invalid/Miss Fuel Model Set, use Albini-13, Scott-40, All or None"},
+       {"FueModSet=None", "Invalid/Miss Fuel Model Climate, use Arid or Humid"}});
+  std::string filled;
+  for (const Row& step : steps) {
+    Expect("English", "English", {filled, step.message}, true);
+    filled += step.change + "; ";
   }
-  EXPECT_EQ(e.Check_InputsLG(), 1) << e.Get_ErrMes();
-  EXPECT_EQ(e.Get_ErrMes(), "");
+  Expect("English", "English", {filled, ""}, true);
 }
 
 TEST(SettingsCheck, EachCheckGivesItsMessage) {

@@ -12,19 +12,9 @@
 
 namespace sylvanor {
 
-namespace {
-
-// A "VD" row reads the relative crown height from the Height field.
-float Evaluate(int row, float dbh, float height, float crownBase) {
-  d_EP ep;
-  ep.DBH = dbh;
-  ep.Height = height;
-  ep.CrownBase = crownBase;
-  return EQ_Row(row).Function(ep);
-}
-
 // Every row is the first of its code and component and runs its own family's
-// equation for them; the other families give its code nothing.
+// equation for them (the other families give its code nothing); a "VD" row
+// reads the relative crown height from the Height field.
 TEST(EqFun, EachRowRunsItsOwnEquation) {
   for (int i = 0; !EQ_Row(i).Code.empty(); ++i) {
     const d_EqFun& row = EQ_Row(i);
@@ -33,13 +23,16 @@ TEST(EqFun, EachRowRunsItsOwnEquation) {
     const int slot =
         static_cast<int>(std::find(kComponentNames.begin(), kComponentNames.end(), row.Component) -
                          kComponentNames.begin());
-    if (slot == kVertDist) {
-      EXPECT_FLOAT_EQ(Evaluate(i, 14, 0.5f, 25), VD_Fraction(row.Code, 0.5f));
-      continue;
-    }
-    const float want = BT_Weight(row.Code, slot, 14) + SL_Weight(row.Code, slot, 14) +
-                       PJ_Weight(row.Code, slot, 14) + East_Weight(row.Code, slot, 14, 70, 25);
-    EXPECT_FLOAT_EQ(Evaluate(i, 14, 70, 25), want);
+    d_EP ep;
+    ep.DBH = 14;
+    ep.Height = slot == kVertDist ? 0.5f : 70;
+    ep.CrownBase = 25;
+    const float want = slot == kVertDist
+                           ? VD_Fraction(row.Code, 0.5f)
+                           : BT_Weight(row.Code, slot, 14) + SL_Weight(row.Code, slot, 14) +
+                                 PJ_Weight(row.Code, slot, 14) +
+                                 East_Weight(row.Code, slot, 14, 70, 25);
+    EXPECT_FLOAT_EQ(row.Function(ep), want);
     EXPECT_TRUE(slot != kTotal || want > 0.0f) << want;
   }
   EXPECT_EQ(EQ_Find("pp", "total"), 0);  // found without case
@@ -47,7 +40,5 @@ TEST(EqFun, EachRowRunsItsOwnEquation) {
     EXPECT_EQ(EQ_Find(code, component), -1) << code << " " << component;
   EXPECT_EQ(EQ_Find("", ""), -1);  // the ending row is not a row
 }
-
-}  // namespace
 
 }  // namespace sylvanor

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -13,15 +12,7 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-struct Tree {
-  std::string id;
-  float dbh, top, height;
-};
-
-std::ostream& operator<<(std::ostream& out, const Tree& t) {
-  return out << "\"" << t.id << "\" " << t.dbh << " in, top " << t.top << " in, " << t.height
-             << " ft";
-}
+using Tree = std::tuple<std::string, float, float, float>;  // identifier, DBH, top, height
 
 struct Outcome {
   int ok = 0;
@@ -31,7 +22,8 @@ struct Outcome {
 
 Outcome Volumes(const Tree& t) {
   Outcome o;
-  o.ok = TreeVolume(t.id, t.dbh, t.top, t.height, o.vol, o.message);
+  const auto& [id, dbh, top, height] = t;
+  o.ok = TreeVolume(id, dbh, top, height, o.vol, o.message);
   return o;
 }
 
@@ -47,40 +39,33 @@ TEST(TreeVolume, JuniperByHand) {
 }
 
 // Inputs adjusted before the call (identifiers compared without case) give
-// the volumes of the adjusted tree: '=' the same as the second tree, '!'
-// others, '>' more.
+// the volumes of the adjusted tree: the same as the second tree ('='), others
+// ('!') or more ('>'). Red alder under 18 ft uses aspen; subalpine fir is at
+// most 350 ft; thin trees count as 1 in; a top that is not a number is the
+// tip; incense cedar and sugar pine use aspen only up to breast height.
 TEST(TreeVolume, AdjustedInputs) {
-  const struct {
-    Tree tree, other;
-    char relation;
-  } rows[] = {
-      // red alder under 18 ft uses the aspen equation, from 18 ft on its own
-      {{"A00CURW260", 8, 2, 16}, {"200DVEW746", 8, 2, 16}, '='},
-      {{"a00curw260", 8, 2, 16}, {"200DVEW746", 8, 2, 16}, '='},
-      {{"A00CURW260", 8, 2, 18}, {"200DVEW746", 8, 2, 18}, '!'},
-      // subalpine fir is at most 350 ft; others keep their height
-      {{"I00FW2W019", 30, 6, 400}, {"I00FW2W019", 30, 6, 350}, '='},
-      {{"I00FW2W017", 30, 6, 400}, {"I00FW2W017", 30, 6, 350}, '>'},
-      // thin trees count as 1 in; a top that is not a number is the tip
-      {{"I00FW2W202", 0.5f, 0, 12}, {"I00FW2W202", 1, 0, 12}, '='},
-      {{"I00FW2W202", 10, kNaN, 40}, {"I00FW2W202", 10, 0, 40}, '='},
-      // incense cedar and sugar pine use aspen only at breast height or less
-      {{"400MATW081", 6, 0, 4.6f}, {"200DVEW746", 6, 0, 4.6f}, '!'},
-      {{"400MATW117", 6, 0, 4.6f}, {"200DVEW746", 6, 0, 4.6f}, '!'},
+  const std::tuple<Tree, char, Tree> rows[] = {
+      {{"A00CURW260", 8, 2, 16}, '=', {"200DVEW746", 8, 2, 16}},
+      {{"a00curw260", 8, 2, 16}, '=', {"200DVEW746", 8, 2, 16}},
+      {{"A00CURW260", 8, 2, 18}, '!', {"200DVEW746", 8, 2, 18}},
+      {{"I00FW2W019", 30, 6, 400}, '=', {"I00FW2W019", 30, 6, 350}},
+      {{"I00FW2W017", 30, 6, 400}, '>', {"I00FW2W017", 30, 6, 350}},
+      {{"I00FW2W202", 0.5f, 0, 12}, '=', {"I00FW2W202", 1, 0, 12}},
+      {{"I00FW2W202", 10, kNaN, 40}, '=', {"I00FW2W202", 10, 0, 40}},
+      {{"400MATW081", 6, 0, 4.6f}, '!', {"200DVEW746", 6, 0, 4.6f}},
+      {{"400MATW117", 6, 0, 4.6f}, '!', {"200DVEW746", 6, 0, 4.6f}},
   };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(::testing::Message() << r.tree << " " << r.relation << " " << r.other);
-    const Outcome a = Volumes(r.tree), b = Volumes(r.other);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row));
+    const auto& [tree, relation, other] = row;
+    const Outcome a = Volumes(tree), b = Volumes(other);
     ASSERT_EQ(a.ok + b.ok, 2) << a.message << b.message;
-    if (r.relation == '=') {
-      EXPECT_EQ(a.vol.CuFt, b.vol.CuFt);
-      EXPECT_EQ(a.vol.BdFt, b.vol.BdFt);
-      EXPECT_EQ(a.vol.MeCuFt, b.vol.MeCuFt);
-    } else if (r.relation == '>') {
-      EXPECT_GT(a.vol.CuFt, b.vol.CuFt);
-    } else {
-      EXPECT_NE(a.vol.CuFt, b.vol.CuFt);
+    if (relation == '=') {
+      EXPECT_TRUE(a.vol.CuFt == b.vol.CuFt && a.vol.BdFt == b.vol.BdFt &&
+                  a.vol.MeCuFt == b.vol.MeCuFt);
     }
+    EXPECT_TRUE(relation != '>' || a.vol.CuFt > b.vol.CuFt);
+    EXPECT_EQ(relation == '=', a.vol.CuFt == b.vol.CuFt);
   }
 }
 
@@ -112,12 +97,12 @@ TEST(TreeVolume, ErrorMessages) {
       {{"I00FW2W555", 10, 2, 40}, 6, "I00FW2W555, DBH: 10.00, TopDBH: 2.00, Height: 40.00"},
   };
   for (const auto& [tree, number, inputs] : rows) {
+    SCOPED_TRACE(::testing::PrintToString(tree));
     const Outcome o = Volumes(tree);
-    EXPECT_EQ(o.ok, 0) << tree;
+    EXPECT_EQ(o.ok, 0);
     EXPECT_EQ(o.message, "Error Number " + std::to_string(number) +
-                             " - Volume Library\n Eq Id: " + inputs + "\n " + texts[number])
-        << tree;
-    EXPECT_TRUE(o.vol.CuFt == 0 && o.vol.BdFt == 0 && o.vol.MeCuFt == 0) << tree;
+                             " - Volume Library\n Eq Id: " + inputs + "\n " + texts[number]);
+    EXPECT_TRUE(o.vol.CuFt == 0 && o.vol.BdFt == 0 && o.vol.MeCuFt == 0);
   }
 }
 

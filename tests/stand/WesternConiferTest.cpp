@@ -10,8 +10,35 @@
 namespace sylvanor {
 
 TEST(WesternConifer, HandWorkedWeights) {
-  for (const EquationCase& c : EquationCases("WesternConifer"))
-    EXPECT_NEAR(BT_Weight(c.Code, c.Slot, c.Dbh), c.Expected, c.Tolerance) << c.Name;
+  const EquationCase cases[] = {
+      // T = e^(0.268 + 2.074 ln 10) = 155.021; Fol 0.558 e^-0.475 = 0.347009, Twg 0.625
+      // e^-0.511 = 0.374932; 3in 1.083 - 0.0131 x 10 = 0.952 (above xL = 6.5), 3inP 1
+      {"PP", kTotal, 10, 155.021, 0.01},
+      {"PP", kFoliage, 10, 53.794, 0.01},  // T x 0.347009
+      {"PP", kTwig, 10, 4.3286, 0.002},    // T x (0.374932 - 0.347009)
+      {"PP", kBr3inP, 10, 7.4410, 0.002},  // T x (1 - 0.952)
+      // at 6 in <= xL 3in is 1 as 3inP, all above 1 in is 1-3 in: T = e^(0.268 + 2.074
+      // ln 6) = 53.737, 1in 0.985 e^-0.186 = 0.81783
+      {"PP", kBr3inP, 6, 0, 0},
+      {"PP", kBr3in, 6, 9.7899, 0.002},
+      // above xU = 36 Fol and Twg are 0.286, 1in 0.488: T = e^(1.3094 + 1.6076 ln 40) = 1393.60
+      {"GF", kTwig, 40, 0, 0},
+      {"GF", kFoliage, 40, 398.568, 0.05},
+      {"GF", kBr1in, 40, 281.506, 0.05},
+      {"WB", kTotal, 1, 0, 0},    // Tot form 2: -1 + 0.8371 < 0, raised to 0
+      {"WL", kBr3inP, 20, 0, 0},  // 3inP 0 < 3in 0.922 - 0.72 / 20, raised to 0
+      // Twg form 7: 0.914 - 0.0978 sqrt(10) = 0.604728, Fol 0.55 e^-0.345 = 0.389518;
+      // T = e^(0.7276 + 1.5497 ln 10) = 73.399
+      {"WP", kTwig, 10, 15.7961, 0.002},
+  };
+  for (const EquationCase& c : cases)
+    EXPECT_NEAR(BT_Weight(c.Code, c.Slot, c.Dbh), c.Expected, c.Tolerance) << c;
+  for (int slot = kTotal; slot <= kBr3inP; ++slot)
+    EXPECT_EQ(BT_Weight("DF", slot, 0.0f), 0.0f) << slot;
+  EXPECT_EQ(BT_Weight("RA", kTotal, 10.0f), 0.0f);  // no such code or slot
+  EXPECT_EQ(BT_Weight("PP", kVertDist, 10.0f), 0.0f);
+  EXPECT_EQ(BT_Find("pp", "tOT"), 0);
+  EXPECT_EQ(BT_Find("", ""), -1);  // the ending row is not a row
 }
 
 TEST(WesternConifer, FormsAndLimitsOfARow) {
@@ -29,15 +56,6 @@ TEST(WesternConifer, FormsAndLimitsOfARow) {
   const d_BTRow row{"XX", "Fol", 4, 1.0, 0.1, 2.0, 0.9, 5.0, 0.2};
   for (const auto& [x, y] : {std::pair{2.0, 0.9}, {2.5, 0.75}, {5.0, 0.5}, {5.01, 0.2}})
     EXPECT_NEAR(BT_Eq(row, x), y, 1e-12) << "x = " << x;
-}
-
-TEST(WesternConifer, NoDbhUnknownCodeOrSlotGiveNothing) {
-  for (int slot = kTotal; slot <= kBr3inP; ++slot)
-    EXPECT_EQ(BT_Weight("DF", slot, 0.0f), 0.0f) << slot;
-  EXPECT_EQ(BT_Weight("RA", kTotal, 10.0f), 0.0f);
-  EXPECT_EQ(BT_Weight("PP", kVertDist, 10.0f), 0.0f);
-  EXPECT_EQ(BT_Find("pp", "tOT"), 0);
-  EXPECT_EQ(BT_Find("", ""), -1);  // the ending row is not a row
 }
 
 }  // namespace sylvanor

@@ -1,21 +1,21 @@
 #pragma once
-// The crown weights and fractions worked out by hand in
-// tests/stand/equation-cases.txt, under the heading of their family.
+// A crown weight or crown fraction worked out by hand: the equation code and
+// component slot, the tree, and the value with the tolerance it is checked to.
 
-#include <string>
-#include <vector>
+#include <ostream>
 
 namespace sylvanor {
 
 struct EquationCase {
-  std::string Name, Code;  // the case's line of the file, to name it; equation code
-  int Slot = 0;            // component slot, kTotal ... kVertDist
-  float Dbh = 0, Height = 0, CrownBase = 0;
-  double Expected = 0, Tolerance = 0;
+  const char* Code;
+  int Slot;
+  float Dbh;  // in; for a crown fraction the relative crown height
+  double Expected, Tolerance;
+  float Height = 0, CrownBase = 0;  // ft
 };
 
-// The cases of a family ("WesternConifer" ...), or all for "". An unreadable
-// file or line and a family without cases fail the running test.
-std::vector<EquationCase> EquationCases(const std::string& family);
+inline std::ostream& operator<<(std::ostream& out, const EquationCase& c) {
+  return out << c.Code << " slot " << c.Slot << " at " << c.Dbh;
+}
 
 }  // namespace sylvanor
