@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <set>
+#include <tuple>
 
 #include "stand/BuiltInSpecies.h"
 #include "tests/support/TempFolder.h"
@@ -19,46 +19,45 @@ MortalityTable Load(const std::string& path) {
   return table;
 }
 
+std::string Text(const d_MortSpe& r) {
+  std::string text = r.Species.str() + "|" + r.CommonName.str() + "|" + r.SciName.str() + "|" +
+                     r.EqCode.str() + "|" + std::to_string(r.BarkNum);
+  for (int p : r.Param)
+    text += " " + std::to_string(p);
+  return text;
+}
+
 // Comments, blank lines, lines of fewer than 11 fields and lines without a
 // code are skipped; fields are trimmed, texts cut to their field, whole
-// numbers read leniently, and a long line is one record.
+// numbers read leniently, a long line is one record; a thousand at most.
 TEST(MortalitySpeciesTest, ReadsRecordsAndSkipsWhatIsNotOne) {
   TempFolder temp;
   const std::string line99 =
       "6,PIPO,ponderosa pine,Pinus ponderosa" + std::string(47, ' ') + ",1,36,0,0,0,0,0";
+  const std::string text =
+      "# comment line\r\n\r\n   \n  # indented comment\n"
+      "1,PSME,Douglas-fir,Pseudotsuga menziesii,1,36,0,0,0,0,0\r\n"
+      "2,SHORT,only,ten,fields,1,2,3,4,5\n3,,empty code,x,1,36,0,0,0,0,0\n"
+      "4,  ,blank code,x,1,36,0,0,0,0,0\n"
+      "  5 , ABGR , grand fir ,Abies grandis, 10 ,25, 1,2,3,4,5,extra\n" +
+      line99 + "\n7,PICO," + std::string(250, 'n') +
+      ",Pinus contorta,1,7,0,0,0,0,0\n8,A,a,a,1,12abc,-3,+4,x,,7.9\n";
+  const std::string expected[] = {"PSME|Douglas-fir|Pseudotsuga menziesii|1|36 0 0 0 0 0",
+                                  "ABGR|grand fir|Abies grandis|10|25 1 2 3 4 5",
+                                  "PIPO|ponderosa pine|Pinus ponderosa|1|36 0 0 0 0 0",
+                                  "PICO|" + std::string(199, 'n') + "|Pinus contorta|1|7 0 0 0 0 0",
+                                  "A|a|a|1|12 -3 4 0 0 7"};
   ASSERT_EQ(line99.size(), 99u);
-  const MortalityTable table =
-      Load(temp.Write("qor_Spp.csv",
-                      "# comment line\r\n\r\n   \n  # indented comment\n"
-                      "1,PSME,Douglas-fir,Pseudotsuga menziesii,1,36,0,0,0,0,0\r\n"
-                      "2,SHORT,only,ten,fields,1,2,3,4,5\n"
-                      "3,,empty code,x,1,36,0,0,0,0,0\n"
-                      "4,  ,blank code,x,1,36,0,0,0,0,0\n"
-                      "  5 , ABGR , grand fir ,Abies grandis, 10 ,25, 1,2,3,4,5,extra\n" +
-                          line99 + "\n7,PICO," + std::string(250, 'n') +
-                          ",Pinus contorta,1,7,0,0,0,0,0\n8,A,a,a,1,12abc,-3,+4,x,,7.9\n")
-               .string());
-  ASSERT_EQ(table.size(), 5u);
-  EXPECT_EQ(table[0].SciName, "Pseudotsuga menziesii");
-  EXPECT_EQ(table[1].Species, "ABGR");
-  EXPECT_EQ(table[1].CommonName, "grand fir");
-  EXPECT_EQ(table[1].EqCode, "10");
-  EXPECT_EQ(table[1].BarkNum, 25);
-  EXPECT_EQ(table[1].Param, (std::array<int, 5>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(table[2].SciName, "Pinus ponderosa");
-  EXPECT_EQ(table[3].Species, "PICO");  // 280 characters; the tail starts no record
-  EXPECT_EQ(table[3].CommonName.size(), 199u);
-  EXPECT_EQ(table[3].BarkNum, 7);
-  EXPECT_EQ(table[4].BarkNum, 12);
-  EXPECT_EQ(table[4].Param, (std::array<int, 5>{-3, 4, 0, 0, 7}));
-
-  // at most a thousand records are kept
-  std::string text;
+  const MortalityTable table = Load(temp.Write("qor_Spp.csv", text).string());
+  ASSERT_EQ(table.size(), std::size(expected));
+  for (std::size_t i = 0; i < table.size(); ++i)
+    EXPECT_EQ(Text(table[i]), expected[i]) << "record " << i;
+  std::string many;
   for (int i = 0; i < 1005; ++i)
-    text += "0,S" + std::to_string(i) + ",n,n,1,1,0,0,0,0,0\n";
-  const MortalityTable many = Load(temp.Write("many.csv", text).string());
-  ASSERT_EQ(many.size(), 1000u);
-  EXPECT_EQ(many.back().Species, "S999");
+    many += "0,S" + std::to_string(i) + ",n,n,1,1,0,0,0,0,0\n";
+  const MortalityTable thousand = Load(temp.Write("many.csv", many).string());
+  ASSERT_EQ(thousand.size(), 1000u);
+  EXPECT_EQ(thousand.back().Species, "S999");
 }
 
 TEST(MortalitySpeciesTest, FileIsFoundWithoutRegardToCaseOrReported) {
@@ -77,40 +76,32 @@ TEST(MortalitySpeciesTest, FileIsFoundWithoutRegardToCaseOrReported) {
 // A whole number below 100 is crown scorch, from 100 on bole char, anything
 // else crown and cambium; too long for an int, its sign decides.
 TEST(MortalitySpeciesTest, EquationTypeFollowsTheCode) {
-  const std::pair<std::string, const char*> rows[] = {{"1", "CRNSCH"},
-                                                      {" 99 ", "CRNSCH"},
-                                                      {"-5", "CRNSCH"},
-                                                      {"100", "BOLCHR"},
-                                                      {"1.5", "CRCABE"},
-                                                      {"A", "CRCABE"},
-                                                      {"", "CRCABE"},
-                                                      {std::string(15, '9'), "BOLCHR"},
-                                                      {"-" + std::string(15, '9'), "CRNSCH"}};
+  const std::pair<const char*, const char*> rows[] = {
+      {"1", "CRNSCH"},   {" 99 ", "CRNSCH"},       {"-5", "CRNSCH"},
+      {"100", "BOLCHR"}, {"1.5", "CRCABE"},        {"A", "CRCABE"},
+      {"", "CRCABE"},    {"9999999999", "BOLCHR"}, {"-9999999999", "CRNSCH"}};
   for (const auto& [code, type] : rows)
     EXPECT_EQ(MRT_EqType(code), type) << '"' << code << '"';
 }
 
-d_MortSpe Record(const std::string& species, const std::string& eqCode) {
-  d_MortSpe r;
-  r.Species = species;
-  r.EqCode = eqCode;
-  return r;
-}
-
+// Codes compare exactly; a species without records of its own takes a final
+// "*InvSpe*" record, one with records never borrows its equation.
 TEST(MortalitySpeciesTest, SpeciesCheckComparesExactlyAndFallsBackToTheDefault) {
-  MortalityTable table = {Record("PSME", "200"), Record("PSME", "3"), Record("ABGR", "150")};
-  EXPECT_TRUE(MRT_SpeciesCheck(table, "PSME", "CRNSCH"));
-  EXPECT_TRUE(MRT_SpeciesCheck(table, "PSME", "BOLCHR"));
-  EXPECT_FALSE(MRT_SpeciesCheck(table, "psme", "CRNSCH"));
-  EXPECT_FALSE(MRT_SpeciesCheck(table, "ABGR", "CRNSCH"));
-  EXPECT_FALSE(MRT_SpeciesCheck(table, "PIPO", "CRNSCH"));
-  EXPECT_EQ(MRT_SpeciesRecord(table, "PIPO"), nullptr);
-  table.push_back(Record("*InvSpe*", "1"));
-  EXPECT_TRUE(MRT_SpeciesCheck(table, "PIPO", "CRNSCH"));
-  EXPECT_TRUE(MRT_SpeciesCheck(table, "psme", "CRNSCH"));
-  // a species with records of its own does not borrow the default's equation
-  EXPECT_FALSE(MRT_SpeciesCheck(table, "ABGR", "CRNSCH"));
-  EXPECT_FALSE(MRT_SpeciesCheck(table, "PIPO", "BOLCHR"));
+  MortalityTable table(4);
+  const char* records[][2] = {{"PSME", "200"}, {"PSME", "3"}, {"ABGR", "150"}, {"*InvSpe*", "1"}};
+  for (std::size_t i = 0; i < table.size(); ++i)
+    std::tie(table[i].Species, table[i].EqCode) = std::tuple(records[i][0], records[i][1]);
+  const std::tuple<const char*, const char*, bool, bool> rows[] = {
+      // species, type, passes without and with the default record
+      {"PSME", "CRNSCH", true, true},  {"PSME", "BOLCHR", true, true},
+      {"psme", "CRNSCH", false, true}, {"ABGR", "CRNSCH", false, false},
+      {"PIPO", "CRNSCH", false, true}, {"PIPO", "BOLCHR", false, false}};
+  const MortalityTable own(table.begin(), table.end() - 1);
+  for (const auto& [species, type, without, with] : rows) {
+    EXPECT_EQ(MRT_SpeciesCheck(own, species, type), without) << species << " " << type;
+    EXPECT_EQ(MRT_SpeciesCheck(table, species, type), with) << species << " " << type;
+  }
+  EXPECT_EQ(MRT_SpeciesRecord(own, "PIPO"), nullptr);
   EXPECT_EQ(MRT_SpeciesRecord(table, "PIPO"), &table.back());
   EXPECT_EQ(MRT_SpeciesRecord(table, "PSME"), &table[0]);
 }
@@ -121,7 +112,6 @@ TEST(MortalitySpeciesTest, ShippedFileHasARecordForEveryBuiltInCode) {
   const MortalityTable table = Load(std::string(SYLVANOR_DATA_DIR) + "/qor_Spp.csv");
   ASSERT_FALSE(table.empty());
   EXPECT_EQ(table.back().Species, "*InvSpe*");
-  EXPECT_EQ(table.back().BarkNum, 19);
   const MortalityTable own(table.begin(), table.end() - 1);
   std::set<std::string_view> codes;
   for (const d_BuiltInSpecies& row : kBuiltInSpecies) {
@@ -131,7 +121,8 @@ TEST(MortalitySpeciesTest, ShippedFileHasARecordForEveryBuiltInCode) {
     EXPECT_TRUE(record != nullptr && record->EqCode == "1") << row.Mortality;
   }
   EXPECT_EQ(table.size(), codes.size() + 1);
-  for (const auto& [code, bark] : {std::pair{"PSME", 36}, {"ABGR", 25}, {"PICO", 7}, {"SEGI2", 39}})
+  for (const auto& [code, bark] :
+       {std::pair{"PSME", 36}, {"ABGR", 25}, {"PICO", 7}, {"SEGI2", 39}, {"*InvSpe*", 19}})
     EXPECT_EQ(MRT_SpeciesRecord(table, code)->BarkNum, bark) << code;
 }
 

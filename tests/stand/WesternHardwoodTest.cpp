@@ -7,19 +7,17 @@
 
 namespace sylvanor {
 
+// P(c) = 1 / (a + b D^c) of a component's row; a = 0 closes the crown (1 - the
+// row before), a = -999 is none
 TEST(WesternHardwood, HandWorkedWeights) {
   const EquationCase cases[] = {
-      // T = e^(-1.329 + 2.6232 ln 10) = 111.179; P(Fol) = 1 / (2.7638 + 0.2155 x 10^1.3364) =
-      // 0.134418, P(Twg) = 1 / (1.286 + 0.1016 x 10^1.3525) = 0.279824
-      {"RA", kTotal, 10, 111.179, 0.01},
-      {"RA", kFoliage, 10, 14.9444, 0.002},
-      {"RA", kTwig, 10, 16.1662, 0.002},
-      // 3inP has a = 0, closing the crown: 1 - P(3in), P(3in) = 1 / (0.955 + 0.0013 x
-      // 10^1.9736) = 0.928218; at 2 in P(3in) = 1.04155 > 1, raised to 0
-      {"RA", kBr3inP, 10, 7.9806, 0.002},
-      {"RA", kBr3inP, 2, 0, 0},
-      // T = e^(-0.3169 + 2.2774 ln 10) = 137.966; 3in has a = 0: 1 - P(1in), P(1in) =
-      // 1 / (0.8759 + 0.0927 x 10^0.7843) = 0.694430; 3inP has a = -999: none
+      {"RA", kTotal, 10, 111.179, 0.01},     // T = e^(-1.329 + 2.6232 ln 10)
+      {"RA", kFoliage, 10, 14.9444, 0.002},  // T x P(Fol) = 1 / (2.7638 + 0.2155 x 10^1.3364)
+      {"RA", kTwig, 10, 16.1662,
+       0.002},  // T x (P(Twg) = 1 / (1.286 + 0.1016 x 10^1.3525) - P(Fol))
+      {"RA", kBr3inP, 10, 7.9806, 0.002},  // T x (1 - P(3in) = 1 / (0.955 + 0.0013 x 10^1.9736))
+      {"RA", kBr3inP, 2, 0, 0},            // P(3in) = 1.04155 > 1 at 2 in, raised to 0
+      // T = e^(-0.3169 + 2.2774 ln 10) = 137.966 x (1 - P(1in) = 1 / (0.8759 + 0.0927 x 10^0.7843))
       {"TO", kBr3in, 10, 42.1583, 0.005},
       {"TO", kBr3inP, 10, 0, 0},
       // T = e^(-0.7881 + 2.4839 ln 80) = 24255.9; P(Fol) = 1 / (1.6013 + 0.3591 x 80^1.309)
