@@ -89,8 +89,10 @@ TEST(MortalitySpeciesTest, EquationTypeFollowsTheCode) {
 TEST(MortalitySpeciesTest, SpeciesCheckComparesExactlyAndFallsBackToTheDefault) {
   MortalityTable table(4);
   const char* records[][2] = {{"PSME", "200"}, {"PSME", "3"}, {"ABGR", "150"}, {"*InvSpe*", "1"}};
-  for (std::size_t i = 0; i < table.size(); ++i)
-    std::tie(table[i].Species, table[i].EqCode) = std::tuple(records[i][0], records[i][1]);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    table[i].Species = records[i][0];
+    table[i].EqCode = records[i][1];
+  }
   const std::tuple<const char*, const char*, bool, bool> rows[] = {
       // species, type, passes without and with the default record
       {"PSME", "CRNSCH", true, true},  {"PSME", "BOLCHR", true, true},
