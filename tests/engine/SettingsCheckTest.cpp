@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "engine/Sylvanor.h"
 
@@ -14,9 +15,10 @@ namespace {
 
 using namespace std::string_literals;
 using Setter = std::variant<int (Sylvanor::*)(const std::string&), int (Sylvanor::*)(float)>;
+// The engine's setters by their names without "Set_", the kLoads surface fuel
+// loads first in the order they are checked.
 #define SETTER(name) \
   { #name, &Sylvanor::Set_##name }
-// The surface fuel loads in the order they are checked, then the others.
 const std::pair<const char*, Setter> kSetters[] = {
     SETTER(Litter),    SETTER(Lichen),    SETTER(Moss),      SETTER(Grass),     SETTER(Shrub),
     SETTER(1Hr),       SETTER(10Hr),      SETTER(100Hr),     SETTER(SC1Snd),    SETTER(SC2Snd),
