@@ -2,70 +2,69 @@
 
 #include <gtest/gtest.h>
 
-namespace sylvanor {
+#include <cmath>
+#include <tuple>
 
-namespace {
+namespace sylvanor {
 
 TEST(SettingsUnitsTest, MoisturesBecomePercent) {
   d_Settings s;
   s.Moist10Hr = 0.15f;
   s.Moist1kHr = 0.3f;
-  s.DuffMoist = 0.5f;
+  s.DuffMoist = 2.0f;  // a wetter duff is taken as 197.2 %
   Settings_MoisturesToPercent(s);
   EXPECT_FLOAT_EQ(s.Moist10Hr, 15.0f);
   EXPECT_FLOAT_EQ(s.Moist1kHr, 30.0f);
-  EXPECT_FLOAT_EQ(s.DuffMoist, 50.0f);
-  // a wetter duff is taken as 197.2 %
-  s.DuffMoist = 2.0f;
-  Settings_MoisturesToPercent(s);
   EXPECT_FLOAT_EQ(s.DuffMoist, 197.2f);
+  s.DuffMoist = 0.5f;
+  Settings_MoisturesToPercent(s);
+  EXPECT_FLOAT_EQ(s.DuffMoist, 50.0f);
 }
 
+// 1 in = 2.54 cm, 1 m = 3.2808 ft, 1 ton/acre = 0.22417 kg/m2, 1 ft2/acre =
+// 2.47105 / 10.764 m2/ha, 1 acre = 1 / 2.471 ha; fractions and densities stay.
 TEST(SettingsUnitsTest, MetricSettingsBecomeEnglish) {
   d_Settings s;
-  s.MinCutDia = 25.4f;  // cm
-  s.ESDD = 2.54f;
-  s.DuffDepth = 5.08f;
-  s.FueBedDep = 30.48f;
-  s.LayWid = 0.1f;  // m
-  s.ScoHgt = 10.0f;
-  s.Duff = 2.2417f;  // kg/m2
-  s.ExiPilLoa = 0.22417f;
-  s.SCRot[4] = 0.44834f;
-  s.Hr1SAV = 6561.6f;  // 1/m
   s.ThinCrit = "BasalArea";
-  s.ThiCriVal = 10.0f;  // m2/ha
+  const std::tuple<float*, float, float> rows[] = {
+      {&s.MinCutDia, 25.4f, 10},   {&s.MaxCutDia, 50.8f, 20},    {&s.SubMerDia, 12.7f, 5},
+      {&s.LogTopDia, 10.16f, 4},   {&s.ESDD, 2.54f, 1},          {&s.DuffDepth, 5.08f, 2},
+      {&s.FueBedDep, 30.48f, 12},  {&s.LayWid, 0.1f, 0.32808f},  {&s.PrunHgt, 3, 9.8424f},
+      {&s.ScoHgt, 10, 32.808f},    {&s.Hr1SAV, 6561.6f, 2000},   {&s.GrassSAV, 3280.8f, 1000},
+      {&s.ShrubSAV, 328.08f, 100}, {&s.ThiCriVal, 10, 43.5604f}, {&s.CutEff, 0.8f, 0.8f},
+      {&s.CBDCriThr, 0.1f, 0.1f}};
+  // every surface fuel load, kg/m2
+  float* loads[] = {&s.Duff,     &s.Litter,   &s.Lichen,   &s.Moss,     &s.Grass,
+                    &s.Shrub,    &s.Hr1,      &s.Hr10,     &s.Hr100,    &s.SCSnd[0],
+                    &s.SCSnd[1], &s.SCSnd[2], &s.SCSnd[3], &s.SCSnd[4], &s.SCRot[0],
+                    &s.SCRot[1], &s.SCRot[2], &s.SCRot[3], &s.SCRot[4], &s.ExiPilLoa};
+  for (const auto& [field, metric, english] : rows)
+    *field = metric;
+  for (float* load : loads)
+    *load = 0.44834f;
   Settings_ToEnglish(s);
-  EXPECT_NEAR(s.MinCutDia, 10.0f, 1e-4f);
-  EXPECT_NEAR(s.ESDD, 1.0f, 1e-5f);
-  EXPECT_NEAR(s.DuffDepth, 2.0f, 1e-5f);
-  EXPECT_NEAR(s.FueBedDep, 12.0f, 1e-4f);
-  EXPECT_NEAR(s.LayWid, 0.32808f, 1e-6f);
-  EXPECT_NEAR(s.ScoHgt, 32.808f, 1e-4f);
-  EXPECT_NEAR(s.Duff, 10.0f, 1e-4f);  // tons/acre
-  EXPECT_NEAR(s.ExiPilLoa, 1.0f, 1e-5f);
-  EXPECT_NEAR(s.SCRot[4], 2.0f, 1e-5f);
-  EXPECT_NEAR(s.Hr1SAV, 2000.0f, 1e-2f);      // 1/ft
-  EXPECT_NEAR(s.ThiCriVal, 43.5604f, 1e-3f);  // 10 * 10.764 / 2.47105 ft2/acre
+  for (const auto& [field, metric, english] : rows)
+    EXPECT_NEAR(*field, english, english * 1e-5f) << metric << " -> " << english;
+  for (std::size_t i = 0; i < std::size(loads); ++i)
+    EXPECT_NEAR(*loads[i], 2.0f, 2e-5f) << "load " << i;
 }
 
+// Trees per ha to per acre, kg/m2 to tons/acre; the others stay.
 TEST(SettingsUnitsTest, ThinningTargetByCriterion) {
-  const auto converted = [](const char* criterion, float value) {
+  const std::tuple<const char*, float, float> rows[] = {{"TreeDensity", 247.1f, 100},
+                                                        {"exceedingtreedensity", 247.1f, 100},
+                                                        {"StandDensityIndex", 494.2f, 200},
+                                                        {"CanopyFuelLoad", 0.44834f, 2},
+                                                        {"CanopyBulkDensity", 0.1f, 0.1f},
+                                                        {"CanopyCover", 0.4f, 0.4f},
+                                                        {"Free", -9999, -9999}};
+  for (const auto& [criterion, metric, english] : rows) {
     d_Settings s;
     s.ThinCrit = criterion;
-    s.ThiCriVal = value;
+    s.ThiCriVal = metric;
     Settings_ToEnglish(s);
-    return s.ThiCriVal;
-  };
-  EXPECT_NEAR(converted("TreeDensity", 247.1f), 100.0f, 1e-3f);  // per ha -> per acre
-  EXPECT_NEAR(converted("exceedingtreedensity", 247.1f), 100.0f, 1e-3f);
-  EXPECT_NEAR(converted("StandDensityIndex", 494.2f), 200.0f, 1e-3f);
-  EXPECT_NEAR(converted("CanopyFuelLoad", 0.44834f), 2.0f, 1e-5f);
-  EXPECT_FLOAT_EQ(converted("CanopyBulkDensity", 0.1f), 0.1f);
-  EXPECT_FLOAT_EQ(converted("CanopyCover", 0.4f), 0.4f);
-  EXPECT_FLOAT_EQ(converted("Free", -9999.0f), -9999.0f);
+    EXPECT_NEAR(s.ThiCriVal, english, std::abs(english) * 1e-5f) << criterion;
+  }
 }
-
-}  // namespace
 
 }  // namespace sylvanor

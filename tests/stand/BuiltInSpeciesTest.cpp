@@ -4,39 +4,39 @@
 
 #include <set>
 
+#include "stand/CrownTables.h"
+#include "stand/EqFun.h"
+#include "stand/TreeVolume.h"
+
 namespace sylvanor {
 
-namespace {
-
-TEST(BuiltInSpeciesTest, RowBecomesASpeciesRecord) {
-  const d_ET et = ET_BuiltInRecord(kBuiltInSpecies[39]);  // quaking aspen
-  EXPECT_EQ(et.OrderNumber, 40.0f);
-  EXPECT_EQ(et.Species, "POTR5");
-  EXPECT_EQ(et.CommonName, "Quaking Aspen");
-  for (int slot : {kTotal, kFoliage, kTwig})
-    EXPECT_EQ(et.Components[slot].Code, "QA");
-  for (int slot : {kBr1in, kBr3in, kBr3inP})
-    EXPECT_EQ(et.Components[slot].Code, "BM");
-  EXPECT_EQ(et.Components[kVertDist].Code, "UN");
-  EXPECT_EQ(et.Components[kBr3inP].Component, "Br-3inP");
-  EXPECT_EQ(et.Components[kVertDist].EqIdx, -1);  // linked only when loaded
-  EXPECT_EQ(et.CrownClass, "WF");
-  EXPECT_EQ(et.Canopy, "26");
-  EXPECT_EQ(et.Bole, "200DVEW746");
-  EXPECT_EQ(et.Mortality, "POTR5");
-}
-
+// Numbered in order, one row per code, hardwoods out of canopy bulk density,
+// every equation, crown table and bole volume code known; a row's record
+// takes its crown code for Total, Foliage and Br-Twg and its branch code for
+// the branches, linked to no equation yet.
 TEST(BuiltInSpeciesTest, TableIsConsistent) {
   std::set<std::string_view> codes;
   for (std::size_t i = 0; i < kBuiltInSpecies.size(); ++i) {
     const d_BuiltInSpecies& row = kBuiltInSpecies[i];
+    SCOPED_TRACE(row.Species);
     EXPECT_EQ(row.Num, static_cast<int>(i) + 1);
-    EXPECT_TRUE(codes.insert(row.Species).second) << row.Species;
-    // hardwoods stay out of canopy bulk density, conifers count
-    EXPECT_EQ(row.Include, row.HarCon == "H" ? "No" : "Yes") << row.Species;
+    EXPECT_TRUE(codes.insert(row.Species).second);
+    EXPECT_EQ(row.Include, row.HarCon == "H" ? "No" : "Yes");
+    const d_ET et = ET_BuiltInRecord(row);
+    for (int slot = kTotal; slot <= kVertDist; ++slot) {
+      const std::string_view code =
+          slot <= kTwig ? row.Crown : (slot < kVertDist ? row.Branch : row.VertDist);
+      EXPECT_EQ(et.Components[slot].Code, code) << slot;
+      EXPECT_EQ(et.Components[slot].EqIdx, -1) << slot;
+      EXPECT_GE(EQ_Find(code, kComponentNames[slot]), 0) << code << " " << slot;
+    }
+    EXPECT_GT(ET_CrownRed(row.CrownClass, "D"), 0.0f);
+    EXPECT_GT(ET_CrownArea(row.Canopy, 10.0f, 20.0f), 0.0f);
+    d_TreeVol v;
+    std::string message;
+    EXPECT_EQ(TreeVolume(std::string(row.Bole), 10, 2, 40, v, message), 1) << message;
+    EXPECT_TRUE(v.BdFt > 0 && v.MeCuFt > 0 && v.MeCuFt < v.CuFt);
   }
 }
-
-}  // namespace
 
 }  // namespace sylvanor

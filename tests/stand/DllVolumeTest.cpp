@@ -4,59 +4,35 @@
 
 namespace sylvanor {
 
-namespace {
-
-DllVolume Tree(const std::string& eqId) {
-  DllVolume v;
-  v.EqId = eqId;
-  v.Dbh = 12;
-  v.Height = 50;
-  v.TopDia = 4;
-  return v;
-}
-
+// An identifier shorter than 10 characters is replaced by the library's
+// default for the forest and species (the initial species is red alder); a
+// longer one is kept as given.
 TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
-  // no forest to begin with, so no default: the empty identifier fails
-  DllVolume none = Tree("");
-  none.Call();
-  EXPECT_EQ(none.EqId, "");
-  EXPECT_EQ(none.Error, kTarmelBadEquation);
-  EXPECT_EQ(none.SettledEqId, "");
-
-  // with a forest, the default of the initial species, red alder
-  DllVolume alder = Tree("");
-  alder.Forest = "06";
-  alder.Call();
-  EXPECT_EQ(alder.EqId, "A00CURW260");
-  EXPECT_EQ(alder.SettledEqId, "A00CURW260");
-  EXPECT_EQ(alder.Error, kTarmelOk);
-  EXPECT_GT(alder.Vol[kVolTotalCuFt], 0.0f);
-
-  // nine characters are still too short
-  DllVolume fir = Tree("I00FW2W20");
-  fir.Forest = "06";
-  fir.Species = "psme";
-  fir.Call();
-  EXPECT_EQ(fir.SettledEqId, "I00FW2W202");
-  EXPECT_EQ(fir.Error, kTarmelOk);
+  const struct {
+    const char *eqId, *forest, *species, *heldEqId, *settledEqId;
+    int error;
+  } rows[] = {
+      {"", "", nullptr, "", "", kTarmelBadEquation},  // no forest, no default
+      {"", "06", nullptr, "A00CURW260", "A00CURW260", kTarmelOk},
+      {"I00FW2W20", "06", "psme", "I00FW2W202", "I00FW2W202", kTarmelOk},
+      {"i00fw2w122", "06", "PSME", "i00fw2w122", "I00FW2W122", kTarmelOk},
+      {"I00FW2W1222", "06", "PSME", "I00FW2W1222", "I00FW2W1222", kTarmelBadEquation},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string("\"") + r.eqId + "\" in forest \"" + r.forest + "\"");
+    DllVolume v;
+    v.EqId = r.eqId;
+    v.Forest = r.forest;
+    if (r.species != nullptr) v.Species = r.species;
+    v.Dbh = 12;
+    v.Height = 50;
+    v.TopDia = 4;
+    v.Call();
+    EXPECT_EQ(v.EqId, r.heldEqId);
+    EXPECT_EQ(v.SettledEqId, r.settledEqId);
+    EXPECT_EQ(v.Error, r.error);
+    EXPECT_EQ(v.Vol[kVolTotalCuFt] > 0.0f, r.error == kTarmelOk);
+  }
 }
-
-TEST(DllVolume, TenOrMoreCharactersAreKept) {
-  DllVolume pine = Tree("i00fw2w122");
-  pine.Forest = "06";
-  pine.Species = "PSME";
-  pine.Call();
-  EXPECT_EQ(pine.EqId, "i00fw2w122");
-  EXPECT_EQ(pine.SettledEqId, "I00FW2W122");
-  EXPECT_EQ(pine.Error, kTarmelOk);
-
-  DllVolume longer = Tree("I00FW2W1222");
-  longer.Forest = "06";
-  longer.Call();
-  EXPECT_EQ(longer.SettledEqId, "I00FW2W1222");
-  EXPECT_EQ(longer.Error, kTarmelBadEquation);
-}
-
-}  // namespace
 
 }  // namespace sylvanor
