@@ -1,7 +1,7 @@
 #pragma once
-// Inputs of the fire effects for the tests: fuel beds of the burnout
-// simulation, mortality species records, and the hand-worked cases of the
-// equations kept in data files beside the tests.
+// Burn inputs for the tests: fuel beds of the burnout simulation, mortality
+// species records and the hand-worked cases of the fire effects equations
+// kept in data files.
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,7 @@ inline int AddFuel(d_BU& bu, const d_BurnSlot& slot, double load, double moistur
                      slot.ignitionC, 377, 0.05, slot.key, slot.size);
 }
 
-// An empty record, off the stack, with the default control values but a
-// duff moisture of 1.
+// An empty record, off the stack: default control values, duff moisture 1.
 inline std::unique_ptr<d_BU> NewBurn() {
   auto bu = std::make_unique<d_BU>();
   BRN_Clear(*bu);
@@ -60,11 +59,11 @@ inline std::unique_ptr<d_BU> WoodyBed(double fineMoisture, double logMoisture,
   return bu;
 }
 
-// A field summed over the particles, e.g. &d_BUParticle::remaining.
-inline double SumOf(const d_BU& bu, double d_BUParticle::*field) {
+// The load burned (kg/m2).
+inline double Burned(const d_BU& bu) {
   double sum = 0;
-  for (int k = 0; k < bu.number; ++k)
-    sum += bu.particles[static_cast<std::size_t>(k)].*field;
+  for (const d_BUParticle& p : bu.particles)
+    sum += p.load - p.remaining;
   return sum;
 }
 
@@ -89,12 +88,11 @@ struct d_Case {
   }
 };
 
-// The cases of a data file of a test folder ("treat") whose name starts with
-// `prefix`. A line holds the name and the words, then '#' and the working; a
-// line starting with '#' is a comment.
+// The cases of a data file of a test folder whose name starts with `prefix`.
+// A line holds the name and the words, then '#' and the working; a line
+// starting with '#' is a comment. The test folders lie beside the golden one.
 inline std::vector<d_Case> ReadCases(const std::string& folder, const std::string& file,
                                      const std::string& prefix) {
-  // the test folders lie beside the golden outputs
   std::ifstream in(std::filesystem::path(SYLVANOR_GOLDEN_DIR).parent_path() / folder / file);
   std::vector<d_Case> cases;
   std::string line, name, word;

@@ -2,44 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "tests/support/Burn.h"
 
 namespace sylvanor {
-
-namespace {
 
 TEST(CrownScorchTest, ScorchHeightFlameLengthAndTheScorchedCrown) {
   EXPECT_NEAR(FlameFromScorch(40.0f), 5.73633f, 1e-4f);  // 0.45 40^0.69 = 0.45 12.7474
   EXPECT_NEAR(ScorchFromFlame(2.0f), 8.69707f, 1e-4f);   // 4.4444^(2.174 0.667) = 4.4444^1.45006
   EXPECT_EQ(FlameFromScorch(-5.0f) + ScorchFromFlame(-1.0f), 0.0f);
-  struct Row {
-    float hgt, cr, scorch;
-    d_CrownScorch want;
-  };
-  // H 50, CR 40: crown length 20 above a base at 30; CVS (2 CL - CLS) CLS / CL^2 100
-  const Row rows[] = {{50, 40, 40, {20, 10, 50, 75}},
-                      {50, 40, 20, {20, 0, 0, 0}},
-                      {50, 40, 80, {20, 20, 100, 100}},
-                      {30, 100, 10, {30, 10, 33.333333f, 55.555556f}}};  // base at the ground
-  for (const Row& row : rows) {
-    SCOPED_TRACE("H " + std::to_string(row.hgt) + " CR " + std::to_string(row.cr) + " scorch " +
-                 std::to_string(row.scorch));
-    const d_CrownScorch c = CrownScorched(row.hgt, row.cr, row.scorch);
-    EXPECT_FLOAT_EQ(c.CL, row.want.CL);
-    EXPECT_FLOAT_EQ(c.CLS, row.want.CLS);
-    EXPECT_FLOAT_EQ(c.PCL, row.want.PCL);
-    EXPECT_FLOAT_EQ(c.CVS, row.want.CVS);
+  for (const d_Case& c : ReadCases("treat", "CrownScorchCases.txt", "crown")) {
+    const d_CrownScorch got = CrownScorched(c[0], c[1], c[2]);
+    const std::pair<const char*, float> parts[] = {
+        {"CL", got.CL}, {"CLS", got.CLS}, {"PCL", got.PCL}, {"CVS", got.CVS}};
+    for (std::size_t i = 0; i < 4; ++i)
+      EXPECT_FLOAT_EQ(parts[i].second, c[i + 3]) << c.name << " " << parts[i].first;
   }
-}
-
-TEST(CrownScorchTest, ImplementedEquationNumbers) {
-  // -1 to 22: a formula for 1, 3, 4, 5, 10 to 12 and 14 to 21
-  const std::string implemented = "..x.xxx....xxx.xxxxxxxx.";
-  for (int n = -1; n <= 22; ++n)
-    EXPECT_EQ(CrownScorchImplemented(n), implemented[n + 1] == 'x') << n;
-  EXPECT_FALSE(CrownScorchImplemented(100));
 }
 
 TEST(CrownScorchTest, ProbabilitiesWorkedByHand) {
@@ -58,7 +35,5 @@ TEST(CrownScorchTest, ProbabilitiesWorkedByHand) {
     EXPECT_NEAR(CrownScorchProb(static_cast<int>(c[0]), t), c[6], 2e-6) << c.name;
   }
 }
-
-}  // namespace
 
 }  // namespace sylvanor

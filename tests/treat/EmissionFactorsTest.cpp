@@ -57,7 +57,7 @@ TEST(EmissionFactorsTest, ShippedFileLoadsWithFactorsInEngineOrder) {
   EXPECT_EQ(table.Get_CriFirInt(), 15.0f);
 }
 
-TEST(EmissionFactorsTest, HeaderRowsPairHeadingsWithCodes) {
+TEST(EmissionFactorsTest, HeaderRows) {
   c_NES table;
   // quotes and tabs become blanks, empty fields are skipped, header words
   // are compared without case, a byte order mark is ignored; the fourth code
@@ -70,6 +70,16 @@ TEST(EmissionFactorsTest, HeaderRowsPairHeadingsWithCodes) {
   EXPECT_EQ(table.ComponentCount(), 4);
   EXPECT_EQ(Factor(table, "1", 2), std::make_tuple(1, 20.0f, "Grass", "CO, carbon", "co"));
   EXPECT_EQ(Factor(table, "1", 4), std::make_tuple(1, 40.0f, "Grass", "", "NOx, as NO"));
+  for (const std::string& text :
+       {std::string(""), "##\n" + kCodes + kGroup1, "#,units:g/kg\n" + kCodes + kGroup1,
+        kHeadings + "Group #,# Cover Type\n" + kGroup1, kCodes + kHeadings + kGroup1}) {
+    EXPECT_EQ(Read(table, text),
+              Result(0,
+                     "Input Emission File has invalid format. \n Look at a previous file "
+                     "that had a valid format\n"))
+        << text;
+    EXPECT_EQ(table.GroupCount(), 0) << text;
+  }
 }
 
 TEST(EmissionFactorsTest, ComponentOrderCheck) {
@@ -98,23 +108,6 @@ TEST(EmissionFactorsTest, ComponentOrderCheck) {
   // without group "1" the table keeps what was read
   EXPECT_EQ(Read(table, kHeadings + kCodes + "2,Forest,STFS,1,2,3,4,5,6,7\n"), Result(-1, kOrder));
   EXPECT_EQ(Major(table, "2"), (std::array<float, 7>{2, 1, 3, 6, 7, 4, 5}));
-}
-
-TEST(EmissionFactorsTest, BadHeaderRowsAndMissingFile) {
-  c_NES table;
-  for (const std::string& text :
-       {std::string(""), "##\n" + kCodes + kGroup1, "#,units:g/kg\n" + kCodes + kGroup1,
-        kHeadings + "Group #,# Cover Type\n" + kGroup1, kCodes + kHeadings + kGroup1}) {
-    EXPECT_EQ(Read(table, text),
-              Result(0,
-                     "Input Emission File has invalid format. \n Look at a previous file "
-                     "that had a valid format\n"))
-        << text;
-    EXPECT_EQ(table.GroupCount(), 0) << text;
-  }
-  std::string message;
-  EXPECT_EQ(table.LoadFile("/nonexistent/none.csv", message), 0);
-  EXPECT_EQ(message, "Error opening or can't find input emission file: /nonexistent/none.csv \n");
 }
 
 TEST(EmissionFactorsTest, GroupRowsKindsMarksAndFactors) {
@@ -163,7 +156,7 @@ TEST(EmissionFactorsTest, RowsAndColumnsPastTheLimitsAreIgnored) {
   EXPECT_EQ(std::get<0>(Factor(table, "1", 401)), 0);
 }
 
-TEST(EmissionFactorsTest, FileIsFoundThroughQorvelData) {
+TEST(EmissionFactorsTest, FileIsFoundThroughQorvelDataOrNamed) {
   TempFolder temp;
   temp.Write("EMISSION_FACTORS.CSV", kHeadings + kCodes + kGroup1);
   const char* old = std::getenv("QORVEL_DATA");
@@ -178,6 +171,8 @@ TEST(EmissionFactorsTest, FileIsFoundThroughQorvelData) {
     EXPECT_EQ(c_NES::NES_FilePath(), "Emission_Factors.csv");
   }
   if (old) ::setenv("QORVEL_DATA", saved.c_str(), 1);
+  EXPECT_EQ(table.LoadFile("/nonexistent/none.csv", message), 0);
+  EXPECT_EQ(message, "Error opening or can't find input emission file: /nonexistent/none.csv \n");
 }
 
 }  // namespace
