@@ -32,6 +32,7 @@ TEST(MortalityTest, ProbabilitiesAndFailures) {
       // scorch ((2 / 0.45)^2.174)^0.667 = 8.697 ft, below the crown: bark only
       {"PSME", "CRNSCH", "F", 2, 10, 40, "", false, 0.266755f, "1", ""},
       {"PIJE", "CRNSCH", "S", 40, 10, 40, "Low", false, 0.992085f, "4", ""},  // 4, A, low
+      {"PIJE", "CRNSCH", "S", 40, 10, 40, "l", false, 0.992085f, "4", ""},
       {"TSHE", "CRNSCH", "S", 40, 10, 40, "", false, -1, nullptr,
        "Species Code not found: TSHE, CRNSCH \n Species: TSHE Equation Type: CRNSCH"},
       // the default's bark 0.040 15.75 = 0.63, as tree A's
