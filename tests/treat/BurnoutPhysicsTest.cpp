@@ -19,6 +19,7 @@ void Expect(double got, const d_Case& c, std::size_t i) {
   if (c.words.at(i) == "in") {
     EXPECT_TRUE(got >= c[i + 1] && got <= c[i + 2]) << c.name << ": " << got;
   } else {
+    ASSERT_EQ(c.words.at(i), "near") << c.name;
     EXPECT_NEAR(got, c[i + 1], std::fabs(c[i + 1]) * c[i + 2]) << c.name;
   }
 }
