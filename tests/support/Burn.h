@@ -90,10 +90,10 @@ struct d_Case {
 
 // The cases of a data file of a test folder whose name starts with `prefix`.
 // A line holds the name and the words, then '#' and the working; a line
-// starting with '#' is a comment. The test folders lie beside the golden one.
+// starting with '#' is a comment.
 inline std::vector<d_Case> ReadCases(const std::string& folder, const std::string& file,
                                      const std::string& prefix) {
-  std::ifstream in(std::filesystem::path(SYLVANOR_GOLDEN_DIR).parent_path() / folder / file);
+  std::ifstream in(std::filesystem::path(SYLVANOR_TESTS_DIR) / folder / file);
   std::vector<d_Case> cases;
   std::string line, name, word;
   for (int number = 1; std::getline(in, line); ++number) {
