@@ -13,8 +13,7 @@ TEST_P(LinkLookup, FirstRowOfThePlotBeforeAnUnreadableRow) {
   // given twice, p1 differs from it by case, P4 has a station
   const std::string link =
       "Plot, MonSta, RetPri, Treatment, Thin, Prune, Pile, Burn\n"
-      "P1, , Default, Thin$Heavy, Yes, No, No, Yes\nP4, North, Default, Burn$Only, No, No, No, "
-      "Yes\n"
+      "P1, , Default, Thin$Heavy, Yes, No, No, Yes\nP4, North, Default, Burn$Only, No, No, No, No\n"
       "# a comment row\nP2, , Light, Burn$Only, No, No, No, Yes\n"
       "P1, , Light, Burn$Only, No, No, No, No\np1, , Light, Thin$Heavy, Yes, Yes, Yes, Yes\n"
       "P5, , Light\nP3, , Default, Thin$Heavy, Yes, No, No, Yes\n";

@@ -76,7 +76,6 @@ TEST(PlotFuel, LoadsOfEachLayout) {
        "||"},
       {"VXD", "P1", "", "failed: Error - Can't Find Sylvanor Input Plot Fuel File: @\n"},
       {"PDQ", "P1", "", "failed: Error - Can't Find Input Plot Fuel File: @\n"},
-      {"KVT", "P1", "", "failed: Error - Can't Find Input Plot Fuel File: @\n"},
       {"VXD", "P1", "P1,1,2,3\n", "failed: Error Reading Sylvanor" + bad},
       {"KVT", "S1--C3", "1,C3,S1\n", "failed: Error Reading KVT" + bad},
       {"KVT", "S1-2011-C3", "1,C3,S1,2010,1,1,1,1,1,1,1,1,1\n",
