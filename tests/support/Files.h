@@ -25,11 +25,12 @@ std::string WithPath(std::string text, const std::filesystem::path& path);
 // of `pattern` in turn with its blank-separated values, "-" an empty value.
 std::string CsvRows(const std::string& pattern, const std::string& rows);
 
-// The twenty loads in the order of a plain fuel text file (LoadFuelText).
+// The twenty loads in the order of a plain fuel text file (LoadFuelText),
+// each "%g", separated by blanks.
 std::string FuelText(const d_PlotFuel& fuel);
 
 // A grid tree as a line of a plain tree text file (LoadTreeText) led by its
-// number, "-" for an empty text: "7 PIPO 12.5 60 20 D H - 30 0.5".
+// number, numbers "%g", "-" for an empty text: "7 PIPO 12.5 60 20 D H - 30 0.5".
 std::string TreeText(const d_GridTree& tree);
 
 // A load of trees: the trees (TreeText) separated by "; ", then a line for
