@@ -2,111 +2,85 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "base/Keyword.h"
-#include "io/LinkTreatment.h"
-#include "io/PlotLayouts.h"
+#include "base/CFormat.h"
+#include "io/PlotTrees.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempFolder.h"
 
 namespace sylvanor {
 
-namespace {
+// VXD: A and B interleaved, a in another case, C after an unreadable row.
+const std::string kVXD =
+    "A,1,PIPO,14,70,30,D,H,20\nB,1,PSME,10,55,25,C,H,40\na,2,ABGR,4,20,8,I,H,60\n"
+    "A,3,LAOC,8,40,15,C,D,10\nB,2,PSME\nC,1,PICO,6,35,12,C,H,80\n";
+// PDQ: plot, station, species, TPA, DBH, height, crown base, status, class, crown ratio.
+const std::string kPDQ =
+    CsvRows("%,%,1,%,%,%,%,%,%,%,%,,,,,,,,,",
+            "P1 North PIPO 20 14 70 30 H D 55; P1 South PSME 40 10 55 25 H C 40;"
+            "p1 NORTH ABGR 60 4 20 8 H I -");
 
-// The species of a plot's rows as a scan of the whole file gives them, and
-// whether the scan met an unreadable row.
-std::vector<std::string> ScanVXD(std::istream& file, const std::string& plot, bool& readError) {
-  file.clear();
-  file.seekg(0);
-  LTF_SkipHeader(file);
-  std::vector<std::string> species;
-  readError = false;
-  d_VXDTreeRow row;
-  std::string message;
-  for (;;) {
-    const int result = ReadRow(file, row, message);
-    if (result == 0) break;
-    if (result < 0) {
-      readError = true;
-      break;
+// A plot's rows from the batch's index of the tree file, or as the window
+// loads the plot from the file.
+class TreeLookup : public ::testing::TestWithParam<bool> {};
+
+TEST_P(TreeLookup, EveryRowOfThePlotInFileOrderUpToAnUnreadableRow) {
+  const std::string a = "PIPO 14 70 30 D H 20; ABGR 4 20 8 I H 60; LAOC 8 40 15 C D 10; ";
+  // layout, plot, station, the rows as "species DBH height crown-base class
+  // status TPA; ", "read error" after them when a row cannot be read
+  const std::tuple<std::string, const char*, const char*, std::string> rows[] = {
+      {"VXD", "A", "", a + "read error"},
+      {"VXD", "a", "", a + "read error"},
+      {"VXD", "A", "any station", a + "read error"},  // VXD has none
+      {"VXD", "B", "", "PSME 10 55 25 C H 40; read error"},
+      {"VXD", "C", "", "read error"},
+      {"PDQ", "P1", "north", "PIPO 14 70 30 D H 20; ABGR 4 20 8 I H 60; "},
+      {"PDQ", "p1", "South", "PSME 10 55 25 C H 40; "},
+      {"PDQ", "P1", "", ""},
+  };
+  const auto text = [](const auto& t) {
+    return CFormat("%s %g %g %g %s %s %g; ", t.Species, t.DBH, t.Hgt, t.CrnHgt, t.CrnCls, t.Status,
+                   t.TPA);
+  };
+  TempFolder folder;
+  c_TreeIndex index;  // built again for every row
+  for (const auto& [layout, plot, station, expected] : rows) {
+    const std::string& trees = layout == "VXD" ? kVXD : kPDQ;
+    std::string found;
+    if (GetParam()) {
+      std::istringstream file("heading\n" + trees);
+      index.Build(file, layout, 900000);
+      for (const d_BatchTree& tree : index.Rows(plot, station))
+        found += text(tree);
+      found += index.ReadError() ? "read error" : "";
+    } else {
+      const d_PlotTrees loaded =
+          LoadPlotTrees(layout, WritePlotPair(folder.path(), "p." + layout, "", trees),
+                        layout == "PDQ" ? plot + std::string("_::_") + station : plot);
+      for (const d_GridTree& tree : loaded.trees)
+        found += text(tree);
+      found += loaded.ok ? "" : "read error";
     }
-    if (SameKeyword(row.Plot, plot)) species.push_back(row.Species);
+    EXPECT_EQ(found, expected) << layout << " " << plot << "/" << station;
   }
-  return species;
 }
 
-std::vector<std::string> Species(const std::vector<d_BatchTree>& rows) {
-  std::vector<std::string> species;
-  for (const d_BatchTree& row : rows) {
-    species.push_back(row.Species);
-  }
-  return species;
-}
+INSTANTIATE_TEST_SUITE_P(Readers, TreeLookup, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Index" : "Loading"; });
 
-// A and B interleaved, a in another case, C after an unreadable row.
-constexpr const char* kVXD =
-    "Plot,Num,Species,DBH,Hgt,HgtCrn,CC,TS,TPA\n"
-    "A,1,PIPO,14,70,30,D,H,20\n"
-    "B,1,PSME,10,55,25,C,H,40\n"
-    "a,2,ABGR,4,20,8,I,H,60\n"
-    "A,3,LAOC,8,40,-1,,D,10\n"
-    "B,2,PSME\n"
-    "C,1,PICO,6,35,12,C,H,80\n"
-    "A,4,PIPO,2,12,4,S,H,100\n";
-
-}  // namespace
-
-TEST(TreeFileIndex, GivesEachPlotsRowsAsAScanOfTheWholeFileWould) {
-  std::istringstream file(kVXD);
+TEST(TreeFileIndex, NumberCrownRatioReadLimitAndMessage) {
+  std::istringstream vxd("heading\n" + kVXD), pdq("heading\n" + kPDQ);
   c_TreeIndex index;
-  index.Build(file, "VXD", 500000);
-  for (const char* plot : {"A", "a", "B", "C", "D"}) {
-    bool readError = false;
-    const auto scanned = ScanVXD(file, plot, readError);
-    EXPECT_EQ(Species(index.Rows(plot, "")), scanned) << plot;
-    EXPECT_EQ(index.ReadError(), readError);
-  }
-  EXPECT_EQ(Species(index.Rows("A", "any station")),
-            (std::vector<std::string>{"PIPO", "ABGR", "LAOC"}));
-  EXPECT_NE(index.ReadMessage().find("Format of input is incorrect"), std::string::npos);
-}
-
-TEST(TreeFileIndex, KeepsTheValuesTheBatchUses) {
-  std::istringstream file(kVXD);
-  c_TreeIndex index;
-  index.Build(file, "vxd", 2);  // the read limit: two rows
+  index.Build(vxd, "vxd", 2);  // two rows read: A and B, and no unreadable row
   ASSERT_EQ(index.Rows("A", "").size(), 1u);
-  const d_BatchTree& t = index.Rows("A", "")[0];
-  EXPECT_EQ(t.Num, 1.0f);
-  EXPECT_EQ(t.DBH, 14.0f);
-  EXPECT_EQ(t.Hgt, 70.0f);
-  EXPECT_EQ(t.CrnHgt, 30.0f);
-  EXPECT_EQ(t.TPA, 20.0f);
-  EXPECT_EQ(t.CrnCls, "D");
-  EXPECT_EQ(t.Status, "H");
-  EXPECT_EQ(t.CrnRat, -1);  // no crown ratio in this layout
+  EXPECT_EQ(index.Rows("A", "")[0].Num, 1);
+  EXPECT_EQ(index.Rows("A", "")[0].CrnRat, -1);  // none in this layout
   EXPECT_FALSE(index.ReadError());
-}
-
-TEST(TreeFileIndex, PDQRowsAreKeyedByPlotAndStationWithoutRegardToCase) {
-  const std::string header =
-      "cr_Plot,cr_MonSta,cr_MonOrd,cr_Spe,f_TPA,f_DBH,f_Hgt,f_CrnHgt,cr_Status,cr_CrnCls,"
-      "i_CrnRat,f_BolCha,f_CrnScoPer,f_CrnScoHgt,f_CKF,cr_BeeDam,cr_EquTyp,f_FlaSco,cr_FS,"
-      "cr_FirSev\n";
-  std::istringstream file(header +
-                          "P1,North,1,PIPO,20,14,70,30,H,D,55,0,0,0,0,,,0,,\n"
-                          "P1,South,1,PSME,40,10,55,25,H,C,40,0,0,0,0,,,0,,\n"
-                          "p1,NORTH,1,ABGR,60,4,20,-1,H,I,-1,0,0,0,0,,,0,,\n");
-  c_TreeIndex index;
-  index.Build(file, "PDQ", 500000);
-  const auto& north = index.Rows("P1", "north");
-  ASSERT_EQ(north.size(), 2u);
-  EXPECT_EQ(north[0].CrnRat, 55);
-  EXPECT_EQ(north[1].Species, "ABGR");
-  EXPECT_EQ(north[1].CrnRat, -1);
-  EXPECT_EQ(Species(index.Rows("P1", "South")), std::vector<std::string>{"PSME"});
-  EXPECT_TRUE(index.Rows("P1", "").empty());
+  index.Build(vxd, "VXD", 900000);
+  EXPECT_EQ(index.ReadMessage(), "> Format of input is incorrect !\n");
+  index.Build(pdq, "PDQ", 900000);
+  ASSERT_EQ(index.Rows("P1", "North").size(), 2u);
+  EXPECT_EQ(index.Rows("P1", "North")[0].CrnRat, 55);
+  EXPECT_EQ(index.Rows("P1", "North")[1].CrnRat, -1);
 }
 
 }  // namespace sylvanor

@@ -9,26 +9,22 @@ namespace sylvanor {
 namespace {
 
 TEST(StrToFloat, ReadsNonNegativeNumbersOnly) {
-  const std::pair<std::string, std::string> rejects[] = {
-      {"", "Duff contains a blank "},
-      {"   ", "Duff contains (blank) an invalid number"},
-      {"1e3", "Duff contains (1e3) an invalid number"},
-      {" 1,5", "Duff contains ( 1,5) an invalid number"},
-      {"-0.5", "Duff contains (-0.5) negative number"},
+  const std::tuple<std::string, float, std::string> rows[] = {
+      {" 12.5 ", 12.5f, ""},
+      {"+4", 4, ""},
+      {".25", 0.25f, ""},
+      {"", 0, "Duff contains a blank "},
+      {"   ", 0, "Duff contains (blank) an invalid number"},
+      {"1e3", 0, "Duff contains (1e3) an invalid number"},
+      {" 1,5", 0, "Duff contains ( 1,5) an invalid number"},
+      {"-0.5", 0, "Duff contains (-0.5) negative number"},
   };
-  for (const auto& [text, expected] : rejects) {
+  for (const auto& [text, expected, message] : rows) {
     float value = 99.0f;
-    std::string message = "old";
-    EXPECT_FALSE(StrToFloat(text, value, "Duff", message));
-    EXPECT_EQ(message, expected);
-    EXPECT_EQ(value, 0.0f);
-  }
-  for (const auto& [text, expected] : {std::pair{" 12.5 ", 12.5f}, {"+4", 4.0f}, {".25", 0.25f}}) {
-    float value = 99.0f;
-    std::string message = "old";
-    EXPECT_TRUE(StrToFloat(text, value, "Litter", message));
-    EXPECT_FLOAT_EQ(value, expected);
-    EXPECT_EQ(message, "");
+    std::string said = "old";
+    EXPECT_EQ(StrToFloat(text, value, "Duff", said), message.empty()) << "'" << text << "'";
+    EXPECT_EQ(said, message);
+    EXPECT_EQ(value, expected) << "'" << text << "'";
   }
 }
 

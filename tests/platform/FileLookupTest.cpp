@@ -6,42 +6,22 @@
 
 namespace sylvanor {
 
-namespace fs = std::filesystem;
-
-namespace {
-
-class FileLookupTest : public ::testing::Test {
- protected:
-  void Touch(const std::string& name) { temp_.Write(name, "x"); }
-
-  TempFolder temp_;
-  const fs::path& folder_ = temp_.path();
-};
-
-TEST_F(FileLookupTest, ExactNameIsKept) {
-  Touch("qor_Spp.csv");
-  EXPECT_EQ(FindFileNoCase(folder_ / "qor_Spp.csv"), folder_ / "qor_Spp.csv");
+TEST(FileLookup, TheNameInAnyCase) {
+  // the files of the row's own folder, the name asked, the one found
+  const std::tuple<const char*, std::vector<std::string>, std::string, std::string> rows[] = {
+      {"exact name first", {"QOR_SPP.CSV", "qor_Spp.csv"}, "qor_Spp.csv", "qor_Spp.csv"},
+      {"another spelling", {"QOR_SPP.CSV"}, "qor_Spp.csv", "QOR_SPP.CSV"},
+      {"first in name order", {"qor_spp.csv", "Qor_Spp.csv"}, "QOR_SPP.csv", "Qor_Spp.csv"},
+      {"none: as asked", {"species.csv"}, "qor_spp.csv", "qor_spp.csv"},
+      {"no folder: as asked", {}, "nowhere/a.csv", "nowhere/a.csv"}};
+  TempFolder t;
+  for (const auto& [name, files, asked, found] : rows) {
+    std::filesystem::create_directory(t.path() / name);
+    for (const std::string& file : files)
+      t.Write(std::string(name) + "/" + file, "x");
+    EXPECT_EQ(FindFileNoCase(t.path() / name / asked), t.path() / name / found) << name;
+  }
+  EXPECT_EQ(FindFileNoCase(""), std::filesystem::path());
 }
-
-TEST_F(FileLookupTest, OtherSpellingOfTheNameIsFound) {
-  Touch("QOR_SPP.CSV");
-  EXPECT_EQ(FindFileNoCase(folder_ / "qor_spp.csv"), folder_ / "QOR_SPP.CSV");
-  EXPECT_EQ(FindFileNoCase(folder_ / "qor_Spp.csv"), folder_ / "QOR_SPP.CSV");
-}
-
-TEST_F(FileLookupTest, SeveralSpellingsTakeTheFirstInNameOrder) {
-  Touch("qor_spp.csv");
-  Touch("Qor_Spp.csv");
-  EXPECT_EQ(FindFileNoCase(folder_ / "QOR_SPP.csv"), folder_ / "Qor_Spp.csv");
-}
-
-TEST_F(FileLookupTest, MissingFileOrFolderGivesThePathBack) {
-  Touch("species.csv");
-  EXPECT_EQ(FindFileNoCase(folder_ / "qor_spp.csv"), folder_ / "qor_spp.csv");
-  EXPECT_EQ(FindFileNoCase(folder_ / "nowhere" / "a.csv"), folder_ / "nowhere" / "a.csv");
-  EXPECT_EQ(FindFileNoCase(""), fs::path());
-}
-
-}  // namespace
 
 }  // namespace sylvanor
