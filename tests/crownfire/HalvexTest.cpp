@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <string>
@@ -28,9 +29,10 @@ std::map<std::string, double> Named(const H& h, const CHalvexOutputs& o) {
           {"I0", o.CrownFirelineIntensity}, {"FL0", o.CrownFlameLength}, {"SA", o.CrownOCessation},
           {"R'init", o.CrownCriticalSurfaceROS}, {"CBD'", o.CrownCriticalBulkDensity},
           {"CC", o.CrownCriticalCanopyCover}, {"RAC", o.CrownRActive}, {"R_L", o.Low.RateOfSpread},
-          {"HPA_L", o.Low.HeatPerUnitArea}, {"I_L", o.Low.FirelineIntensity}, {"FL_L", o.Low.FlameLength},
-          {"R_H", o.High.RateOfSpread}, {"HPA_H", o.High.HeatPerUnitArea}, {"I_H", o.High.FirelineIntensity},
-          {"FL_H", o.High.FlameLength}, {"I_H kW/m", h.HighResult.FirelineIntensity}};
+          {"HPA_L", o.Low.HeatPerUnitArea}, {"I_L", o.Low.FirelineIntensity},
+          {"FL_L", o.Low.FlameLength}, {"R_H", o.High.RateOfSpread}, {"HPA_H", o.High.HeatPerUnitArea},
+          {"I_H", o.High.FirelineIntensity}, {"FL_H", o.High.FlameLength},
+          {"I_H kW/m", h.HighResult.FirelineIntensity}};
   // clang-format on
 }
 
@@ -45,11 +47,15 @@ TEST(HalvexTest, EachCheckReportsItsNumberAndValue) {
       {[](In& i) { i = In(); }, 2001, "Invalid VegType: -1"},
       {[](In& i) { i.Low.LowOrHigh = 2; }, 3001, "Invalid Low/High flag: 2"},
       {[](In& i) { i.High.FuelModel = 0; }, 3002, "Fuel Model: 0 is invalid"},
-      {[](In& i) { i.Low.WindReductionFactor = 1; }, 3003, "LOW: Invalid Wind Reduction Factor: 1.000000"},
-      {[](In& i) { i.High.WindReductionFactor = 0; }, 3003, "HIGH: Invalid Wind Reduction Factor: 0.000000"},
+      {[](In& i) { i.Low.WindReductionFactor = 1; }, 3003,
+       "LOW: Invalid Wind Reduction Factor: 1.000000"},
+      {[](In& i) { i.High.WindReductionFactor = 0; }, 3003,
+       "HIGH: Invalid Wind Reduction Factor: 0.000000"},
       {[](In& i) { i.High.MultiplierROS = 0; }, 3004, "HIGH: Invalid Mulitiplier ROS: 0.000000"},
-      {[](In& i) { i.Low.MuliplierLoadDepth = -2.5; }, 3005, "LOW: Invalid Mulitiplier LoadDepth: -2.500000"},
-      {[](In& i) { i.High.MuliplierIntensity = NAN; }, 3006, "HIGH: Invalid Mulitiplier Intensity: nan"},
+      {[](In& i) { i.Low.MuliplierLoadDepth = -2.5; }, 3005,
+       "LOW: Invalid Mulitiplier LoadDepth: -2.500000"},
+      {[](In& i) { i.High.MuliplierIntensity = NAN; }, 3006,
+       "HIGH: Invalid Mulitiplier Intensity: nan"},
       {[](In& i) { i.CanopyBulkDensity = -0.5; }, 2002, "Invalid Canopy Bulk Density: -0.500000"},
       {[](In& i) { i.PercentSlope = 181; }, 2003, "Invalid Percent Slope: 181"},
       {[](In& i) { i.OpenWindSpeed = -1; }, 2004, "Invalid Open Wind Speed: -1.000000"},
@@ -79,7 +85,11 @@ TEST(HalvexTest, EachCheckReportsItsNumberAndValue) {
 }
 
 // The initiation intensity (kW/m) is derived from the canopy when it is -1, else the canopy is
-// back-filled from it; a conifer's crown heat per unit area likewise, at 7745 BTU/lb.
+// back-filled from it; a conifer's crown heat per unit area likewise, at 7745 BTU/lb. Conifer,
+// base 2 m: (0.01 x 2 x (460 + 25.9 x 100))^1.5 = 61^1.5; 5 ton/acre x 0.045914 x 8000 BTU/ft2.
+// Shrub, flame 0.775 m: (0.775 / 0.0775)^(1 / 0.46) = 10^2.173913. Given 1000: base 1000^(2/3) /
+// 0.01 / 3050 x 3.281 = 100 / 30.5 x 3.281 ft, shrub flame 0.0775 x 23.98833 x 3.281 ft. Given
+// 711.20786 BTU/ft2: 711.20786 / (0.045914 x 7745) = 2 ton/acre.
 TEST(HalvexTest, InitiationAndCrownHeat) {
   struct Row {
     const char* name;
@@ -88,22 +98,20 @@ TEST(HalvexTest, InitiationAndCrownHeat) {
   };
   // clang-format off
   const Row rows[] = {
-      {"conifer: (0.01 x 2 m x (460 + 25.9 x 100))^1.5 = 61^1.5; 5 ton/acre x 0.045914 x 8000",
-       [](In& i) { i.CanopyBaseHeight = 6.562; }, {{&In::Initiation, 476.4252}, {&In::CrownHPA, 1836.56}}},
-      {"shrub: (0.775 m / 0.0775)^(1 / 0.46) = 10^2.173913; no crown heat",
-       [](In& i) { i.VegType = kVegShrub; i.ShrubTransFlameLength = 2.542775; },
+      {"conifer", [](In& i) { i.CanopyBaseHeight = 6.562; },
+       {{&In::Initiation, 476.4252}, {&In::CrownHPA, 1836.56}}},
+      {"shrub", [](In& i) { i.VegType = kVegShrub; i.ShrubTransFlameLength = 2.542775; },
        {{&In::Initiation, 149.2496}, {&In::CrownHPA, -1}, {&In::CrownFuelLoad, 5}}},
       {"no canopy", [](In& i) { i.VegType = kVegNoCanopy; }, {{&In::Initiation, 0}}},
       {"base below the ground", [](In& i) { i.CanopyBaseHeight = -1; }, {{&In::Initiation, 0}}},
       {"given 0", [](In& i) { i.Initiation = 0; i.ConiferFoliarMx = 120; },
        {{&In::Initiation, 0}, {&In::CanopyBaseHeight, 0}, {&In::ConiferFoliarMx, 100}}},
-      {"given 1000: 1000^(2/3) / 0.01 / 3050 x 3.281 = 100 / 30.5 x 3.281",
-       [](In& i) { i.Initiation = 1000; i.ShrubTransFlameLength = 5; },
+      {"given 1000", [](In& i) { i.Initiation = 1000; i.ShrubTransFlameLength = 5; },
        {{&In::CanopyBaseHeight, 10.757377}, {&In::ShrubTransFlameLength, 0}}},
-      {"shrub given 1000: 0.0775 x 1000^0.46 x 3.281 = 0.0775 x 23.98833 x 3.281",
-       [](In& i) { i.VegType = kVegShrub; i.Initiation = 1000; },
-       {{&In::ShrubTransFlameLength, 6.099692}, {&In::CanopyBaseHeight, 0}, {&In::ConiferFoliarMx, 0}}},
-      {"crown heat given: 711.20786 = 2 ton/acre x 0.045914 x 7745", [](In& i) { i.CrownHPA = 711.20786; },
+      {"shrub given 1000", [](In& i) { i.VegType = kVegShrub; i.Initiation = 1000; },
+       {{&In::ShrubTransFlameLength, 6.099692}, {&In::CanopyBaseHeight, 0},
+        {&In::ConiferFoliarMx, 0}}},
+      {"crown heat given", [](In& i) { i.CrownHPA = 711.20786; },
        {{&In::CrownHPA, 711.20786}, {&In::CrownHeatContent, 7745}, {&In::CrownFuelLoad, 2}}},
   };
   // clang-format on
@@ -121,35 +129,31 @@ TEST(HalvexTest, InitiationAndCrownHeat) {
 // -4, upslope 5 - 3, downslope 5 + 3, without a direction 0; across, 3 cannot come down to 2: the
 // discriminant 4 (2^2 - 3^2) = -20 counts as 0.
 TEST(HalvexTest, WindFactorRootsOfTheVectorSum) {
-  struct Row {
-    int root;
-    double cos, sin, phiS, target, expected;
-  };
-  for (const Row r : {Row{1, 0, 1, 3, 5, 4}, Row{2, 0, 1, 3, 5, -4}, Row{1, 1, 0, 3, 5, 2},
-                      Row{1, -1, 0, 3, 5, 8}, Row{1, 0, 0, 3, 5, 0}, Row{1, 0, 1, 3, 2, 0}})
-    EXPECT_NEAR(CHalvex::GetWF(r.root, r.cos, r.sin, r.phiS, r.target), r.expected, 1e-12)
-        << "root " << r.root << " at " << r.cos << ", " << r.sin << " to " << r.target;
-  EXPECT_NEAR(CHalvex::WindFactorDiscriminant(0, 1, 3, 2), -20, 1e-12);
+  using Row = std::array<double, 6>;  // root, cos, sin, phi_s, target, expected
+  for (const auto& [root, c, s, phiS, target, expected] :
+       {Row{1, 0, 1, 3, 5, 4}, Row{2, 0, 1, 3, 5, -4}, Row{1, 1, 0, 3, 5, 2},
+        Row{1, -1, 0, 3, 5, 8}, Row{1, 0, 0, 3, 5, 0}, Row{1, 0, 1, 3, 2, 0}})
+    EXPECT_NEAR(H::GetWF(root, c, s, phiS, target), expected, 1e-12) << root << c << s << target;
+  EXPECT_NEAR(H::WindFactorDiscriminant(0, 1, 3, 2), -20, 1e-12);
 }
 
 // A conifer stand whose fuel bed ratings are set by hand (m/min, BTU, ft, mph):
-//   surface L: rho_b 0.5, HS 400, xi 0.05, HPA 500, IR 4000, phi_s 1, C 4, beta/beta_op 0.02/0.01,
-//     E 1, B 0.5, R0 1/3.281 (1 ft/min = IR xi / (HS rho_b)), R 5, U_E 4; wind factor 0.25.
-//   crown H: rho_b 0.334, HS 500, xi 0.05, IR 3281, phi_s 1, C 0.225, beta/beta_op 0.04/0.01, E
-//   0.5,
-//     B 1, R 12, U_E 10; wind factor 0.4. I0 345.91 kW/m = 100 BTU/ft/s; CBD 0.15: RAC 20 m/min;
-//     crown HPA 1000; 60 F.
+//   surface L: rho_b 0.5, HS 400, xi 0.05, HPA 500, IR 4000, phi_s 1, C 4, beta/beta_op 0.02 /
+//   0.01, E 1, B 0.5, R0 1 / 3.281 (1 ft/min = IR xi / (HS rho_b)), R 5, U_E 4; wind factor 0.25.
+//   crown H: rho_b 0.334, HS 500, xi 0.05, IR 3281, phi_s 1, C 0.225, beta/beta_op 0.04 / 0.01, E
+//   0.5, B 1, R 12, U_E 10; wind factor 0.4. I0 345.91 kW/m = 100 BTU/ft/s; CBD 0.15: RAC 20
+//   m/min; crown HPA 1000; 60 F.
 // TI: phi_init = 100 x 60 x 0.5 x 400 / (0.05 x 500 x 4000) - 1 = 11; upslope phiW = 11 - 1 = 10;
-//   (10 / (4 x 2^-1))^(1/0.5) / (88 x 0.25) = 25 / 22. CI: phi_active = 20 x 3.281 x 0.334 x 500 /
-//   (3281 x 0.05 x 3.34) - 1 = 19; CI = 18 / (0.225 x 4^-0.5) / 35.2. R'init = 100 / 500 x 18.2881
-//   = 3.65762; SA = (3.65762 - 2) / 0.1125 / 35.2; SI = max(SA, CI).
+//   (10 / (4 x 2^-1))^(1/0.5) / (88 x 0.25) = 25 / 22. CI: phi_active = 20 x 3.281 x 0.334 x 500
+//   / (3281 x 0.05 x 3.34) - 1 = 19; CI = 18 / (0.225 x 4^-0.5) / 35.2. R'init = 100 / 500 x
+//   18.2881 = 3.65762; SA = (3.65762 - 2) / 0.1125 / 35.2; SI = max(SA, CI).
 // At CI phiW = 4 (4.545455 x 22)^0.5 / 2 = 20, R'SA = 22 / 3.281 = 6.705273: TF = (5 - 3.65762) /
-//   (6.705273 - 3.65762), passive. R = (7 TF + 5) 2.9826 ch/h; R_L = 5 x 2.9826, R_H = 12 x 2.9826.
-//   HPA = TF x 1000 + 500 (the canopy's heat). I = 940.4636 x 11.349 x 8.083245 / 60 = 1437.918
-//   kW/m / 3.459; I_L 500 x 11.349 x 5 / 60, I_H 1000 x 11.349 x 12 / 60 kW/m; FIS = log10 I.
-//   Crown flame 0.2 x 415.7033^(2/3); FL = Byram's 0.0775 x 1437.918^0.46 x 3.281 = 7.208844 +
-//   (11.140012 - 7.208844) TF. U = 4 + 6 TF. SH: J = 1437.918 / 3.459143 = 415.6906; J^(7/6) /
-//   (4^3 + J)^0.5 x 63 / 80. I0 = 345.91 / 3.459; FL0 Byram's of 345.91; CBD' = 3 / 12.
+//   (6.705273 - 3.65762), passive. R = (7 TF + 5) 2.9826 ch/h; R_L = 5 x 2.9826, R_H = 12 x
+//   2.9826. HPA = TF x 1000 + 500 (the canopy's heat). I = 940.4636 x 11.349 x 8.083245 / 60 =
+//   1437.918 kW/m / 3.459; I_L 500 x 11.349 x 5 / 60, I_H 1000 x 11.349 x 12 / 60 kW/m; FIS =
+//   log10 I. Crown flame 0.2 x 415.7033^(2/3); FL = Byram's 0.0775 x 1437.918^0.46 x 3.281 =
+//   7.208844 + (11.140012 - 7.208844) TF. U = 4 + 6 TF. SH: J = 1437.918 / 3.459143 = 415.6906;
+//   J^(7/6) / (4^3 + J)^0.5 x 63 / 80. I0 = 345.91 / 3.459; FL0 Byram's of 345.91; CBD' = 3 / 12.
 // Shrub: no 3.34, the crown bed's wind factor 0.5: phi_active 65.8, CI = 64.8 / 0.1125 / 44; at CI
 //   phiW = 33.941125, R'SA = 35.941125 / 3.281: TF = 1.34238 / 7.296700 = 0.183971; Byram's flames
 //   only: I = (2000 TF + 500) 11.349 (7 TF + 5) / 60 = 1032.275 kW/m, FL = 0.0775 x 24.341416 x
@@ -160,49 +164,53 @@ TEST(HalvexTest, WindFactorRootsOfTheVectorSum) {
 //   997 / 0.1125 / 35.2; with B 0.01, (997 / 0.1125)^100 is beyond any finite wind: 0.
 // R 0.001: I = 0.0946 kW/m, log10 < 0. Scorch at 139 F: 40.83179 x 80 / 1; none past the pole.
 TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
+  struct S {
+    In& i;
+    CHalvexTempSet& L;
+    CHalvexTempSet& H;
+  };
   struct Case {
     const char* name;
-    void (*setup)(H&);
+    void (*setup)(S);
     std::vector<std::pair<const char*, double>> expected;
   };
   // clang-format off
   const Case cases[] = {
-      {"worked", [](H&) {},
+      {"worked", [](S) {},
        {{"TI", 1.136364}, {"CI", 4.545455}, {"SA", 0.418591}, {"SI", 4.545455}, {"TF", 0.440464},
         {"type", 2}, {"R", 24.10909}, {"R_L", 14.913}, {"R_H", 35.7912}, {"HPA", 940.4636},
         {"HPA_H", 1000}, {"HPA_L", 500}, {"I", 415.7033}, {"I_L", 136.70859}, {"I_H", 656.20121},
         {"I_H kW/m", 2269.8}, {"FIS", 3.157734}, {"FL_H", 11.140012}, {"FL", 8.940380},
         {"FL_L", 4.322065}, {"U", 6.642781}, {"SH", 40.83179}, {"I0", 100.00289}, {"FL0", 3.743096},
         {"R'init", 10.909217}, {"CBD'", 0.25}, {"RAC", 59.652}, {"CC", 0}}},
-      {"shrub", [](H& h) { h.Inputs.VegType = kVegShrub; },
+      {"shrub", [](S s) { s.i.VegType = kVegShrub; },
        {{"CI", 13.090909}, {"TF", 0.183971}, {"HPA_H", 2000}, {"FL", 6.189475}, {"FL_H", 12.233086}}},
-      {"across", [](H& h) { h.Inputs.WindDirFromUphill = 90; h.Inputs.Initiation = 172.955;
-                                  h.LowResult.SlopeFactor = 3; }, {{"TI", 0.181818}}},
-      {"across, phi_s 6", [](H& h) { h.Inputs.WindDirFromUphill = 90; h.Inputs.Initiation = 172.955;
-                                           h.LowResult.SlopeFactor = 6; }, {{"TI", 0}}},
-      {"from downhill", [](H& h) { h.Inputs.WindDirFromUphill = 180; }, {{"TI", 1.636364}}},
-      {"surface at R'init", [](H& h) { h.LowResult.ROS = 100 / 500.0 * 18.2881; }, {{"TF", 0}, {"type", 1}}},
-      {"crown bed at RAC", [](H& h) { h.HighResult.ROS = 20; },
-       {{"TF", 1}, {"type", 4}, {"R", 59.652}, {"HPA", 1500}}},
-      {"conditional", [](H& h) { h.HighResult.ROS = 25; h.LowResult.ROS = 100 / 500.0 * 18.2881; },
+      {"across", [](S s) { s.i.WindDirFromUphill = 90; s.i.Initiation = 172.955;
+                           s.L.SlopeFactor = 3; }, {{"TI", 0.181818}}},
+      {"across, phi_s 6", [](S s) { s.i.WindDirFromUphill = 90; s.i.Initiation = 172.955;
+                                    s.L.SlopeFactor = 6; }, {{"TI", 0}}},
+      {"from downhill", [](S s) { s.i.WindDirFromUphill = 180; }, {{"TI", 1.636364}}},
+      {"surface at R'init", [](S s) { s.L.ROS = 100 / 500.0 * 18.2881; }, {{"TF", 0}, {"type", 1}}},
+      {"crown at RAC", [](S s) { s.H.ROS = 20; }, {{"TF", 1}, {"type", 4}, {"R", 59.652}, {"HPA", 1500}}},
+      {"conditional", [](S s) { s.H.ROS = 25; s.L.ROS = 100 / 500.0 * 18.2881; },
        {{"TF", 1}, {"type", 3}}},
-      {"CBD 1", [](H& h) { h.Inputs.CanopyBulkDensity = 1; }, {{"CI", 0.252525}, {"SI", 0.418591}}},
-      {"CBD 0", [](H& h) { h.Inputs.CanopyBulkDensity = 0; }, {{"RAC", 2979.6174}, {"CI", 251.767677}}},
-      {"CBD 0, B 0.01", [](H& h) { h.Inputs.CanopyBulkDensity = 0; h.HighResult.WindB = 0.01; },
+      {"CBD 1", [](S s) { s.i.CanopyBulkDensity = 1; }, {{"CI", 0.252525}, {"SI", 0.418591}}},
+      {"CBD 0", [](S s) { s.i.CanopyBulkDensity = 0; }, {{"RAC", 2979.6174}, {"CI", 251.767677}}},
+      {"CBD 0, B 0.01", [](S s) { s.i.CanopyBulkDensity = 0; s.H.WindB = 0.01; },
        {{"CI", 0}, {"SI", 0}, {"TF", 0}, {"type", 1}}},
-      {"R 0.001", [](H& h) { h.LowResult.ROS = 0.001; }, {{"type", 1}, {"FIS", 0}}},
-      {"R 0", [](H& h) { h.LowResult.ROS = h.LowResult.EffectiveWind = 0; }, {{"FIS", 0}, {"SH", 0}}},
-      {"139 F", [](H& h) { h.Inputs.TemperatureF = 139; }, {{"SH", 3266.543}}},
-      {"150 F", [](H& h) { h.Inputs.TemperatureF = 150; }, {{"SH", 0}}},
-      {"no canopy", [](H& h) { h.Inputs.VegType = kVegNoCanopy; },
-       {{"type", 1}, {"TI", 1.136364}, {"CI", 0}, {"SI", 0}, {"RAC", 0}, {"R'init", 0}, {"R", 14.913},
-        {"R_H", 0}, {"HPA_H", 0}}},
-      {"crown bed too wet", [](H& h) { h.HighResult = {}; },
+      {"R 0.001", [](S s) { s.L.ROS = 0.001; }, {{"type", 1}, {"FIS", 0}}},
+      {"R 0", [](S s) { s.L.ROS = s.L.EffectiveWind = 0; }, {{"FIS", 0}, {"SH", 0}}},
+      {"139 F", [](S s) { s.i.TemperatureF = 139; }, {{"SH", 3266.543}}},
+      {"150 F", [](S s) { s.i.TemperatureF = 150; }, {{"SH", 0}}},
+      {"no canopy", [](S s) { s.i.VegType = kVegNoCanopy; },
+       {{"type", 1}, {"TI", 1.136364}, {"CI", 0}, {"SI", 0}, {"RAC", 0}, {"R'init", 0},
+        {"R", 14.913}, {"R_H", 0}, {"HPA_H", 0}}},
+      {"crown bed too wet", [](S s) { s.H = {}; },
        {{"type", 1}, {"CI", 0}, {"CBD'", 0}, {"RAC", 59.652}, {"FL_H", 0}, {"R", 14.913}}},
   };
   // clang-format on
   for (const Case& c : cases) {
-    CHalvex h;
+    H h;
     h.Inputs = DryStand();
     h.Inputs.Initiation = 345.91;
     h.Inputs.CrownHPA = 1000;
@@ -211,12 +219,12 @@ TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
                    .ReactionIntensity = 4000, .SlopeFactor = 1, .WindC = 4, .PackingRatio = 0.02,
                    .OptPackingRatio = 0.01, .RelPackingRatio = 2, .WindE = 1, .WindB = 0.5,
                    .ROS0 = 1 / 3.281, .EffectiveWind = 4};
-    h.HighResult = {.BulkDensity = 0.334, .ROS = 12, .HeatSink = 500, .HPA = 2000, .PropFluxRatio = 0.05,
-                    .ReactionIntensity = 3281, .SlopeFactor = 1, .WindC = 0.225, .PackingRatio = 0.04,
-                    .OptPackingRatio = 0.01, .RelPackingRatio = 4, .WindE = 0.5, .WindB = 1, .ROS0 = 1,
-                    .EffectiveWind = 10};
+    h.HighResult = {.BulkDensity = 0.334, .ROS = 12, .HeatSink = 500, .HPA = 2000,
+                    .PropFluxRatio = 0.05, .ReactionIntensity = 3281, .SlopeFactor = 1,
+                    .WindC = 0.225, .PackingRatio = 0.04, .OptPackingRatio = 0.01,
+                    .RelPackingRatio = 4, .WindE = 0.5, .WindB = 1, .ROS0 = 1, .EffectiveWind = 10};
     // clang-format on
-    c.setup(h);
+    c.setup({h.Inputs, h.LowResult, h.HighResult});
     const auto named = Named(h, h.CalculateOutputs());
     for (const auto& [key, value] : named)
       EXPECT_TRUE(std::isfinite(value)) << c.name << ": " << key;

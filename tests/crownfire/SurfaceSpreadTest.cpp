@@ -13,6 +13,13 @@ namespace sylvanor {
 namespace {
 
 using T = CHalvexTempSet;
+// The fields by the symbols of the working.
+constexpr double T::*kRhoB = &T::BulkDensity, T::*kBeta = &T::PackingRatio,
+                 T::*kBetaOp = &T::OptPackingRatio, T::*kRel = &T::RelPackingRatio,
+                 T::*kIR = &T::ReactionIntensity, T::*kXi = &T::PropFluxRatio,
+                 T::*kHS = &T::HeatSink, T::*kHPA = &T::HPA, T::*kR0 = &T::ROS0, T::*kC = &T::WindC,
+                 T::*kB = &T::WindB, T::*kE = &T::WindE, T::*kPhiS = &T::SlopeFactor,
+                 T::*kUE = &T::EffectiveWind, T::*kR = &T::ROS, T::*kI = &T::FirelineIntensity;
 
 // One case: the fuel models, the stand and its bed.
 struct S {
@@ -21,54 +28,47 @@ struct S {
   CHalvexInputsSet bed;
 };
 
-// Model 1 (short grass), flat, 1-hour moisture 6 %, 5 mph open wind x 0.4 = 176 ft/min midflame:
-//   w1 = 0.74 x 0.04591 = 0.0339734 lb/ft2 = rho_b (1 ft deep); beta = rho_b / 32 = 0.00106167
-//   A_d = 3500 w1 = 118.9069, A_l = 0.0001 (no live fuel): f_dead = 0.99999916, sigma = 3499.9971
-//   no live fine fuel: Mx_live = Mx_dead = 12 %; Wn_dead = 0.9445 w1 = 0.03208788 (one class)
-//   Gamma'max = sigma^1.5 / (495 + 0.0594 sigma^1.5) = 207062.5 / 12794.5 = 16.1837
-//   beta_op = 3.348 sigma^-0.8189 = 0.00419323; beta/beta_op = 0.253187; A = 133 sigma^-0.7913
-//   = 0.208656; Gamma' = 16.1837 x 0.253187^A x exp(A x 0.746813) = 16.1837 x 0.750800 x 1.168624
-//   = 14.1996; eta_M = eta(0.06 / 0.12) = 1 - 1.295 + 1.2775 - 0.44 = 0.5425
-//   eta_s = 0.174 x 0.01^-0.19 = 0.417397; IR = 0.5425 x 0.03208788 x 8000 x 14.1996 x 0.417397
-//   xi = exp((0.792 + 0.681 x 59.16077) x 0.10106167) / (192 + 0.2595 sigma) = 63.53955 / 1100.2492
-//   HS = 0.99999916 x exp(-138/3500) x (250 + 11.16 x 6) = 0.99999916 x 0.961339 x 316.96
-//   HPA = IR x 384 / sigma; R0 = 825.385 x 0.0577501 / (304.7056 x 0.0339734 x 3.281) m/min
-//   C = 7.47 exp(-0.133 x 88.96870); B = 0.02526 x 81.99673; E = 0.715 exp(-0.000359 sigma)
-//   phi_w = C 176^B 0.253187^-E = 5.42482e-5 x 44770.30 x 1.322556 = 3.212100; U_E = 176 / 88
-//   R = R0 (1 + phi_w). Backing: LB = 1 + 0.25 U_E = 1.5, e = (1 - LB^-2)^0.5 = 0.745356, a = 1 /
-//   (1 + e); R a (1 - e) = 5.911298 x 0.145898. At 2000 mph phi_w stops at C (0.9 IR)^B
-//   0.253187^-E = 63.403280: R = R0 x 64.403280, U_E = 0.9 IR / 88. No wind: R = R0, U_E = 0.
-//   Load and depth x 2: rho_b kept, IR and R0 x 2. A conifer's crown bed: R0 x 3.34 at the wind
-//   factor 0.4 (U_E 2); a shrub's at its own (0.2: U_E 1). At 11 %: IR = 825.385 eta(11/12) /
-//   0.5425 = 825.385 x 0.2083565 / 0.5425.
-//   As a dynamic model of 0.24 ton/acre 1-hour and 0.5 herbaceous fully cured (30 %), the same
-//   bed; with the cured load at 12 %, Mf_dead = (0.5 x 12 + 0.24 x 6) / 0.74 = 10.054054 %, IR =
-//   825.385 eta(0.837838) / 0.5425 = 825.385 x 0.3468292 / 0.5425.
-// Model 2 (timber grass) with live herbaceous fuel, 30 % slope:
-//   loads 0.09182 / 0.04591 / 0.022955 dead, 0.022955 live herbaceous; A_d = 275.46 + 5.00419 +
-//   0.68865 = 281.15284, A_l = 1500 x 0.022955 = 34.4325: f_dead = 0.890893, f_live = 0.109107
-//   sigma = 0.109107 x 1500 + 0.890893 x 2941.269 = 2784.017
-//   Mf_dead = (275.46 x 6 + 5.00419 x 7 + 0.68865 x 8) / 281.15284 = 6.02270 %
-//   Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x 0.017799 + 0.022955 x 0.002449) = 0.0857929
-//   (three subclasses); Wn_live = 0.9445 x 0.022955 = 0.0216810
-//   W = (e^(-138/3000) 0.09182 + e^(-138/109) 0.04591 + e^(-138/30) 0.022955)
-//       / (e^(-500/1500) 0.022955) = 0.1008666 / 0.0164480 = 6.132465; Mf' = 0.0613290
-//   Mx_live = 2.9 x 6.132465 x (1 - 0.061329 / 0.15) - 0.226 = 10.28692
-//   eta_M live = eta(0.60 / 10.28692) = 0.865620; dead = eta(0.401513) = 0.556032; Gamma'
-//   = 15.89809 IR = (0.865620 x 0.0216810 + 0.556032 x 0.0857929) x 8000 x 15.89809 x 0.417397 HS =
-//   357.2119; xi = 0.0531222; rho_b = 0.18364; R0 = 0.870950 m/min phi_s = 5.275 x 0.00573875^-0.3
-//   x 0.3^2; phi_w = 2.741843; wind 45 degrees off upslope: X = phi_s + phi_w cos 45 = 4.171421, Y
-//   = 1.938776, phi_E = 4.599957, R = R0 x 5.599957; upslope phi_E = 4.974489, downslope 0.509197.
-//   C = 2.198879e-4, B = 1.830443, E = 0.263175, beta/beta_op = 1.134681: U_E = [(phi_E / C)^(-1/E)
-//   / (beta/beta_op)]^(-E/B) / 88. Live heat 9000 BTU/lb weighs in by area: 0.109107 x 9000 +
-//   0.890893 x 8000 = 8109.107: IR x 1.0136384.
-// Model 4 (chaparral) at 90 % live woody moisture: IR = 12000.04.
-// Live woody fuel alone, 3 ton/acre (0.13773 lb/ft2), SAV 1500, 2 ft deep, extinction 25 %: with
-//   no dead fine fuel Mx_live = Mx_dead; rho_b = 0.068865, beta/beta_op = 0.00215203 / 0.00839236
-//   = 0.256427, A = 0.407953, Gamma' = 14.72308 x 0.256427^A x exp(A x 0.743573) = 11.44521;
-//   at 10 %: IR = eta(0.4) 0.9445 x 0.13773 x 8000 x 11.44521 x 0.417397 = 0.55632 x 4971.59.
-// A case without values does not burn: every field is -1 (the model is not in the list, the first
-// of a number being the one used, or the dead fuel is at or above its moisture of extinction).
+// Model 1 (short grass), flat, 1-hour 6 %, 5 mph x 0.4 = 176 ft/min at midflame:
+//   w = 0.74 x 0.04591 = 0.0339734 lb/ft2 = rho_b (1 ft deep), beta = w / 32 = 0.00106167; A_d =
+//   3500 w = 118.9069, A_l = 0.0001: f_dead = 0.99999916, sigma = 3499.9971; no live fine fuel:
+//   Mx_live = 12 %; Wn = 0.9445 w = 0.03208788. Gamma'max = s^1.5 / (495 + 0.0594 s^1.5) =
+//   207062.5 / 12794.5 = 16.1837; beta_op = 3.348 s^-0.8189, beta/beta_op = 0.253187, A = 133
+//   s^-0.7913 = 0.208656; Gamma' = 16.1837 x 0.253187^A x exp(A x 0.746813) = 14.1996; eta_M =
+//   eta(0.5) = 1 - 1.295 + 1.2775 - 0.44 = 0.5425, eta_s = 0.174 x 0.01^-0.19 = 0.417397: IR =
+//   0.5425 x 0.03208788 x 8000 x 14.1996 x 0.417397; xi = exp((0.792 + 0.681 x 59.16077) x
+//   0.10106167) / (192 + 0.2595 s) = 63.53955 / 1100.2492; HS = 0.99999916 x exp(-138/3500) x
+//   (250 + 11.16 x 6); HPA = 384 IR / s; R0 = 825.385 x 0.0577501 / (304.7056 x 0.0339734 x
+//   3.281) m/min; C = 7.47 exp(-0.133 s^0.55), B = 0.02526 s^0.54, E = 0.715 exp(-0.000359 s);
+//   phi_w = C 176^B 0.253187^-E = 3.212100, U_E = 176 / 88, R = R0 (1 + phi_w).
+//   Backing: LB = 1 + U_E / 4 = 1.5, e = (1 - LB^-2)^0.5 = 0.745356: R (1 - e) / (1 + e) = R x
+//   0.145898. At 2000 mph phi_w stops at C (0.9 IR)^B 0.253187^-E = 63.403280, U_E at 0.9 IR / 88.
+//   No wind: R = R0. Load and depth x 2: rho_b kept, IR and R0 x 2. A conifer's crown bed: R0 x
+//   3.34 at the wind factor 0.4; a shrub's at its own (0.2: U_E 1). 1-hour at 11 %: IR x
+//   eta(11/12) / 0.5425 = IR x 0.2083565 / 0.5425.
+// Model 60, 0.24 ton/acre 1-hour and 0.5 herbaceous, dynamic, fully cured at 30 %: model 1's bed;
+//   the cured load at 12 %: Mf_dead = (0.5 x 12 + 0.24 x 6) / 0.74 = 10.054054 %, IR x
+//   eta(0.837838) / 0.5425 = IR x 0.3468292 / 0.5425.
+// Model 2 (timber grass), 30 % slope: dead 0.09182 / 0.04591 / 0.022955, live herbaceous 0.022955
+//   lb/ft2; A_d = 275.46 + 5.00419 + 0.68865 = 281.15284, A_l = 34.4325: f_dead = 0.890893; s =
+//   0.109107 x 1500 + 0.890893 x 2941.269 = 2784.017; Mf_dead = (275.46 x 6 + 5.00419 x 7 +
+//   0.68865 x 8) / 281.15284 = 6.02270 %; Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x
+//   0.017799 + 0.022955 x 0.002449) = 0.0857929 (three subclasses), Wn_live = 0.0216810; W =
+//   (e^(-138/3000) 0.09182 + e^(-138/109) 0.04591 + e^(-138/30) 0.022955) / (e^(-500/1500)
+//   0.022955) = 6.132465, Mf' = 0.0613290: Mx_live = 2.9 W (1 - 0.061329 / 0.15) - 0.226 =
+//   10.28692; eta_M live eta(0.6 / 10.28692) = 0.865620, dead eta(0.401513) = 0.556032; Gamma' =
+//   15.89809: IR = (0.865620 x 0.0216810 + 0.556032 x 0.0857929) x 8000 x 15.89809 x 0.417397;
+//   HS 357.2119, xi 0.0531222, rho_b 0.18364, R0 0.870950; phi_s = 5.275 x 0.00573875^-0.3 x
+//   0.09, phi_w = 2.741843. 45 degrees off upslope: X = phi_s + phi_w cos 45 = 4.171421, Y =
+//   1.938776, phi_E = 4.599957; upslope 4.974489, downslope 0.509197; R = R0 (1 + phi_E); C =
+//   2.198879e-4, B = 1.830443, E = 0.263175, beta/beta_op = 1.134681: U_E = [(phi_E / C)^(-1/E) /
+//   (beta/beta_op)]^(-E/B) / 88. Live heat 9000 weighs in by area: 0.109107 x 9000 + 0.890893 x
+//   8000 = 8109.107, IR x 1.0136384.
+// Model 4 (chaparral), live woody at 90 %: IR = 12000.04.
+// Model 50, live woody alone, 0.13773 lb/ft2, SAV 1500, 2 ft deep, extinction 25 % (Mx_live too):
+//   rho_b = 0.068865, beta/beta_op = 0.00215203 / 0.00839236 = 0.256427, A = 0.407953, Gamma' =
+//   14.72308 x 0.256427^A x exp(A x 0.743573) = 11.44521; at 10 %: IR = eta(0.4) 0.9445 x 0.13773
+//   x 8000 x 11.44521 x 0.417397 = 0.55632 x 4971.59. Model 51 has no fuel, 52 no depth.
+// A case without values does not burn: every field is -1.
 TEST(SurfaceSpreadTest, WorkedCases) {
   struct Case {
     const char* name;
@@ -78,47 +78,46 @@ TEST(SurfaceSpreadTest, WorkedCases) {
   };
   // clang-format off
   const Case cases[] = {
-      {"model 1", 1, [](S&) {}, {{&T::BulkDensity, 0.0339734}, {&T::PackingRatio, 0.00106167},
-        {&T::OptPackingRatio, 0.00419323}, {&T::RelPackingRatio, 0.253187}, {&T::ReactionIntensity, 825.385},
-        {&T::PropFluxRatio, 0.0577501}, {&T::HeatSink, 304.7056}, {&T::HPA, 90.5567}, {&T::ROS0, 1.403409},
-        {&T::WindC, 5.42482e-5}, {&T::WindB, 2.071237}, {&T::WindE, 0.203524}, {&T::SlopeFactor, 0},
-        {&T::EffectiveWind, 2}, {&T::ROS, 5.911298}, {&T::FirelineIntensity, -1}}},  // left to others
-      {"backing", 1, [](S& s) { s.in.SpreadDirection = 180; }, {{&T::ROS, 0.862447}}},
-      {"2000 mph", 1, [](S& s) { s.in.OpenWindSpeed = 2000; }, {{&T::ROS, 90.384143}, {&T::EffectiveWind, 8.441438}}},
-      {"no wind", 1, [](S& s) { s.in.OpenWindSpeed = 0; }, {{&T::ROS, 1.403409}, {&T::EffectiveWind, 0}}},
-      {"wind -5", 1, [](S& s) { s.in.OpenWindSpeed = -5; }, {{&T::ROS, 1.403409}, {&T::EffectiveWind, 0}}},
+      {"model 1", 1, [](S&) {}, {{kRhoB, 0.0339734}, {kBeta, 0.00106167}, {kBetaOp, 0.00419323},
+        {kRel, 0.253187}, {kIR, 825.385}, {kXi, 0.0577501}, {kHS, 304.7056}, {kHPA, 90.5567},
+        {kR0, 1.403409}, {kC, 5.42482e-5}, {kB, 2.071237}, {kE, 0.203524}, {kPhiS, 0}, {kUE, 2},
+        {kR, 5.911298}, {kI, -1}}},  // the intensity is left to the crown fire assessment
+      {"backing", 1, [](S& s) { s.in.SpreadDirection = 180; }, {{kR, 0.862447}}},
+      {"2000 mph", 1, [](S& s) { s.in.OpenWindSpeed = 2000; }, {{kR, 90.384143}, {kUE, 8.441438}}},
+      {"wind -5", 1, [](S& s) { s.in.OpenWindSpeed = -5; }, {{kR, 1.403409}, {kUE, 0}}},
       {"load and depth x 2", 1, [](S& s) { s.bed.MuliplierLoadDepth = 2; },
-       {{&T::BulkDensity, 0.0339734}, {&T::ReactionIntensity, 1650.770}, {&T::ROS0, 2.806818}}},
-      {"rate x 1.5", 1, [](S& s) { s.bed.MultiplierROS = 1.5; }, {{&T::ROS, 8.866947}, {&T::HPA, 90.5567}}},
-      {"intensity x 3", 1, [](S& s) { s.bed.MuliplierIntensity = 3; }, {{&T::HPA, 271.6701}, {&T::ROS, 5.911298}}},
-      {"conifer crown bed", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); },
-       {{&T::ROS0, 4.687386}, {&T::EffectiveWind, 2}}},
-      {"shrub crown bed", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); s.in.VegType = kVegShrub; },
-       {{&T::ROS0, 1.403409}, {&T::EffectiveWind, 1}}},
-      {"1-hour at 11 %", 1, [](S& s) { s.in.OneHourMx = 11; }, {{&T::ReactionIntensity, 317.0033}}},
+       {{kRhoB, 0.0339734}, {kIR, 1650.770}, {kR0, 2.806818}}},
+      {"rate x 1.5", 1, [](S& s) { s.bed.MultiplierROS = 1.5; }, {{kR, 8.866947}, {kHPA, 90.5567}}},
+      {"intensity x 3", 1, [](S& s) { s.bed.MuliplierIntensity = 3; },
+       {{kHPA, 271.6701}, {kR, 5.911298}}},
+      {"conifer crown", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); }, {{kR0, 4.687386}, {kUE, 2}}},
+      {"shrub crown", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); s.in.VegType = kVegShrub; },
+       {{kR0, 1.403409}, {kUE, 1}}},
+      {"1-hour at 11 %", 1, [](S& s) { s.in.OneHourMx = 11; }, {{kIR, 317.0033}}},
       {"1-hour at model 1's 12 %", 1, [](S& s) { s.in.OneHourMx = 12; }, {}},
-      {"the first model 1 too wet", 1, [](S& s) { s.m.insert(s.m.begin(), s.m[0]); s.m[0].MxDead = 0.05; }, {}},
+      {"the first model 1 too wet", 1,
+       [](S& s) { s.m.insert(s.m.begin(), s.m[0]); s.m[0].MxDead = 0.05; }, {}},
       {"model 14, not in the list", 14, [](S&) {}, {}},
-      {"cured dynamic model", 60, [](S& s) { s.in.LiveHerbMx = 30; },
-       {{&T::ReactionIntensity, 825.385}, {&T::HeatSink, 304.7056}, {&T::ROS, 5.911298}}},
-      {"cured load at 12 %", 60, [](S& s) { s.in.LiveHerbMx = 30; s.in.DeadHerbMx = 12; },
-       {{&T::ReactionIntensity, 527.6823}}},
+      {"cured", 60, [](S& s) { s.in.LiveHerbMx = 30; },
+       {{kIR, 825.385}, {kHS, 304.7056}, {kR, 5.911298}}},
+      {"cured at 12 %", 60, [](S& s) { s.in.LiveHerbMx = 30; s.in.DeadHerbMx = 12; },
+       {{kIR, 527.6823}}},
       {"model 2, 45 degrees", 2, [](S& s) { s.in.PercentSlope = 30; s.in.WindDirFromUphill = 45; },
-       {{&T::BulkDensity, 0.18364}, {&T::ReactionIntensity, 3528.719}, {&T::HeatSink, 357.2119},
-        {&T::PropFluxRatio, 0.0531222}, {&T::ROS0, 0.870950}, {&T::SlopeFactor, 2.232646},
-        {&T::EffectiveWind, 2.653343}, {&T::ROS, 4.877285}}},
-      {"upslope", 2, [](S& s) { s.in.PercentSlope = 30; }, {{&T::ROS, 5.203481}, {&T::EffectiveWind, 2.769269}}},
+       {{kRhoB, 0.18364}, {kIR, 3528.719}, {kHS, 357.2119}, {kXi, 0.0531222}, {kR0, 0.870950},
+        {kPhiS, 2.232646}, {kUE, 2.653343}, {kR, 4.877285}}},
+      {"upslope", 2, [](S& s) { s.in.PercentSlope = 30; }, {{kR, 5.203481}, {kUE, 2.769269}}},
       {"downslope", 2, [](S& s) { s.in.PercentSlope = 30; s.in.WindDirFromUphill = 180; },
-       {{&T::ROS, 1.314435}, {&T::EffectiveWind, 0.797237}}},
-      {"live heat 9000", 2, [](S& s) { s.in.PercentSlope = 30; s.in.WindDirFromUphill = 45; s.m[1].HeatLive = 9000; },
-       {{&T::ReactionIntensity, 3528.719 * 1.0136384}}},
-      {"model 4", 4, [](S&) {}, {{&T::ReactionIntensity, 12000.04}}},
+       {{kR, 1.314435}, {kUE, 0.797237}}},
+      {"live heat 9000", 2, [](S& s) { s.in.PercentSlope = 30; s.in.WindDirFromUphill = 45;
+                                      s.m[1].HeatLive = 9000; }, {{kIR, 3528.719 * 1.0136384}}},
+      {"model 4", 4, [](S&) {}, {{kIR, 12000.04}}},
       {"model 10's dead classes at its 25 %", 10,
-       [](S& s) { s.in.DeadHerbMx = s.in.OneHourMx = s.in.TenHourMx = s.in.HundredHourMx = 25; }, {}},
-      {"live fuel alone at 90 %", 50, [](S&) {}, {{&T::ROS, 0}, {&T::ReactionIntensity, 0}}},
-      {"live fuel alone at 10 %", 50, [](S& s) { s.in.LiveWoodyMx = 10; }, {{&T::ReactionIntensity, 2765.784}}},
-      {"no fuel", 51, [](S&) {}, {{&T::ROS, 0}, {&T::ReactionIntensity, 0}}},
-      {"no depth", 52, [](S&) {}, {{&T::ROS, 0}, {&T::ReactionIntensity, 0}}},
+       [](S& s) { s.in.DeadHerbMx = s.in.OneHourMx = s.in.TenHourMx = s.in.HundredHourMx = 25; },
+       {}},
+      {"live fuel alone at 90 %", 50, [](S&) {}, {{kR, 0}, {kIR, 0}}},
+      {"live fuel alone at 10 %", 50, [](S& s) { s.in.LiveWoodyMx = 10; }, {{kIR, 2765.784}}},
+      {"no fuel", 51, [](S&) {}, {{kR, 0}, {kIR, 0}}},
+      {"no depth", 52, [](S&) {}, {{kR, 0}, {kIR, 0}}},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -184,7 +183,7 @@ TEST(SurfaceSpreadTest, NetLoadsWeightedBySizeSubclass) {
   // clang-format off
   const Row rows[] = {
       {"dead, herbaceous with 1-hour: 0.4 x 0.7 + 0.01 + 0.04", 1200, 1200, 109, 30, 0, 0.33},
-      {"dead, 1-hour at 1199 a class down: 0.02 + 0.15 + 0.01 + 0.04", 1200, 1199, 109, 30, 0, 0.22},
+      {"dead, 1-hour at 1199 one class down: 0.02 + 0.15 + 0.05", 1200, 1199, 109, 30, 0, 0.22},
       {"dead, 10-hour at 96 with 1-hour at 191, 100-hour at 48 apart from herbaceous at 47: "
        "0.35 x 0.7 + 0.04 + 0.02", 47, 191, 96, 48, 0, 0.305},
       {"live together: 0.8 x 1", 1500, 0, 0, 0, 1500, 0.8},
