@@ -16,12 +16,6 @@ namespace {
 
 const std::string kUnitsMessage =
     "Error, units string missing from first line of fuel model file\nMust be ENGLISH or METRIC\n";
-// An ENGLISH model line (its name one word, the rest of the line ignored) and its model.
-const std::string kLine10 =
-    "   10      10    3.01  2.00  5.01   0.00  2.00    N/A     2000     9999     1500    1.0     "
-    "25      8000    8000  timber litter and understory\n";
-const CFuelModel kModel10 =
-    StaticModel(10, {3.01, 2, 5.01, 0, 2, 2000, 9999, 1500, 1, 25}, "timber");
 
 void ExpectSameModel(const CFuelModel& a, const CFuelModel& b) {
   EXPECT_EQ(a.Number, b.Number);
@@ -33,22 +27,20 @@ void ExpectSameModel(const CFuelModel& a, const CFuelModel& b) {
                      &CFuelModel::MxDead, &CFuelModel::HeatDead, &CFuelModel::HeatLive})
     EXPECT_NEAR(a.*value, b.*value, 1e-9 * std::abs(b.*value)) << b.Number;
   // not in the file: the 10- and 100-hour SAVs and the cured load (the herbaceous transfer's)
-  EXPECT_EQ(a.SAV10Hr, 109);
-  EXPECT_EQ(a.SAV100Hr, 30);
-  EXPECT_EQ(a.LoadDeadHerb, -1);
+  EXPECT_EQ(std::vector({a.SAV10Hr, a.SAV100Hr, a.LoadDeadHerb}), std::vector({109.0, 30.0, -1.0}));
 }
 
-// Written in either units and read back, the models are the same, but for a word the reader could
+// Written in either units and read back, the models are the same but for a word the reader could
 // not split back out: "-" when empty, '_' for blanks and control characters.
 TEST(FuelModelFileTest, ModelsRoundTripInBothUnits) {
   TempFolder folder;
+  const std::string path = (folder.path() / "models.fmd").string();
   std::vector<CFuelModel> models = StandardFuelModels(), expected = models;
   models[0].Code = models[0].Type = "";
   models[0].Name = "two words\tand tab";
   expected[0].Code = expected[0].Type = "-";
   expected[0].Name = "two_words_and_tab";
   for (const bool metric : {false, true}) {
-    const std::string path = (folder.path() / "models.fmd").string();
     std::string message = "stale";
     ASSERT_TRUE(WriteFuelModelFile(path, models, metric, message));
     EXPECT_EQ(message, "");
@@ -71,17 +63,15 @@ TEST(FuelModelFileTest, ModelsRoundTripInBothUnits) {
 // The units line is exact and case sensitive and sets the units; an empty file keeps them. METRIC:
 // 10 t/ha x 0.02048 = 0.2048 lb/ft2; 100 1/cm x 30.48 = 3048 1/ft; 30 cm x 0.03281 = 0.9843 ft;
 // 18600 kJ/kg x 0.43027 = 8003.022 BTU/lb. A line ends at a CR. A line that does not give sixteen
-// fields, numbers where numbers belong, is skipped, as is a comment; a long line is read whole:
-// what follows its sixteenth field is never a model of its own.
+// fields, numbers where numbers belong, is skipped, as is a comment; the sixteenth field is one
+// word, and the rest of a line however long is never a model of its own.
 TEST(FuelModelFileTest, ReadsUnitsAndModelLines) {
+  const std::string head =
+      "   10      10    3.01  2.00  5.01   0.00  2.00    N/A     2000     "
+      "9999     1500    1.0     25      8000    8000  ";
+  const std::string l = head + "timber litter and understory\n", pad(254, ' ');
   const std::string tail = " N/A 2000 1500 1500 1.0 25 8000 8000";
-  const std::string pad(254, ' ');
-  const CFuelModel one = StaticModel(26, {1, 1, 1, 0, 0, 2000, 1500, 1500, 1, 25}, "tabs");
-  CFuelModel head = one, names = one;
-  head.Number = names.Number = 30;
-  head.Code = names.Code = "30";
-  head.Name = "head";
-  names.Name = "names";
+  const CFuelModel m = StaticModel(10, {3.01, 2, 5.01, 0, 2, 2000, 9999, 1500, 1, 25}, "timber");
   // clang-format off
   const CFuelModel metric{.Number = 14, .Code = "c", .Load1Hr = 0.2048, .Load10Hr = 0.1024,
       .Load100Hr = 0, .LoadLiveHerb = 0.0512, .LoadLiveWoody = 0.02048, .Type = "dynamic",
@@ -92,28 +82,26 @@ TEST(FuelModelFileTest, ReadsUnitsAndModelLines) {
     bool metricBefore, ok, metric;
     std::vector<CFuelModel> models;
   };
-  const std::string& l = kLine10;
   const Row rows[] = {
       {"english\n" + l, true, false, true, {}},   {"Metric\n" + l, true, false, true, {}},
       {"ENGLISH \n" + l, true, false, true, {}},  {" METRIC\n" + l, true, false, true, {}},
       {"\n" + l, true, false, true, {}},          {"# ENGLISH\n" + l, true, false, true, {}},
-      {"ENGLISHX\n" + l, true, false, true, {}},  {"ENGLISH\n" + l, true, true, false, {kModel10}},
-      {"ENGLISH\r\n" + l, true, true, false, {kModel10}},
-      {"ENGLISH\rtrailing\n" + l, true, true, false, {kModel10}},
+      {"ENGLISHX\n" + l, true, false, true, {}},  {"ENGLISH\n" + l, true, true, false, {m}},
+      {"ENGLISH\r\n" + l, true, true, false, {m}},
+      {"ENGLISH\rtrailing\n" + l, true, true, false, {m}},
       {"METRIC", false, true, true, {}}, {"", false, true, false, {}}, {"", true, true, true, {}},
       {"METRIC\r\n14 c 10 5 0 2.5 1 dynamic 100 50 40 30 20 18600 20000 n\r\n", false, true, true,
        {metric}},
-      {"ENGLISH\n#10 comment 1 1 1 0 0" + tail + " c\n", false, true, false, {}},
-      {"ENGLISH\n20 c 1 1 1 0 0" + tail + "\n", false, true, false, {}},
+      {"ENGLISH\n#" + l + "20 c 1 1 1 0 0" + tail + "\n", false, true, false, {}},
       {"ENGLISH\n22 c 1 x 1 0 0" + tail + " word\n", false, true, false, {}},
       {"ENGLISH\n23 c 1 1 1 0 0 N/A 2000 1500 nan 1.0 25 8000 8000 nan\n", false, true, false, {}},
       {"ENGLISH\n24 c 1 1 1 0 0" + tail + ".5.0 twopoints\n", false, true, false, {}},
       {"ENGLISH\n25.0 c 1 1 1 0 0" + tail + " real\n", false, true, false, {}},
-      {"ENGLISH\n\n+26\t26\t1e0 +1 1 0 0" + tail + " tabs\n", false, true, false, {one}},
-      {"ENGLISH\n30 30 1 1 1 0 0" + tail + pad + "names\n" + l, false, true, false,
-       {names, kModel10}},
-      {"ENGLISH\n30 30 1 1 1 0 0" + tail + " head" + pad + "31 c 1 1 1 0 0" + tail + " tail\n",
-       false, true, false, {head}},
+      {"ENGLISH\n\n+10\t10\t301e-2 +2 5.01 0 2 N/A 2000 9999 1500 1 25 8e3 8000 timber\n", false,
+       true, false, {m}},
+      {"ENGLISH\n" + head + pad + "timber\n" + l, false, true, false, {m, m}},
+      {"ENGLISH\n" + head + "timber" + pad + "31 c 1 1 1 0 0" + tail + " tail\n", false, true,
+       false, {m}},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -142,8 +130,8 @@ TEST(FuelModelFileTest, FilesAndModelsThatFail) {
   EXPECT_FALSE(LoadFuelModelFile(missing, models, metric, message));
   EXPECT_EQ(message, "Error opening " + missing + " as fuel model file\n");
   EXPECT_EQ(models.size(), 5u);
-  const std::string bad = folder.Write("bad.fmd", "units\n").string();
-  EXPECT_FALSE(LoadFuelModelFile(bad, models, metric, message));
+  EXPECT_FALSE(
+      LoadFuelModelFile(folder.Write("bad.fmd", "units\n").string(), models, metric, message));
   EXPECT_EQ(message, kUnitsMessage);
   EXPECT_TRUE(models.empty());
   EXPECT_TRUE(metric);

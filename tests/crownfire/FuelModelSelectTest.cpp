@@ -10,41 +10,28 @@ namespace sylvanor {
 
 namespace {
 
-// The record keeps the climate and the set (39 characters at most) and the depth in cm.
-TEST(FuelModelSelectTest, FillKeepsTheSettings) {
-  const FMSelector bed =
-      FillFMSelector({"Humid", std::string(45, 'x'), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10});
-  EXPECT_EQ(bed.Climate, "Humid");
-  EXPECT_EQ(bed.FuelModelSet, std::string(39, 'x'));
-  EXPECT_DOUBLE_EQ(bed.FuelBedDepth, 25.4);
-  EXPECT_TRUE(bed.Model.empty());
-}
-
 // Live share up to 0.24: timber litter or slash (4); herbaceous share from 0.75: grass (1); a
 // herb-to-shrub ratio up to 0.25: shrub or timber understory (3), above 2 grass (1), else grass
-// shrub (2). Without shrub the ratio is 9; without fine fuel the shares stay 0, and only coarse
-// wood burns (4).
+// shrub (2). Without shrub the ratio is 9; without fine fuel the shares stay 0 and only coarse wood
+// burns (4).
 TEST(FuelModelSelectTest, CategoryThresholds) {
-  struct Row {
-    double oneHour, herb, shrub, tenHour, live, herbShare, ratio;
-    int category;
-  };
-  // clang-format off
-  const Row rows[] = {{19, 6, 0, 0, 0.24, 0.24, 9, 4},    {18.9, 6, 0, 0, 6 / 24.9, 6 / 24.9, 9, 1},
-                      {1, 3, 0, 0, 0.75, 0.75, 9, 1},     {0, 1, 4, 0, 1, 0.2, 0.25, 3},
-                      {0, 1, 3.9, 0, 1, 1 / 4.9, 1 / 3.9, 2}, {1, 2, 1, 0, 0.75, 0.5, 2, 2},
-                      {1, 2.1, 1, 0, 3.1 / 4.1, 2.1 / 4.1, 2.1, 1}, {1, 1, 2, 0, 0.75, 0.25, 0.5, 2},
-                      {0, 0, 0, 1, 0, 0, 0, 4},           {0, 0, 0, 0, 0, 0, 0, 0}};
-  // clang-format on
-  for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << r.oneHour << " " << r.herb << " " << r.shrub << " " << r.tenHour);
-    const FuelBedClass c = ClassifyFuelBed(r.oneHour, r.herb, r.shrub, r.tenHour, 0);
-    EXPECT_EQ(c.Category, r.category);
-    EXPECT_DOUBLE_EQ(c.FineLoad, r.oneHour + r.herb + r.shrub);
-    EXPECT_DOUBLE_EQ(c.LiveFraction, r.live);
-    EXPECT_DOUBLE_EQ(c.HerbFraction, r.herbShare);
-    EXPECT_DOUBLE_EQ(c.HerbShrubRatio, r.ratio);
+  using Row =
+      std::array<double, 8>;  // 1-hour, herb, shrub, 10-hour; live, herb share, ratio, category
+                              // clang-format off
+  for (const auto& [oneHour, herb, shrub, tenHour, live, herbShare, ratio, category] :
+       {Row{19, 6, 0, 0, 0.24, 0.24, 9, 4}, Row{18.9, 6, 0, 0, 6 / 24.9, 6 / 24.9, 9, 1},
+        Row{1, 3, 0, 0, 0.75, 0.75, 9, 1}, Row{0, 1, 4, 0, 1, 0.2, 0.25, 3},
+        Row{0, 1, 3.9, 0, 1, 1 / 4.9, 1 / 3.9, 2}, Row{1, 2, 1, 0, 0.75, 0.5, 2, 2},
+        Row{1, 2.1, 1, 0, 3.1 / 4.1, 2.1 / 4.1, 2.1, 1}, Row{1, 1, 2, 0, 0.75, 0.25, 0.5, 2},
+        Row{0, 0, 0, 1, 0, 0, 0, 4}, Row{0, 0, 0, 0, 0, 0, 0, 0}}) {
+    // clang-format on
+    SCOPED_TRACE(testing::Message() << oneHour << " " << herb << " " << shrub << " " << tenHour);
+    const FuelBedClass c = ClassifyFuelBed(oneHour, herb, shrub, tenHour, 0);
+    EXPECT_EQ(c.Category, category);
+    EXPECT_DOUBLE_EQ(c.FineLoad, oneHour + herb + shrub);
+    EXPECT_DOUBLE_EQ(c.LiveFraction, live);
+    EXPECT_DOUBLE_EQ(c.HerbFraction, herbShare);
+    EXPECT_DOUBLE_EQ(c.HerbShrubRatio, ratio);
   }
   EXPECT_EQ(FuelCategoryText(3), "Shrub Timber Liter SH-TU-3");
   EXPECT_EQ(FuelCategoryText(5), "");
@@ -53,52 +40,53 @@ TEST(FuelModelSelectTest, CategoryThresholds) {
 }
 
 // Loads in tons/acre x 0.22417 = kg/m2, SAVs (1-hour 2000, grass 1800, shrub 1500 1/ft) x 3.2808 =
-// 1/m; the distance 0.25 (dSAV / 1329.4)^2 + 0.25 (d density / 6.3949)^2 + 0.5 (d fine /
-// 0.68405)^2. Grass: 1-hour 0.5 and grass 2.0: 0.112085 and 0.44834 kg/m2, fine 0.560425; live and
-// herb share
+// 1/m, depth 10 in = 25.4 cm; the distance 0.25 (dSAV / 1329.4)^2 + 0.25 (d density / 6.3949)^2 +
+// 0.5 (d fine / 0.68405)^2.
+// Grass: 1-hour 0.5 and grass 2.0: 0.112085 and 0.44834 kg/m2, fine 0.560425; live and herb share
 //   0.8: grass. SAV: sum w s^2 / sum w s = 8.48e6 / 4600 = 1843.478 1/ft x 3.2808 = 6048.083 1/m.
-//   Density: 1.602 + 10.413 x 0.5/2.5. Albini-13 arid grass, rows 1, 2, 3:
-//   1: 0.25 (-5435.42/1329.4)^2 + 0.25 (3.1404/6.3949)^2 + 0.5 (0.394125/0.68405)^2 = 4.40548
-//   2: 1.34744 + 0.00336 + 0.00000 = 1.35080
-//   3: 0.25 (1125.98/1329.4)^2 + 0.25 (2.7992/6.3949)^2 + 0.5 (-0.115975/0.68405)^2 = 0.24162
+//   Density: 1.602 + 10.413 x 0.5 / 2.5. Albini-13 arid grass, rows 1, 2, 3: 4.40548, 1.35080,
+//   3: 0.25 (1125.98/1329.4)^2 + 0.25 (2.7992/6.3949)^2 + 0.5 (-0.115975/0.68405)^2 = 0.24162.
 //   "All" adds GR1, GR2, GR4, GR7; GR4: 0.25 (58.58/1329.4)^2 + 0.25 (2.894/6.3949)^2 + 0.5
 //   (0.077325/0.68405)^2 = 0.05807, below model 3 and GR2 (0.15622). Humid Scott-40 has no GR4:
 //   GR5 0.06899 + 0.03130 + 0.00890 = 0.10920 beats GR6 0.11872 and GR1 0.35709.
 // 1-hour, grass and shrub 1 each: herb share 1/3, ratio 1: grass and shrub. SAV (2000^2 + 1800^2 +
 //   1500^2) / 5300 = 1790.566 1/ft = 5874.489 1/m; density 1.602 + 10.413 / 3 = 5.073; fine
-//   0.67251. Arid Albini-13 rows 1, 2, 3, 5: 4.84962, 1.54409, 0.23553, 0.01758 + 0.08752 +
+//   0.67251. Arid Albini-13 rows 1, 2, 3: 4.84962, 1.54409, 0.23553; 5: 0.01758 + 0.08752 +
 //   0.00001 = 0.10510.
 // Litter, lichen, moss, 1-hour, grass and 100-hour 1 each: fine 5 x 0.22417 = 1.12085, live share
 //   0.2: timber. SAV (0.89668 x 6561.6^2 + 0.22417 x 98.43^2 + 0.22417 x 5905.44^2) / (5883.655 +
 //   22.065 + 1323.822) = 6421.723; density 1.602 + 10.413 x 2 / 3 (lichen and moss are not dead
 //   fuel of it). Arid Albini-13 rows 8, 9, 11, 12, 13; 9: 0.25 (1728.277/1329.4)^2 + 0.25
 //   (4.2698/6.3949)^2 + 0.5 (0.46505/0.68405)^2 = 0.42253 + 0.11145 + 0.23110; 12 gives 1.09562.
-// Only 10-hour wood: fine load 0, timber; the SAV that of the 10-hour wood, no density. Rows 11:
+// Only 10-hour wood: fine load 0, timber; the SAV that of the 10-hour wood, no density. Row 11:
 //   0.25 ((357.63 - 3878.1)/1329.4)^2 = 1.75319, 0.25 (8.4731/6.3949)^2 = 0.43889, 0.5
 //   (0.3377/0.68405)^2 = 0.12186: 2.31394; 12 gives 3.24678.
-// An unknown set has no row: "NB9" at 1e8; no fuel at all: "NB9" at 0 with no category.
+// An unknown set (the record keeps 39 characters of it) has no row: "NB9" at 1e8; no fuel at all:
+// "NB9" at 0 with no category.
 TEST(FuelModelSelectTest, SelectsTheNearestEligibleModel) {
   struct Row {
-    const char *set, *climate;
+    std::string set;
+    const char* climate;
     std::array<double, 8> loads;  // litter, lichen, moss, 1-hour, grass, shrub, 10-, 100-hour
     const char* model;
     double distance, sav, density, fine, live;
     const char* category;
   };
   const char* grass = "Grass GR-1 ";
+  const char* timber = "Timber litter or Slash blowdown TL-SB-4";
   const std::array<double, 8> g{0, 0, 0, 0.5, 2, 0, 0, 0};
   // clang-format off
   const Row rows[] = {
       {"Albini-13", "Arid", g, "3", 0.24162, 6048.0835, 3.6846, 0.560425, 0.8, grass},
       {"all", "Arid", g, "GR4", 0.05807, 6048.0835, 3.6846, 0.560425, 0.8, grass},
       {"Scott-40", "humid", g, "GR5", 0.10920, 6048.0835, 3.6846, 0.560425, 0.8, grass},
-      {"Albini-13", "Arid", {0, 0, 0, 1, 1, 1, 0, 0}, "5", 0.10510, 5874.489, 5.073,
-       0.67251, 2 / 3.0, "Grass Shrub GS-2"},
-      {"Albini-13", "Arid", {1, 1, 1, 1, 1, 0, 0, 1},
-       "9", 0.76508, 6421.723, 8.544, 1.12085, 0.2, "Timber litter or Slash blowdown TL-SB-4"},
-      {"Albini-13", "Arid", {0, 0, 0, 0, 0, 0, 1, 0}, "11", 2.31394, 357.63, 0, 0, 0,
-       "Timber litter or Slash blowdown TL-SB-4"},
-      {"Scott40", "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8, grass},
+      {"Albini-13", "Arid", {0, 0, 0, 1, 1, 1, 0, 0}, "5", 0.10510, 5874.489, 5.073, 0.67251,
+       2 / 3.0, "Grass Shrub GS-2"},
+      {"Albini-13", "Arid", {1, 1, 1, 1, 1, 0, 0, 1}, "9", 0.76508, 6421.723, 8.544, 1.12085, 0.2,
+       timber},
+      {"Albini-13", "Arid", {0, 0, 0, 0, 0, 0, 1, 0}, "11", 2.31394, 357.63, 0, 0, 0, timber},
+      {"Scott-40" + std::string(40, 'x'), "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8,
+       grass},
       {"", "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8, grass},
       {"Albini-13", "Arid", {}, "NB9", 0, 0, 0, 0, 0, ""},
   };
@@ -107,7 +95,10 @@ TEST(FuelModelSelectTest, SelectsTheNearestEligibleModel) {
     SCOPED_TRACE(testing::Message() << r.set << " " << r.climate << " " << r.model);
     const auto& l = r.loads;
     FMSelector bed = FillFMSelector(
-        {r.climate, r.set, l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], 2000, 1800, 1500, 0});
+        {r.climate, r.set, l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], 2000, 1800, 1500, 10});
+    EXPECT_EQ(bed.Climate, r.climate);
+    EXPECT_EQ(bed.FuelModelSet, r.set.substr(0, 39));
+    EXPECT_DOUBLE_EQ(bed.FuelBedDepth, 25.4);
     bed.Model = bed.Category = "earlier";  // earlier results do not linger
     bed.BestDistance = bed.CharacteristicSav = bed.BulkDensity = bed.LiveFraction = -1;
     ASSERT_TRUE(SelectStandardFuelModel(bed));
@@ -122,10 +113,11 @@ TEST(FuelModelSelectTest, SelectsTheNearestEligibleModel) {
   EXPECT_EQ(CharacteristicSav(FMSelector{}), 0.0);  // no surface area
 }
 
+// Of rows at the same distance the earlier is chosen (a bed halfway between models 1 and 3); the
+// scan ends at an empty name or after kFmsMaxRows rows.
 TEST(FuelModelSelectTest, TableScan) {
-  // A bed halfway between models 1 and 3 is equally far from both: the earlier row is chosen.
-  const FuelModelRow& one = FuelModelTable[0];
-  const FuelModelRow& three = FuelModelTable[2];
+  const FuelModelRow &one = FuelModelTable[0], &three = FuelModelTable[2],
+                     &gr1 = FuelModelTable[13];
   const double sav = (double{one.Sav} + three.Sav) / 2;
   const double density = (double{one.BulkDensity} + three.BulkDensity) / 2;
   const double fine = (double{one.FineLoad} + three.FineLoad) / 2;
@@ -133,8 +125,6 @@ TEST(FuelModelSelectTest, TableScan) {
             FuelModelDistance(three, sav, density, fine));
   EXPECT_EQ(NearestFuelModel(std::array{one, three}, "Albini-13", 0, sav, density, fine).Name, "1");
   EXPECT_EQ(NearestFuelModel(std::array{three, one}, "Albini-13", 0, sav, density, fine).Name, "3");
-  // The scan ends at an empty name, or after kFmsMaxRows rows.
-  const FuelModelRow& gr1 = FuelModelTable[13];
   FuelModelRow blank = gr1;
   blank.Name = "";
   EXPECT_EQ(NearestFuelModel(std::array{blank, gr1}, "All", 0, gr1.Sav, 0, 0).Name, "NB9");

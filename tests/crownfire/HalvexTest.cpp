@@ -137,12 +137,8 @@ TEST(HalvexTest, WindFactorRootsOfTheVectorSum) {
   EXPECT_NEAR(H::WindFactorDiscriminant(0, 1, 3, 2), -20, 1e-12);
 }
 
-// A conifer stand whose fuel bed ratings are set by hand (m/min, BTU, ft, mph):
-//   surface L: rho_b 0.5, HS 400, xi 0.05, HPA 500, IR 4000, phi_s 1, C 4, beta/beta_op 0.02 /
-//   0.01, E 1, B 0.5, R0 1 / 3.281 (1 ft/min = IR xi / (HS rho_b)), R 5, U_E 4; wind factor 0.25.
-//   crown H: rho_b 0.334, HS 500, xi 0.05, IR 3281, phi_s 1, C 0.225, beta/beta_op 0.04 / 0.01, E
-//   0.5, B 1, R 12, U_E 10; wind factor 0.4. I0 345.91 kW/m = 100 BTU/ft/s; CBD 0.15: RAC 20
-//   m/min; crown HPA 1000; 60 F.
+// A conifer stand whose fuel bed ratings are set by hand (below; m/min, BTU, ft, mph); I0 345.91
+// kW/m = 100 BTU/ft/s, CBD 0.15: RAC 20 m/min, crown HPA 1000, 60 F, wind factors 0.25 and 0.4.
 // TI: phi_init = 100 x 60 x 0.5 x 400 / (0.05 x 500 x 4000) - 1 = 11; upslope phiW = 11 - 1 = 10;
 //   (10 / (4 x 2^-1))^(1/0.5) / (88 x 0.25) = 25 / 22. CI: phi_active = 20 x 3.281 x 0.334 x 500
 //   / (3281 x 0.05 x 3.34) - 1 = 19; CI = 18 / (0.225 x 4^-0.5) / 35.2. R'init = 100 / 500 x
@@ -208,13 +204,11 @@ TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
       {"crown bed too wet", [](S s) { s.H = {}; },
        {{"type", 1}, {"CI", 0}, {"CBD'", 0}, {"RAC", 59.652}, {"FL_H", 0}, {"R", 14.913}}},
   };
-  // clang-format on
   for (const Case& c : cases) {
     H h;
     h.Inputs = DryStand();
     h.Inputs.Initiation = 345.91;
     h.Inputs.CrownHPA = 1000;
-    // clang-format off
     h.LowResult = {.BulkDensity = 0.5, .ROS = 5, .HeatSink = 400, .HPA = 500, .PropFluxRatio = 0.05,
                    .ReactionIntensity = 4000, .SlopeFactor = 1, .WindC = 4, .PackingRatio = 0.02,
                    .OptPackingRatio = 0.01, .RelPackingRatio = 2, .WindE = 1, .WindB = 0.5,
