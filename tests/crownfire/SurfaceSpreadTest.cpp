@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,18 +30,16 @@ struct S {
   CHalvexInputsSet bed;
 };
 
-// Model 1 (short grass), flat, 1-hour 6 %, 5 mph x 0.4 = 176 ft/min at midflame:
-//   w = 0.74 x 0.04591 = 0.0339734 lb/ft2 = rho_b (1 ft deep), beta = w / 32 = 0.00106167; A_d =
-//   3500 w = 118.9069, A_l = 0.0001: f_dead = 0.99999916, sigma = 3499.9971; no live fine fuel:
-//   Mx_live = 12 %; Wn = 0.9445 w = 0.03208788. Gamma'max = s^1.5 / (495 + 0.0594 s^1.5) =
-//   207062.5 / 12794.5 = 16.1837; beta_op = 3.348 s^-0.8189, beta/beta_op = 0.253187, A = 133
-//   s^-0.7913 = 0.208656; Gamma' = 16.1837 x 0.253187^A x exp(A x 0.746813) = 14.1996; eta_M =
-//   eta(0.5) = 1 - 1.295 + 1.2775 - 0.44 = 0.5425, eta_s = 0.174 x 0.01^-0.19 = 0.417397: IR =
-//   0.5425 x 0.03208788 x 8000 x 14.1996 x 0.417397; xi = exp((0.792 + 0.681 x 59.16077) x
-//   0.10106167) / (192 + 0.2595 s) = 63.53955 / 1100.2492; HS = 0.99999916 x exp(-138/3500) x
-//   (250 + 11.16 x 6); HPA = 384 IR / s; R0 = 825.385 x 0.0577501 / (304.7056 x 0.0339734 x
-//   3.281) m/min; C = 7.47 exp(-0.133 s^0.55), B = 0.02526 s^0.54, E = 0.715 exp(-0.000359 s);
-//   phi_w = C 176^B 0.253187^-E = 3.212100, U_E = 176 / 88, R = R0 (1 + phi_w).
+// Model 1 (short grass), flat, 1-hour 6 %, 5 mph x 0.4 = 176 ft/min at midflame: w = 0.74 x 0.04591
+//   = 0.0339734 lb/ft2 = rho_b, beta = w / 32; A_d = 3500 w = 118.9069, A_l = 0.0001: f_dead =
+//   0.99999916, sigma = 3499.9971; Mx_live = 12 % (no live fine fuel); Wn = 0.9445 w = 0.03208788;
+//   Gamma'max = 207062.5 / 12794.5 = 16.1837, beta_op = 3.348 sigma^-0.8189, A = 133 sigma^-0.7913
+//   = 0.208656, Gamma' = 16.1837 x 0.253187^A x exp(A x 0.746813) = 14.1996; eta_M = eta(0.5) =
+//   0.5425, eta_s = 0.174 x 0.01^-0.19 = 0.417397: IR = 0.5425 Wn 8000 Gamma' eta_s; xi =
+//   exp((0.792 + 0.681 x 59.16077) x 0.10106167) / 1100.2492; HS = 0.99999916 x exp(-138/3500) x
+//   316.96; HPA = 384 IR / sigma; R0 = IR xi / (HS rho_b 3.281) m/min; C = 7.47 exp(-0.133 x
+//   88.96870), B = 0.02526 x 81.99673, E = 0.715 exp(-0.000359 sigma); phi_w = C 176^B
+//   0.253187^-E = 3.212100, U_E = 176 / 88, R = R0 (1 + phi_w).
 //   Backing: LB = 1 + U_E / 4 = 1.5, e = (1 - LB^-2)^0.5 = 0.745356: R (1 - e) / (1 + e) = R x
 //   0.145898. At 2000 mph phi_w stops at C (0.9 IR)^B 0.253187^-E = 63.403280, U_E at 0.9 IR / 88.
 //   No wind: R = R0. Load and depth x 2: rho_b kept, IR and R0 x 2. A conifer's crown bed: R0 x
@@ -49,25 +49,23 @@ struct S {
 //   the cured load at 12 %: Mf_dead = (0.5 x 12 + 0.24 x 6) / 0.74 = 10.054054 %, IR x
 //   eta(0.837838) / 0.5425 = IR x 0.3468292 / 0.5425.
 // Model 2 (timber grass), 30 % slope: dead 0.09182 / 0.04591 / 0.022955, live herbaceous 0.022955
-//   lb/ft2; A_d = 275.46 + 5.00419 + 0.68865 = 281.15284, A_l = 34.4325: f_dead = 0.890893; s =
-//   0.109107 x 1500 + 0.890893 x 2941.269 = 2784.017; Mf_dead = (275.46 x 6 + 5.00419 x 7 +
-//   0.68865 x 8) / 281.15284 = 6.02270 %; Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x
+//   lb/ft2; A_d = 281.15284, A_l = 34.4325: f_dead = 0.890893; sigma = 0.109107 x 1500 + 0.890893
+//   x 2941.269 = 2784.017; Mf_dead = 6.02270 %; Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x
 //   0.017799 + 0.022955 x 0.002449) = 0.0857929 (three subclasses), Wn_live = 0.0216810; W =
-//   (e^(-138/3000) 0.09182 + e^(-138/109) 0.04591 + e^(-138/30) 0.022955) / (e^(-500/1500)
-//   0.022955) = 6.132465, Mf' = 0.0613290: Mx_live = 2.9 W (1 - 0.061329 / 0.15) - 0.226 =
-//   10.28692; eta_M live eta(0.6 / 10.28692) = 0.865620, dead eta(0.401513) = 0.556032; Gamma' =
-//   15.89809: IR = (0.865620 x 0.0216810 + 0.556032 x 0.0857929) x 8000 x 15.89809 x 0.417397;
-//   HS 357.2119, xi 0.0531222, rho_b 0.18364, R0 0.870950; phi_s = 5.275 x 0.00573875^-0.3 x
-//   0.09, phi_w = 2.741843. 45 degrees off upslope: X = phi_s + phi_w cos 45 = 4.171421, Y =
-//   1.938776, phi_E = 4.599957; upslope 4.974489, downslope 0.509197; R = R0 (1 + phi_E); C =
-//   2.198879e-4, B = 1.830443, E = 0.263175, beta/beta_op = 1.134681: U_E = [(phi_E / C)^(-1/E) /
-//   (beta/beta_op)]^(-E/B) / 88. Live heat 9000 weighs in by area: 0.109107 x 9000 + 0.890893 x
-//   8000 = 8109.107, IR x 1.0136384.
+//   0.1008666 / 0.0164480 = 6.132465, Mf' = 0.0613290: Mx_live = 2.9 W (1 - 0.061329 / 0.15) -
+//   0.226 = 10.28692; eta_M live eta(0.6 / 10.28692) = 0.865620, dead eta(0.401513) = 0.556032;
+//   Gamma' = 15.89809: IR = (0.865620 x 0.0216810 + 0.556032 x 0.0857929) x 8000 Gamma' eta_s;
+//   phi_s = 5.275 x 0.00573875^-0.3 x 0.09, phi_w = 2.741843. 45 degrees off upslope: X = phi_s +
+//   phi_w cos 45 = 4.171421, Y = 1.938776, phi_E = 4.599957; upslope 4.974489, downslope 0.509197;
+//   R = R0 (1 + phi_E); HS 357.2119, xi 0.0531222, rho_b 0.18364, R0 0.870950; C = 2.198879e-4, B
+//   = 1.830443, E = 0.263175, beta/beta_op = 1.134681: U_E =
+//   [(phi_E / C)^(-1/E) / (beta/beta_op)]^(-E/B) / 88. Live heat 9000 weighs in by area: 0.109107
+//   x 9000 + 0.890893 x 8000 = 8109.107, IR x 1.0136384.
 // Model 4 (chaparral), live woody at 90 %: IR = 12000.04.
 // Model 50, live woody alone, 0.13773 lb/ft2, SAV 1500, 2 ft deep, extinction 25 % (Mx_live too):
-//   rho_b = 0.068865, beta/beta_op = 0.00215203 / 0.00839236 = 0.256427, A = 0.407953, Gamma' =
-//   14.72308 x 0.256427^A x exp(A x 0.743573) = 11.44521; at 10 %: IR = eta(0.4) 0.9445 x 0.13773
-//   x 8000 x 11.44521 x 0.417397 = 0.55632 x 4971.59. Model 51 has no fuel, 52 no depth.
+//   rho_b = 0.068865, beta/beta_op = 0.256427, A = 0.407953, Gamma' = 14.72308 x 0.256427^A x
+//   exp(A x 0.743573) = 11.44521; at 10 %: IR = eta(0.4) 0.9445 x 0.13773 x 8000 x 11.44521 x
+//   0.417397 = 0.55632 x 4971.59. Model 51 has no fuel, 52 no depth.
 // A case without values does not burn: every field is -1.
 TEST(SurfaceSpreadTest, WorkedCases) {
   struct Case {
@@ -142,64 +140,57 @@ TEST(SurfaceSpreadTest, WorkedCases) {
 // U_E 4 mph: LB = 2, e = sqrt(1 - 1/4) = 0.8660254, a = 1 / 1.8660254 = 0.5358984; the flank (90)
 // a / LB = 0.2679492, the back (180) a (1 - e) = 0.0717968. A negative wind has no ellipse: 0.
 TEST(SurfaceSpreadTest, NonHeadingRatioFollowsTheEllipse) {
-  struct Row {
-    double angle, wind, expected;
-  };
-  for (const Row r : {Row{0, 4, 1}, Row{90, 4, 0.2679492}, Row{180, 4, 0.0717968},
-                      Row{-90, 4, 0.2679492}, Row{123, 0, 1}, Row{0, -2, 0}})
-    EXPECT_NEAR(CalculateNonHeadingROS(r.angle, r.wind), r.expected, 1e-7)
-        << r.angle << " " << r.wind;
+  using Row = std::array<double, 3>;  // angle, effective wind, ratio
+  for (const auto& [angle, wind, ratio] :
+       {Row{0, 4, 1}, Row{90, 4, 0.2679492}, Row{180, 4, 0.0717968}, Row{-90, 4, 0.2679492},
+        Row{123, 0, 1}, Row{0, -2, 0}})
+    EXPECT_NEAR(CalculateNonHeadingROS(angle, wind), ratio, 1e-7) << angle << " " << wind;
 }
 
 // The cured share T = 1.333 - 0.0111 x live herbaceous moisture, limited to 0..1, of a "dynamic"
 // model's herbaceous load: 30 %: 1.333 - 0.333 = 1; 120 %: 0.001; 121 %: -0.0101 -> 0; 10 %:
 // 1.222 -> 1; 75 %: 0.5005. Any other type (the case counts) cures nothing.
 TEST(SurfaceSpreadTest, DynamicHerbaceousTransfer) {
-  struct Row {
-    const char* type;
-    int mx;
-    double cured;
-  };
-  for (const Row r : {Row{"dynamic", 30, 1}, Row{"dynamic", 120, 0.001}, Row{"dynamic", 121, 0},
-                      Row{"dynamic", 10, 1}, Row{"dynamic", 75, 0.5005}, Row{"N/A", 30, 0},
-                      Row{"Dynamic", 30, 0}, Row{"", 30, 0}}) {
+  for (const auto& [type, mx, cured] : {std::tuple{"dynamic", 30, 1.0},
+                                        {"dynamic", 120, 0.001},
+                                        {"dynamic", 121, 0.0},
+                                        {"dynamic", 10, 1.0},
+                                        {"dynamic", 75, 0.5005},
+                                        {"N/A", 30, 0.0},
+                                        {"Dynamic", 30, 0.0},
+                                        {"", 30, 0.0}}) {
     CFuelModel m;
     m.LoadLiveHerb = 2;
-    m.Type = r.type;
-    CalculateDynamicFuelModelLoads(m, r.mx);
-    EXPECT_NEAR(m.LoadDeadHerb, 2 * r.cured, 1e-12) << r.type << " " << r.mx;
-    EXPECT_NEAR(m.LoadLiveHerb, 2 * (1 - r.cured), 1e-12) << r.type << " " << r.mx;
+    m.Type = type;
+    CalculateDynamicFuelModelLoads(m, mx);
+    EXPECT_NEAR(m.LoadDeadHerb, 2 * cured, 1e-12) << type << " " << mx;
+    EXPECT_NEAR(m.LoadLiveHerb, 2 * (1 - cured), 1e-12) << type << " " << mx;
   }
 }
 
 // Net loads and area fractions are summed within size subclasses (SAV below 48, 96, 192, 1200 and
 // the rest), then multiplied. Dead net loads and fractions: herbaceous 0.1, 0.2; 1-hour 0.3, 0.5;
-// 10-hour 0.05, 0.2; 100-hour 0.4, 0.1. Live: herbaceous 0.2, 0.25; woody 0.6, 0.75.
+// 10-hour 0.05, 0.2; 100-hour 0.4, 0.1; live: herbaceous 0.2, 0.25; woody 0.6, 0.75. Herbaceous
+// with 1-hour at 1200: 0.4 x 0.7 + 0.01 + 0.04 = 0.33; 1-hour at 1199 one class down: 0.02 + 0.15
+// + 0.05 = 0.22; 10-hour at 96 with 1-hour at 191, 100-hour at 48 apart from herbaceous at 47:
+// 0.35 x 0.7 + 0.04 + 0.02 = 0.305. Live together at 1500: 0.8 x 1; apart (woody 1100): 0.05 +
+// 0.45.
 TEST(SurfaceSpreadTest, NetLoadsWeightedBySizeSubclass) {
-  struct Row {
-    const char* name;
-    double savHerb, sav1, sav10, sav100, savWoody, expected;
-  };
-  // clang-format off
-  const Row rows[] = {
-      {"dead, herbaceous with 1-hour: 0.4 x 0.7 + 0.01 + 0.04", 1200, 1200, 109, 30, 0, 0.33},
-      {"dead, 1-hour at 1199 one class down: 0.02 + 0.15 + 0.05", 1200, 1199, 109, 30, 0, 0.22},
-      {"dead, 10-hour at 96 with 1-hour at 191, 100-hour at 48 apart from herbaceous at 47: "
-       "0.35 x 0.7 + 0.04 + 0.02", 47, 191, 96, 48, 0, 0.305},
-      {"live together: 0.8 x 1", 1500, 0, 0, 0, 1500, 0.8},
-      {"live apart: 0.05 + 0.45", 1500, 0, 0, 0, 1100, 0.5},
-  };
-  // clang-format on
-  for (const Row& r : rows) {
+  using Row = std::array<double, 6>;  // herbaceous, 1-, 10-, 100-hour, woody SAV; expected
+  for (const auto& [herb, one, ten, hundred, woody, expected] :
+       {Row{1200, 1200, 109, 30, 0, 0.33}, Row{1200, 1199, 109, 30, 0, 0.22},
+        Row{47, 191, 96, 48, 0, 0.305}, Row{1500, 0, 0, 0, 1500, 0.8},
+        Row{1500, 0, 0, 0, 1100, 0.5}}) {
     CFuelModel m;
-    m.SAVLiveHerb = r.savHerb;
-    m.SAV1Hr = r.sav1;
-    m.SAV10Hr = r.sav10;
-    m.SAV100Hr = r.sav100;
-    m.SAVLiveWoody = r.savWoody;
-    const double wn = r.savWoody > 0 ? FindWnLive(0.2, 0.25, 0.6, 0.75, m)
-                                     : FindWnDead(0.1, 0.2, 0.3, 0.5, 0.05, 0.2, 0.4, 0.1, m);
-    EXPECT_NEAR(wn, r.expected, 1e-12) << r.name;
+    m.SAVLiveHerb = herb;
+    m.SAV1Hr = one;
+    m.SAV10Hr = ten;
+    m.SAV100Hr = hundred;
+    m.SAVLiveWoody = woody;
+    EXPECT_NEAR(woody > 0 ? FindWnLive(0.2, 0.25, 0.6, 0.75, m)
+                          : FindWnDead(0.1, 0.2, 0.3, 0.5, 0.05, 0.2, 0.4, 0.1, m),
+                expected, 1e-12)
+        << herb << " " << one << " " << ten << " " << hundred << " " << woody;
   }
 }
 
