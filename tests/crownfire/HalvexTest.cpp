@@ -143,7 +143,8 @@ TEST(HalvexTest, WindFactorRootsOfTheVectorSum) {
 //   only: I = (2000 TF + 500) 11.349 (7 TF + 5) / 60 = 1032.275 kW/m, FL = 0.0775 x 24.341416 x
 //   3.281; I_H = 2000 x 11.349 x 12 / 60 = 4539.6 kW/m, FL_H = 0.0775 x 48.109195 x 3.281.
 // Wind across the slope, I0 172.955: phi_init = 5; phi_s 3: phiW^2 + 9 = 25, TI = (4 / 2)^2 / 22;
-//   from downhill phiW = 12, TI = (12 / 2)^2 / 22.
+//   at 100 degrees phi_s 6 alone carries the fire past 5 (6 sin 100 > 5): no wind is needed, 0.
+//   From downhill phiW = 12, TI = (12 / 2)^2 / 22.
 // CBD 1: RAC 3 < R'init: CI = (3 - 2) / 0.1125 / 35.2, SI = SA. CBD 0: RAC 999 x 2.9826, CI =
 //   997 / 0.1125 / 35.2; with B 0.01, (997 / 0.1125)^100 is beyond any finite wind: 0.
 // R 0.001: I = 0.0946 kW/m, log10 < 0. Scorch at 139 F: 40.83179 x 80 / 1; none past the pole.
@@ -172,11 +173,14 @@ TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
         {"FL_H", 12.233086}}},
       {"across", [](S s) { s.i.WindDirFromUphill = 90; s.i.Initiation = 172.955;
                            s.L.SlopeFactor = 3; }, {{"TI", 0.181818}}},
+      {"slope past it", [](S s) { s.i.WindDirFromUphill = 100; s.i.Initiation = 172.955;
+                                  s.L.SlopeFactor = 6; }, {{"TI", 0}}},
       {"from downhill", [](S s) { s.i.WindDirFromUphill = 180; }, {{"TI", 1.636364}}},
-      {"surface at R'init", [](S s) { s.L.ROS = 100 / 500.0 * 18.2881; }, {{"TF", 0}, {"type", 1}}},
+      {"surface at R'init", [](S s) { s.L.ROS = 345.91 / 3.4591 / 500 * 18.2881; },
+       {{"TF", 0}, {"type", 1}}},
       {"crown at RAC", [](S s) { s.H.ROS = 20; },
        {{"TF", 1}, {"type", 4}, {"R", 59.652}, {"HPA", 1500}}},
-      {"conditional", [](S s) { s.H.ROS = 25; s.L.ROS = 100 / 500.0 * 18.2881; },
+      {"conditional", [](S s) { s.H.ROS = 25; s.L.ROS = 345.91 / 3.4591 / 500 * 18.2881; },
        {{"TF", 1}, {"type", 3}}},
       {"CBD 1", [](S s) { s.i.CanopyBulkDensity = 1; }, {{"CI", 0.252525}, {"SI", 0.418591}}},
       {"CBD 0", [](S s) { s.i.CanopyBulkDensity = 0; }, {{"RAC", 2979.6174}, {"CI", 251.767677}}},
