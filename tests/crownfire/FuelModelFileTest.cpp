@@ -94,6 +94,7 @@ TEST(FuelModelFileTest, ReadsUnitsAndModelLines) {
        {metric}},
       {"ENGLISH\n#" + l + "20 c 1 1 1 0 0" + tail + "\n", false, true, false, {}},
       {"ENGLISH\n22 c 1 x 1 0 0" + tail + " word\n", false, true, false, {}},
+      {"ENGLISH\n21 c +-1 1 1 0 0" + tail + " sign\n", false, true, false, {}},
       {"ENGLISH\n23 c 1 1 1 0 0 N/A 2000 1500 nan 1.0 25 8000 8000 nan\n", false, true, false, {}},
       {"ENGLISH\n24 c 1 1 1 0 0" + tail + ".5.0 twopoints\n", false, true, false, {}},
       {"ENGLISH\n25.0 c 1 1 1 0 0" + tail + " real\n", false, true, false, {}},
