@@ -106,14 +106,15 @@ TEST(FuelModelFileTest, ReadsUnitsAndModelLines) {
   };
   // clang-format on
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
     std::istringstream file(row.text);
     std::vector<CFuelModel> models(2);
     bool metric = row.metricBefore;
     std::string message = "stale";
-    EXPECT_EQ(ReadFuelModelFile(file, models, metric, message), row.ok) << row.text;
-    EXPECT_EQ(message, row.ok ? "" : kUnitsMessage) << row.text;
-    EXPECT_EQ(metric, row.metric) << row.text;
-    ASSERT_EQ(models.size(), row.models.size()) << row.text;
+    EXPECT_EQ(ReadFuelModelFile(file, models, metric, message), row.ok);
+    EXPECT_EQ(message, row.ok ? "" : kUnitsMessage);
+    EXPECT_EQ(metric, row.metric);
+    ASSERT_EQ(models.size(), row.models.size());
     for (std::size_t i = 0; i < models.size(); ++i)
       ExpectSameModel(models[i], row.models[i]);
   }
