@@ -88,7 +88,6 @@ TEST(FuelModelSelectTest, SelectsTheNearestEligibleModel) {
       {"Albini-13", "Arid", {0, 0, 0, 0, 0, 0, 1, 0}, "11", 2.31394, 357.63, 0, 0, 0, timber},
       {"Scott-40" + std::string(40, 'x'), "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8,
        grass},
-      {"", "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8, grass},
       {"Albini-13", "Arid", {}, "NB9", 0, 0, 0, 0, 0, ""},
   };
   // clang-format on
