@@ -149,9 +149,8 @@ bool Prj_ReadLine(std::istream& file, std::string& line) {
 bool Prj_KeywordWords(const std::string& line, PrjWords& words) {
   if (IsCommentLine(line)) return false;
   std::string blanked = line;
-  for (char& c : blanked) {
-    if (c == '=' || c == '#') c = ' ';
-  }
+  StrRepChr(blanked, '=', ' ');
+  StrRepChr(blanked, '#', ' ');
   FillWords(blanked, words);
   if (words[0].empty()) return false;
   for (std::string& word : words) {
