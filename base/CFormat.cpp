@@ -62,20 +62,21 @@ unsigned long long AsUnsigned(const CFormatArg* a) {
 
 // The conversion as a printf format of its own, with those of its flags that
 // are among `flags` (the ones C gives a meaning for the conversion).
-std::string Spec(const Conversion& s, std::string_view flags, char conv, int precision) {
-  std::string spec = "%";
+std::string ConversionFormat(const Conversion& s, std::string_view flags, char conv,
+                             int precision) {
+  std::string format = "%";
   const auto flag = [&](bool on, char c) {
-    if (on && flags.find(c) != std::string_view::npos) spec += c;
+    if (on && flags.find(c) != std::string_view::npos) format += c;
   };
   flag(s.left, '-');
   flag(s.plus, '+');
   flag(s.space, ' ');
   flag(s.alt, '#');
   flag(s.zero, '0');
-  if (s.width > 0) spec += std::to_string(s.width);
-  if (precision >= 0) spec += '.' + std::to_string(precision);
-  spec += conv;
-  return spec;
+  if (s.width > 0) format += std::to_string(s.width);
+  if (precision >= 0) format += '.' + std::to_string(precision);
+  format += conv;
+  return format;
 }
 
 // A text padded with blanks to the width, on the left or (flag '-') right.
@@ -91,17 +92,17 @@ void FormatInteger(std::string& out, const Conversion& s, const CFormatArg* a) {
     const long long v = AsSigned(a);
     // precision 0 writes a zero without digits, its sign alone
     if (s.precision == 0 && v == 0) return Pad(out, s, s.plus ? "+" : s.space ? " " : "");
-    out += fmt::sprintf(Spec(s, "-+ 0", 'd', s.precision), v);
+    out += fmt::sprintf(ConversionFormat(s, "-+ 0", 'd', s.precision), v);
   } else {
     const unsigned long long v = AsUnsigned(a);
     if (s.precision == 0 && v == 0) return Pad(out, s, s.alt && s.conv == 'o' ? "0" : "");
-    out += fmt::sprintf(Spec(s, "-#0", s.conv, s.precision), v);
+    out += fmt::sprintf(ConversionFormat(s, "-#0", s.conv, s.precision), v);
   }
 }
 
-// %#g and %#G keep their trailing zeros: C writes them as %#f or %#e,
-// chosen by the exponent X the %e form would have with P significant
-// digits: %f with P - 1 - X decimals when -4 <= X < P, else %e with P - 1.
+// %#g and %#G keep their trailing zeros: with P significant digits and X
+// the exponent the %e form would have, they are written as %#f with
+// P - 1 - X decimals when -4 <= X < P, else as %#e with P - 1.
 void FormatAltGeneral(std::string& out, const Conversion& s, double v) {
   const int digits = s.precision < 0 ? 6 : std::max(s.precision, 1);
   const std::string scientific = fmt::sprintf("%.*e", digits - 1, v);
@@ -109,7 +110,8 @@ void FormatAltGeneral(std::string& out, const Conversion& s, double v) {
   ReadNumberStart(std::string_view(scientific).substr(scientific.find('e') + 1), exponent);
   const bool fixed = exponent >= -4 && exponent < digits;
   const char conv = fixed ? 'f' : s.conv == 'G' ? 'E' : 'e';
-  out += fmt::sprintf(Spec(s, "-+ #0", conv, fixed ? digits - 1 - exponent : digits - 1), v);
+  out += fmt::sprintf(
+      ConversionFormat(s, "-+ #0", conv, fixed ? digits - 1 - exponent : digits - 1), v);
 }
 
 void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
@@ -117,12 +119,12 @@ void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
   if ((s.conv == 'g' || s.conv == 'G') && s.alt && std::isfinite(v)) {
     FormatAltGeneral(out, s, v);
   } else {
-    out += fmt::sprintf(Spec(s, "-+ #0", s.conv, s.precision), v);
+    out += fmt::sprintf(ConversionFormat(s, "-+ #0", s.conv, s.precision), v);
   }
 }
 
-// Texts are padded and cut by bytes, as C does (fmt counts widths in
-// display columns of UTF-8 text).
+// Texts are padded and cut by bytes: a width or precision counts bytes,
+// whatever the encoding of the text.
 void FormatText(std::string& out, const Conversion& s, const CFormatArg* a) {
   std::string converted;
   std::string_view text;

@@ -9,7 +9,7 @@ namespace sylvanor {
 namespace {
 
 constexpr std::size_t kMaxNumberText = 30;
-constexpr std::size_t kHeadingBuffer = 3000;
+constexpr std::size_t kMaxHeading = 2999;  // characters, line end included
 
 template <class T>
 std::size_t ReadNumberStartAs(std::string_view text, T& value) {
@@ -68,7 +68,7 @@ bool ReadLineWithEnd(std::istream& file, std::string& line) {
 void SkipHeadingLine(std::istream& file) {
   std::size_t read = 0;
   char c = 0;
-  while (read < kHeadingBuffer - 1 && file.get(c)) {
+  while (read < kMaxHeading && file.get(c)) {
     ++read;
     if (c == '\n') break;
   }
