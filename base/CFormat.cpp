@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kMaxWidth = 100000;
 constexpr int kMaxPrecision = 1000;
+constexpr int kFmtFixedDigits = 400;  // fmt writes every decimal of a %f up to this precision
 
 struct Conversion {
   bool left = false;
@@ -100,6 +101,25 @@ void FormatInteger(std::string& out, const Conversion& s, const CFormatArg* a) {
   }
 }
 
+// A real in the form `conv` with `precision` digits. fmt writes at most 767
+// digits of a %f, which is all the exact value of a double has: any further
+// decimals asked for are zeros, added here.
+void FormatReal(std::string& out, const Conversion& s, char conv, int precision, double v) {
+  if ((conv != 'f' && conv != 'F') || precision <= kFmtFixedDigits || !std::isfinite(v)) {
+    out += fmt::sprintf(ConversionFormat(s, "-+ #0", conv, precision), v);
+    return;
+  }
+  Conversion digits = s;
+  digits.width = 0;
+  std::string text = fmt::sprintf(ConversionFormat(digits, "+ #", conv, precision), v);
+  text.append(static_cast<std::size_t>(precision) - (text.size() - text.find('.') - 1), '0');
+  const auto width = static_cast<std::size_t>(s.width);
+  if (s.zero && !s.left && width > text.size()) {
+    text.insert(text.find_first_of("0123456789"), width - text.size(), '0');
+  }
+  Pad(out, s, text);
+}
+
 // %#g and %#G keep their trailing zeros: with P significant digits and X
 // the exponent the %e form would have, they are written as %#f with
 // P - 1 - X decimals when -4 <= X < P, else as %#e with P - 1.
@@ -108,10 +128,11 @@ void FormatAltGeneral(std::string& out, const Conversion& s, double v) {
   const std::string scientific = fmt::sprintf("%.*e", digits - 1, v);
   int exponent = 0;
   ReadNumberStart(std::string_view(scientific).substr(scientific.find('e') + 1), exponent);
-  const bool fixed = exponent >= -4 && exponent < digits;
-  const char conv = fixed ? 'f' : s.conv == 'G' ? 'E' : 'e';
-  out += fmt::sprintf(
-      ConversionFormat(s, "-+ #0", conv, fixed ? digits - 1 - exponent : digits - 1), v);
+  if (exponent >= -4 && exponent < digits) {
+    FormatReal(out, s, 'f', digits - 1 - exponent, v);
+  } else {
+    FormatReal(out, s, s.conv == 'G' ? 'E' : 'e', digits - 1, v);
+  }
 }
 
 void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
@@ -119,7 +140,7 @@ void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
   if ((s.conv == 'g' || s.conv == 'G') && s.alt && std::isfinite(v)) {
     FormatAltGeneral(out, s, v);
   } else {
-    out += fmt::sprintf(ConversionFormat(s, "-+ #0", s.conv, s.precision), v);
+    FormatReal(out, s, s.conv, s.precision, v);
   }
 }
 
