@@ -13,12 +13,10 @@ constexpr std::size_t kMaxHeading = 2999;  // characters, line end included
 
 template <class T>
 std::size_t ReadNumberStartAs(std::string_view text, T& value) {
-  std::size_t sign = 0;
-  if (text.starts_with('+')) {
-    // std::from_chars takes a '-' but not a '+'; one sign only
-    text.remove_prefix(sign = 1);
-    if (text.starts_with('-')) return 0;
-  }
+  // std::from_chars takes a '-' but not a '+'; one sign only
+  const std::size_t sign = text.starts_with('+') ? 1 : 0;
+  text.remove_prefix(sign);
+  if (sign == 1 && text.starts_with('-')) return 0;
   const char* last = text.data() + text.size();
   T read{};
   const auto [ptr, ec] = std::from_chars(text.data(), last, read);
