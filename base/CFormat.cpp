@@ -1,13 +1,19 @@
 #include "base/CFormat.h"
 
+#include <fmt/printf.h>
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
+
+#include "base/TextUtil.h"
 
 namespace sylvanor {
 
 namespace {
+
+constexpr int kMaxWidth = 100000;
+constexpr int kMaxPrecision = 1000;
+constexpr int kFmtFixedDigits = 400;  // fmt writes every decimal of a %f up to this precision
 
 struct Conversion {
   bool left = false;
@@ -55,89 +61,91 @@ unsigned long long AsUnsigned(const CFormatArg* a) {
   return static_cast<unsigned long long>(AsSigned(a));
 }
 
-// Pads a converted field: sign/prefix, then zeros (when allowed), then digits.
-void Emit(std::string& out, const Conversion& s, std::string_view sign, std::string_view body,
-          bool zeroAllowed) {
-  const std::size_t len = sign.size() + body.size();
-  const std::size_t pad = s.width > 0 && static_cast<std::size_t>(s.width) > len
-                              ? static_cast<std::size_t>(s.width) - len
-                              : 0;
-  if (s.left) {
-    out.append(sign).append(body).append(pad, ' ');
-  } else if (s.zero && zeroAllowed) {
-    out.append(sign).append(pad, '0').append(body);
-  } else {
-    out.append(pad, ' ').append(sign).append(body);
-  }
+// The conversion as a printf format of its own, with those of its flags that
+// are among `flags` (the ones C gives a meaning for the conversion).
+std::string ConversionFormat(const Conversion& s, std::string_view flags, char conv,
+                             int precision) {
+  std::string format = "%";
+  const auto flag = [&](bool on, char c) {
+    if (on && flags.find(c) != std::string_view::npos) format += c;
+  };
+  flag(s.left, '-');
+  flag(s.plus, '+');
+  flag(s.space, ' ');
+  flag(s.alt, '#');
+  flag(s.zero, '0');
+  if (s.width > 0) format += std::to_string(s.width);
+  if (precision >= 0) format += '.' + std::to_string(precision);
+  format += conv;
+  return format;
 }
 
-std::string_view SignFor(bool negative, const Conversion& s) {
-  if (negative) return "-";
-  if (s.plus) return "+";
-  if (s.space) return " ";
-  return "";
+// A text padded with blanks to the width, on the left or (flag '-') right.
+void Pad(std::string& out, const Conversion& s, std::string_view text) {
+  const std::size_t pad = static_cast<std::size_t>(std::max(s.width, 0));
+  if (!s.left && pad > text.size()) out.append(pad - text.size(), ' ');
+  out.append(text);
+  if (s.left && pad > text.size()) out.append(pad - text.size(), ' ');
 }
 
 void FormatInteger(std::string& out, const Conversion& s, const CFormatArg* a) {
-  bool negative = false;
-  unsigned long long mag = 0;
-  int base = 10;
   if (s.conv == 'd' || s.conv == 'i') {
     const long long v = AsSigned(a);
-    negative = v < 0;
-    mag = negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    // precision 0 writes a zero without digits, its sign alone
+    if (s.precision == 0 && v == 0) return Pad(out, s, s.plus ? "+" : s.space ? " " : "");
+    out += fmt::sprintf(ConversionFormat(s, "-+ 0", 'd', s.precision), v);
   } else {
-    mag = AsUnsigned(a);
-    base = s.conv == 'o' ? 8 : (s.conv == 'x' || s.conv == 'X') ? 16 : 10;
+    const unsigned long long v = AsUnsigned(a);
+    if (s.precision == 0 && v == 0) return Pad(out, s, s.alt && s.conv == 'o' ? "0" : "");
+    out += fmt::sprintf(ConversionFormat(s, "-#0", s.conv, s.precision), v);
   }
-  std::array<char, 32> buf{};
-  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), mag, base);
-  std::string digits(buf.data(), res.ptr);
-  if (s.conv == 'X') {
-    for (char& c : digits)
-      c = static_cast<char>(c >= 'a' && c <= 'f' ? c - 'a' + 'A' : c);
+}
+
+// A real in the form `conv` with `precision` digits. fmt writes at most 767
+// digits of a %f, which is all the exact value of a double has: any further
+// decimals asked for are zeros, added here.
+void FormatReal(std::string& out, const Conversion& s, char conv, int precision, double v) {
+  if ((conv != 'f' && conv != 'F') || precision <= kFmtFixedDigits || !std::isfinite(v)) {
+    out += fmt::sprintf(ConversionFormat(s, "-+ #0", conv, precision), v);
+    return;
   }
-  if (s.precision >= 0) {
-    if (s.precision == 0 && mag == 0) digits.clear();
-    if (digits.size() < static_cast<std::size_t>(s.precision)) {
-      digits.insert(0, static_cast<std::size_t>(s.precision) - digits.size(), '0');
-    }
+  Conversion digits = s;
+  digits.width = 0;
+  std::string text = fmt::sprintf(ConversionFormat(digits, "+ #", conv, precision), v);
+  text.append(static_cast<std::size_t>(precision) - (text.size() - text.find('.') - 1), '0');
+  const auto width = static_cast<std::size_t>(s.width);
+  if (s.zero && !s.left && width > text.size()) {
+    text.insert(text.find_first_of("0123456789"), width - text.size(), '0');
   }
-  std::string prefix(base == 10 ? SignFor(negative, s) : std::string_view{});
-  if (s.alt && base == 16 && mag != 0) prefix = s.conv == 'X' ? "0X" : "0x";
-  if (s.alt && base == 8 && (digits.empty() || digits[0] != '0')) digits.insert(0, "0");
-  Emit(out, s, prefix, digits, s.precision < 0);
+  Pad(out, s, text);
+}
+
+// %#g and %#G keep their trailing zeros: with P significant digits and X
+// the exponent the %e form would have, they are written as %#f with
+// P - 1 - X decimals when -4 <= X < P, else as %#e with P - 1.
+void FormatAltGeneral(std::string& out, const Conversion& s, double v) {
+  const int digits = s.precision < 0 ? 6 : std::max(s.precision, 1);
+  const std::string scientific = fmt::sprintf("%.*e", digits - 1, v);
+  int exponent = 0;
+  ReadNumberStart(std::string_view(scientific).substr(scientific.find('e') + 1), exponent);
+  if (exponent >= -4 && exponent < digits) {
+    FormatReal(out, s, 'f', digits - 1 - exponent, v);
+  } else {
+    FormatReal(out, s, s.conv == 'G' ? 'E' : 'e', digits - 1, v);
+  }
 }
 
 void FormatFloat(std::string& out, const Conversion& s, const CFormatArg* a) {
   const double v = AsDouble(a);
-  const bool negative = std::signbit(v);
-  const double mag = std::fabs(v);
-  const bool upper = s.conv == 'F' || s.conv == 'E' || s.conv == 'G';
-  std::string body;
-  if (std::isnan(v) || std::isinf(v)) {
-    body = std::isnan(v) ? "nan" : "inf";
+  if ((s.conv == 'g' || s.conv == 'G') && s.alt && std::isfinite(v)) {
+    FormatAltGeneral(out, s, v);
   } else {
-    int precision = s.precision < 0 ? 6 : s.precision;
-    std::chars_format fmt = std::chars_format::fixed;
-    if (s.conv == 'e' || s.conv == 'E') fmt = std::chars_format::scientific;
-    if (s.conv == 'g' || s.conv == 'G') {
-      fmt = std::chars_format::general;
-      if (precision == 0) precision = 1;
-    }
-    std::string buf(std::size_t{350} + static_cast<std::size_t>(precision), '\0');
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), mag, fmt, precision);
-    body.assign(buf.data(), res.ptr);
-    if (s.alt && precision == 0 && fmt == std::chars_format::fixed) body += '.';
+    FormatReal(out, s, s.conv, s.precision, v);
   }
-  if (upper) {
-    for (char& c : body)
-      c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  }
-  const bool finite = std::isfinite(v);
-  Emit(out, s, SignFor(negative, s), body, finite);
 }
 
+// Texts are padded and cut by bytes: a width or precision counts bytes,
+// whatever the encoding of the text.
 void FormatText(std::string& out, const Conversion& s, const CFormatArg* a) {
   std::string converted;
   std::string_view text;
@@ -146,13 +154,14 @@ void FormatText(std::string& out, const Conversion& s, const CFormatArg* a) {
       text = *p;
     } else {
       // a number given for %s: show it plainly rather than nothing
-      Conversion g;
-      g.conv = std::holds_alternative<double>(*a) ? 'g' : 'd';
-      if (std::holds_alternative<unsigned long long>(*a)) g.conv = 'u';
-      if (g.conv == 'g') {
-        FormatFloat(converted, g, a);
+      Conversion plain;
+      plain.conv = std::holds_alternative<double>(*a)               ? 'g'
+                   : std::holds_alternative<unsigned long long>(*a) ? 'u'
+                                                                    : 'd';
+      if (plain.conv == 'g') {
+        FormatFloat(converted, plain, a);
       } else {
-        FormatInteger(converted, g, a);
+        FormatInteger(converted, plain, a);
       }
       text = converted;
     }
@@ -160,7 +169,7 @@ void FormatText(std::string& out, const Conversion& s, const CFormatArg* a) {
   if (s.precision >= 0 && text.size() > static_cast<std::size_t>(s.precision)) {
     text = text.substr(0, static_cast<std::size_t>(s.precision));
   }
-  Emit(out, s, "", text, false);
+  Pad(out, s, text);
 }
 
 void FormatChar(std::string& out, const Conversion& s, const CFormatArg* a) {
@@ -172,17 +181,17 @@ void FormatChar(std::string& out, const Conversion& s, const CFormatArg* a) {
       c = static_cast<char>(AsSigned(a));
     }
   }
-  Emit(out, s, "", std::string_view(&c, 1), false);
+  Pad(out, s, std::string_view(&c, 1));
 }
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-int ReadNumber(std::string_view f, std::size_t& i) {
+int ReadDigits(std::string_view f, std::size_t& i, int most) {
   int n = 0;
   while (i < f.size() && IsDigit(f[i])) {
-    if (n < 100000) n = n * 10 + (f[i] - '0');
+    n = std::min(n * 10 + (f[i] - '0'), most);
     ++i;
   }
   return n;
@@ -196,11 +205,10 @@ std::string CFormatArgs(std::string_view f, std::span<const CFormatArg> args) {
   ArgCursor cursor(args);
   std::size_t i = 0;
   while (i < f.size()) {
-    const char ch = f[i++];
-    if (ch != '%') {
-      out += ch;
-      continue;
-    }
+    const std::size_t percent = std::min(f.find('%', i), f.size());
+    out.append(f.substr(i, percent - i));
+    i = percent + 1;
+    if (percent == f.size()) break;
     if (i >= f.size()) {
       out += '%';
       break;
@@ -238,18 +246,18 @@ std::string CFormatArgs(std::string_view f, std::span<const CFormatArg> args) {
       ++i;
       const long long w = AsSigned(cursor.Next());
       if (w < 0) s.left = true;
-      s.width = static_cast<int>(std::min<long long>(w < 0 ? -w : w, 100000));
+      s.width = static_cast<int>(std::min<long long>(w < 0 ? -w : w, kMaxWidth));
     } else {
-      s.width = ReadNumber(f, i);
+      s.width = ReadDigits(f, i, kMaxWidth);
     }
     if (i < f.size() && f[i] == '.') {
       ++i;
       if (i < f.size() && f[i] == '*') {
         ++i;
         const long long p = AsSigned(cursor.Next());
-        s.precision = p < 0 ? -1 : static_cast<int>(std::min<long long>(p, 1000));
+        s.precision = p < 0 ? -1 : static_cast<int>(std::min<long long>(p, kMaxPrecision));
       } else {
-        s.precision = std::min(ReadNumber(f, i), 1000);
+        s.precision = ReadDigits(f, i, kMaxPrecision);
       }
     }
     while (i < f.size() && (f[i] == 'h' || f[i] == 'l' || f[i] == 'L' || f[i] == 'z' ||

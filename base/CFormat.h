@@ -1,12 +1,24 @@
 #pragma once
 // printf-style formatting that never depends on the process locale.
 //
-// Messages and output lines keep the C conversion specifications they are
-// defined with ("%3.2f", "%s", "%-10s" ...), but numbers are always written
-// with a '.' decimal point, whatever locale a desktop toolkit may have set.
-// Arguments are captured by type, so a mismatched or missing argument can
-// never read foreign memory. Only formats written in the program are used;
-// text from input is always an argument, never a format.
+// Messages and output lines keep the C conversions they are written with
+// ("%3.2f", "%s", "%-10s" ...) and come out as C's printf writes them
+// in the "C" locale: numbers always have a '.' decimal point, whatever locale
+// a desktop toolkit may have set. Numbers are converted by fmt::sprintf;
+// texts and characters are padded and cut by bytes.
+//
+// Only formats written in the program are used; text from input is always an
+// argument, never a format. Arguments are captured by type and each is
+// converted to what its conversion takes, so none can be misread and no
+// format can throw:
+//   - a real for d i u o x X c is cut toward zero (0 when it does not fit a
+//     long long), a whole number for f e g is its value;
+//   - a number for s is written as d, u or g would write it; a text for a
+//     number conversion is 0, for c its first character;
+//   - a missing argument is 0, or an empty text for s; arguments left over
+//     are ignored;
+//   - an unknown conversion, and a '%' that ends the format, are written as
+//     they stand.
 
 #include <array>
 #include <concepts>
@@ -20,8 +32,9 @@ namespace sylvanor {
 using CFormatArg = std::variant<long long, unsigned long long, double, std::string_view>;
 
 // Formats with the conversions d i u o x X c s f F e E g G and %%, the flags
-// - + space # 0, a width and a precision (a '*' takes them from the arguments);
-// length modifiers (h, l, ll, z ...) are accepted and ignored.
+// - + space # 0, a width (at most 100000) and a precision (at most 1000; a
+// '*' takes either from the arguments); length modifiers (h, l, ll, z ...)
+// are accepted and ignored.
 std::string CFormatArgs(std::string_view format, std::span<const CFormatArg> args);
 
 namespace cformat_detail {

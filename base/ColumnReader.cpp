@@ -1,11 +1,12 @@
 #include "base/ColumnReader.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
+#include "base/CsvRow.h"
 #include "base/TextUtil.h"
 
 namespace sylvanor {
@@ -19,10 +20,6 @@ constexpr std::string_view kBadTable = "ERROR - CDF_Get - Logic Error, bad type 
 constexpr std::string_view kMessageFull =
     "ERROR - CDF_Get - Error Message too Small Please make bigger: %d ";
 constexpr std::string_view kFormatError = "> Format of input is incorrect !\n";
-
-bool IsLineEnd(char c) {
-  return c == '\n' || c == '\r' || c == '\0';
-}
 
 template <class T>
 bool HasTarget(const d_CDF& entry) {
@@ -148,10 +145,14 @@ bool ReadDataLine(std::istream& file, std::string& line) {
     StrRepChr(line, '\t', ' ');
     // a NUL ends the line's text, as LF and CR do
     const std::string_view text = std::string_view(line).substr(0, line.find('\0'));
-    if (!isBlankCR(text) && !_CommentLine(text)) return true;
+    if (!isBlankCR(text) && !CommentLine(text)) return true;
   }
   return false;
 }
+
+// A field is the text between two commas with its double quotes made blanks
+// and its blanks trimmed.
+constexpr CsvRules kFieldRules{.quotes = CsvQuotes::Blank, .trim = true};
 
 }  // namespace
 
@@ -169,11 +170,18 @@ int CDF_Get(std::span<const d_CDF> table, std::istream& file, std::string& messa
   std::string line;
   if (!ReadDataLine(file, line)) return 0;
 
-  std::string field;
+  // A line whose text is empty (it starts with a CR) gives every column an
+  // empty field.
+  const std::string_view text = LineText(line);
+  const std::vector<std::string> fields =
+      text.empty() ? std::vector<std::string>(columns.size()) : SplitFields(text, kFieldRules);
   for (std::size_t k = 0; k < columns.size(); ++k) {
-    const int n = static_cast<int>(k);
-    const bool cut = Get_SubStr(line, field, Find_Comma(line, n), Find_Comma(line, n + 1), message);
-    if (cut && !field.empty()) Convert(columns[k], field, message);
+    const bool cut = k < fields.size();
+    if (!cut) {
+      message.append(kFormatError);
+    } else if (!fields[k].empty()) {
+      Convert(columns[k], fields[k], message);
+    }
     if (message.size() >= kMessageLimit) {
       message = kMessageFull;
       return -2;
@@ -186,14 +194,13 @@ int CDF_Get(std::span<const d_CDF> table, std::istream& file, std::string& messa
 int Find_Comma(const std::string& line, int n) {
   if (n <= 0) return 0;
   // positions are ints: a line past INT_MAX characters is read as ending there
-  const std::size_t length = std::min<std::size_t>(line.size(), INT_MAX);
-  int commas = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    const char c = line[i];
-    if (IsLineEnd(c)) return static_cast<int>(i);
-    if (c == ',' && ++commas == n) return static_cast<int>(i);
+  const std::string_view text = LineText(std::string_view(line).substr(0, INT_MAX));
+  std::size_t comma = 0;
+  for (int k = 0; k < n; ++k, ++comma) {
+    comma = text.find(',', comma);
+    if (comma == std::string_view::npos) return static_cast<int>(text.size());
   }
-  return static_cast<int>(length);
+  return static_cast<int>(comma - 1);
 }
 
 bool Get_SubStr(const std::string& line, std::string& field, int start, int end,
@@ -204,22 +211,12 @@ bool Get_SubStr(const std::string& line, std::string& field, int start, int end,
     message.append(kFormatError);
     return false;
   }
-  // `end` may be the position just past the text (its end); assign() stops there
-  field.assign(line, static_cast<std::size_t>(start), static_cast<std::size_t>(end - start) + 1);
-  StrRepChr(field, ',', ' ');
-  if (isBlankCR(field)) {
-    field.clear();
-    return true;
-  }
-  Trim_LT(field);
-  StrRepChr(field, '"', ' ');
-  const std::size_t stop = field.find_first_of(std::string_view("\n\r\0", 3));
-  if (stop != std::string::npos) field.erase(stop);
-  if (isBlankCR(field)) {
-    field.clear();
-    return true;
-  }
-  Trim_LT(field);
+  // `end` may be the position just past the text (its end); substr() stops there
+  std::string piece =
+      line.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start) + 1);
+  StrRepChr(piece, ',', ' ');
+  StrRepChr(piece, '"', ' ');
+  field = TrimBlanks(LineText(piece));
   return true;
 }
 

@@ -1,17 +1,41 @@
 #pragma once
-// General comma-separated row splitter, for files whose fields may be quoted.
+// The one splitter of delimiter-separated rows ("a,b,c"), with the quoting
+// rules of the files that are read as options.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sylvanor {
 
-// Splits one line at `delimiter`. A double quote outside a quoted part starts
-// one and is not kept; inside it the delimiter is an ordinary character, two
-// double quotes stand for one and a single double quote ends it. Outside a
-// quoted part CR, LF or the end of the text ends the row. Bytes above 127 are
-// dropped. The last field is always added, so an empty line gives one empty
-// text.
+// What a double quote does in a row.
+enum class CsvQuotes {
+  Plain,  // nothing: it is an ordinary character
+  Blank,  // it becomes a blank; the delimiter still separates fields
+  Group,  // it becomes a blank, and opens or closes a part in which the
+          // delimiter is an ordinary character
+  Csv,    // it opens a quoted part and is dropped; inside the part the
+          // delimiter, CR and LF are ordinary characters, two double quotes
+          // stand for one and a single one closes the part
+};
+
+struct CsvRules {
+  char delimiter = ',';
+  CsvQuotes quotes = CsvQuotes::Plain;
+  bool trim = false;       // blanks trimmed off both ends of every field
+  bool skipEmpty = false;  // fields that are empty (once trimmed) left out
+  bool lineEnd = false;    // a CR or LF outside a quoted part ends the row
+  bool asciiOnly = false;  // bytes above 127 dropped
+};
+
+// The fields of one row. Every delimiter outside a quoted part ends a field
+// and the last field is always there, so an empty row gives one empty field
+// (unless empty fields are skipped).
+std::vector<std::string> SplitFields(std::string_view row, const CsvRules& rules);
+
+// The fields of a comma- (or other `delimiter`-) separated line with quoted
+// parts: CsvQuotes::Csv, ended by CR or LF, bytes above 127 dropped, fields
+// not trimmed.
 std::vector<std::string> csv_read_row(const std::string& line, char delimiter);
 
 }  // namespace sylvanor

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstddef>
 #include <system_error>
 
 namespace sylvanor {
@@ -10,28 +9,48 @@ namespace sylvanor {
 namespace {
 
 constexpr std::size_t kMaxNumberText = 30;
+constexpr std::size_t kMaxHeading = 2999;  // characters, line end included
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+template <class T>
+std::size_t ReadNumberStartAs(std::string_view text, T& value) {
+  // std::from_chars takes a '-' but not a '+'; one sign only
+  const std::size_t sign = text.starts_with('+') ? 1 : 0;
+  text.remove_prefix(sign);
+  if (sign == 1 && text.starts_with('-')) return 0;
+  const char* last = text.data() + text.size();
+  T read{};
+  const auto [ptr, ec] = std::from_chars(text.data(), last, read);
+  if (ec != std::errc()) return 0;
+  value = read;
+  return sign + static_cast<std::size_t>(ptr - text.data());
+}
+
+template <class T>
+bool ReadWholeNumberAs(std::string_view text, T& value) {
+  T read{};
+  if (text.empty() || ReadNumberStartAs(text, read) != text.size()) return false;
+  value = read;
+  return true;
 }
 
 template <class T>
 bool ReadNumberAs(std::string_view text, T& value) {
-  if (Get_NumTyp(text) == 'X') return false;
-  text = TrimBlanks(text);
-  if (text.front() == '+') text.remove_prefix(1);
-  const char* last = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc() && ptr == last;
+  return Get_NumTyp(text) != 'X' && ReadWholeNumberAs(TrimBlanks(text), value);
 }
 
 }  // namespace
 
 bool isBlankCR(std::string_view text) {
   return text.find_first_not_of(" \r\n") == std::string_view::npos;
+}
+
+bool CommentLine(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  return first != std::string_view::npos && text[first] == '#';
+}
+
+std::string_view LineText(std::string_view line) {
+  return line.substr(0, line.find_first_of(std::string_view("\r\n\0", 3)));
 }
 
 bool ReadLineWithEnd(std::istream& file, std::string& line) {
@@ -42,6 +61,21 @@ bool ReadLineWithEnd(std::istream& file, std::string& line) {
     if (c == '\n') break;
   }
   return !line.empty();
+}
+
+void SkipHeadingLine(std::istream& file) {
+  std::size_t read = 0;
+  char c = 0;
+  while (read < kMaxHeading && file.get(c)) {
+    ++read;
+    if (c == '\n') break;
+  }
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 void Trim_LT(std::string& text) {
@@ -65,9 +99,30 @@ void StrRepChr(std::string& text, char from, char to) {
   std::replace(text.begin(), text.end(), from, to);
 }
 
-bool _CommentLine(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  return first != std::string_view::npos && text[first] == '#';
+std::vector<std::string_view> SplitWords(std::string_view text, std::size_t most) {
+  std::vector<std::string_view> words;
+  std::size_t pos = 0;
+  while (words.size() < most) {
+    const auto first = text.find_first_not_of(kWhiteSpace, pos);
+    if (first == std::string_view::npos) break;
+    pos = std::min(text.find_first_of(kWhiteSpace, first), text.size());
+    words.push_back(text.substr(first, pos - first));
+  }
+  return words;
+}
+
+std::size_t ReadNumberStart(std::string_view text, int& value) {
+  return ReadNumberStartAs(text, value);
+}
+std::size_t ReadNumberStart(std::string_view text, double& value) {
+  return ReadNumberStartAs(text, value);
+}
+
+bool ReadWholeNumber(std::string_view text, int& value) {
+  return ReadWholeNumberAs(text, value);
+}
+bool ReadWholeNumber(std::string_view text, double& value) {
+  return ReadWholeNumberAs(text, value);
 }
 
 char Get_NumTyp(std::string_view text) {
@@ -94,16 +149,6 @@ bool ReadNumber(std::string_view text, int& value) {
 }
 bool ReadNumber(std::string_view text, double& value) {
   return ReadNumberAs(text, value);
-}
-
-void SkipHeadingLine(std::istream& file) {
-  constexpr std::size_t kBuffer = 3000;
-  std::size_t read = 0;
-  char c = 0;
-  while (read < kBuffer - 1 && file.get(c)) {
-    ++read;
-    if (c == '\n') break;
-  }
 }
 
 }  // namespace sylvanor

@@ -1,14 +1,11 @@
 #include "crownfire/FuelModelFile.h"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <string_view>
-#include <system_error>
-#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "base/CFormat.h"
 #include "base/TextUtil.h"
@@ -17,8 +14,7 @@ namespace sylvanor {
 
 namespace {
 
-constexpr std::string_view kFieldSeparators = " \t\v\f";
-constexpr int kFields = 16;
+constexpr std::size_t kFields = 16;
 
 // File units to model units.
 struct UnitFactors {
@@ -30,51 +26,27 @@ struct UnitFactors {
 constexpr UnitFactors kEnglish{0.04591, 1, 1, 1};
 constexpr UnitFactors kMetric{0.02048, 30.48, 0.03281, 0.43027};
 
-// The text of a line: up to its first CR, LF or NUL.
-std::string_view LineText(std::string_view line) {
-  return line.substr(0, line.find_first_of(std::string_view("\r\n\0", 3)));
+// A field that is a number and nothing else, locale free; reals must be
+// finite.
+bool ReadField(std::string_view text, int& value) {
+  return ReadWholeNumber(text, value);
 }
-
-// A field that is a number and nothing else (an optional '+' first), locale
-// free; reals must be finite.
-template <class T>
-bool ReadWholeNumber(std::string_view text, T& value) {
-  if (text.starts_with('+')) {
-    text.remove_prefix(1);
-    if (text.starts_with('-')) return false;
-  }
-  const char* last = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), last, value);
-  if (ec != std::errc() || ptr != last) return false;
-  if constexpr (std::is_floating_point_v<T>) return std::isfinite(value);
-  return true;
-}
-
-// Splits a model line into its first sixteen words; false when it has fewer.
-bool SplitFields(std::string_view text, std::array<std::string_view, kFields>& fields) {
-  std::size_t pos = 0;
-  for (std::string_view& field : fields) {
-    const auto first = text.find_first_not_of(kFieldSeparators, pos);
-    if (first == std::string_view::npos) return false;
-    const auto end = std::min(text.find_first_of(kFieldSeparators, first), text.size());
-    field = text.substr(first, end - first);
-    pos = end;
-  }
-  return true;
+bool ReadField(std::string_view text, double& value) {
+  return ReadWholeNumber(text, value) && std::isfinite(value);
 }
 
 // One model line in file units; false when it does not give all sixteen
 // fields.
 bool ParseModel(std::string_view text, const UnitFactors& units, CFuelModel& model) {
-  std::array<std::string_view, kFields> f;
-  if (!SplitFields(text, f)) return false;
+  const std::vector<std::string_view> f = SplitWords(text, kFields);
+  if (f.size() < kFields) return false;
   CFuelModel m;
   std::array<double, 12> v{};
   // fields 2-6, 8-14 are the twelve numbers after the number and code
   constexpr std::array<int, 12> kNumberFields{2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14};
-  if (!ReadWholeNumber(f[0], m.Number)) return false;
+  if (!ReadField(f[0], m.Number)) return false;
   for (std::size_t i = 0; i < v.size(); ++i) {
-    if (!ReadWholeNumber(f[kNumberFields[i]], v[i])) return false;
+    if (!ReadField(f[kNumberFields[i]], v[i])) return false;
   }
   m.Code = f[1];
   m.Load1Hr = v[0] * units.load;

@@ -3,7 +3,7 @@
 //
 // The first line is the units word, "ENGLISH" or "METRIC" (exact case). Every
 // further line is either a comment (its first character is '#') or one fuel
-// model of sixteen blank-separated fields:
+// model of sixteen fields separated by white space (blanks, tabs):
 //
 //   number code load1 load10 load100 loadHerb loadWoody type sav1 savHerb
 //   savWoody depth mxDead heatDead heatLive name
@@ -14,9 +14,7 @@
 // a percent in both. Models are held in English units (lb/ft2, 1/ft, ft,
 // fraction, BTU/lb).
 //
-// Lines are read 254 characters at a time: the rest of a longer line is read
-// as a line of its own, as is the line end of a line of exactly 254
-// characters.
+// Lines are read whole; a line's text ends at its first CR, LF or NUL.
 
 #include <istream>
 #include <ostream>

@@ -36,8 +36,8 @@ struct d_LTF {
 // an 'x' entry.
 std::array<d_CDF, 9> LTF_Columns(d_LTF& row);
 
-// Skips the header line the way a 3000-character line buffer reads it: at
-// most 2999 characters, so the rest of a longer header is left for the rows.
+// Skips the header line (see SkipHeadingLine): at most 2999 characters, so
+// the rest of a longer header is read as the first row.
 void LTF_SkipHeader(std::istream& file);
 
 // Reads the next row; the results of CDF_Get (1 row, 0 end of file, below 0

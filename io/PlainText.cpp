@@ -2,7 +2,8 @@
 
 #include <array>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "base/CFormat.h"
@@ -12,18 +13,10 @@ namespace sylvanor {
 
 namespace {
 
-constexpr int kFuelValues = 20;
+constexpr std::size_t kFuelValues = 20;
 constexpr std::size_t kTreeValues = 9;
 
-std::vector<std::string> Words(const std::string& line) {
-  std::vector<std::string> words;
-  std::istringstream text(line);
-  for (std::string word; text >> word;)
-    words.push_back(word);
-  return words;
-}
-
-bool ToFloat(const std::string& word, float& value) {
+bool ToFloat(std::string_view word, float& value) {
   double number = 0;
   if (!ReadNumber(word, number)) return false;
   value = static_cast<float>(number);
@@ -44,13 +37,15 @@ d_PlotFuelLoad LoadFuelText(const std::string& fileName) {
       &f.Litter, &f.Duff,   &f.Lichen, &f.Moss,   &f.Shrub,  &f.Grass,  &f.Hr1,
       &f.Hr10,   &f.Hr100,  &f.Snd[0], &f.Snd[1], &f.Snd[2], &f.Snd[3], &f.Snd[4],
       &f.Rot[0], &f.Rot[1], &f.Rot[2], &f.Rot[3], &f.Rot[4], &f.Pile};
-  int count = 0;
-  for (std::string word; count < kFuelValues && file >> word; ++count) {
-    if (!ToFloat(word, *targets[count])) break;
-  }
+  // the values may stand on one line or on many
+  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::vector<std::string_view> words = SplitWords(text, kFuelValues);
+  std::size_t count = 0;
+  while (count < words.size() && ToFloat(words[count], *targets[count]))
+    ++count;
   if (count < kFuelValues) {
     load.message = CFormat("Error in fuel file: %s \n value %d of 20 is missing or not a number\n",
-                           fileName, count + 1);
+                           fileName, static_cast<int>(count) + 1);
     return load;
   }
   load.ok = true;
@@ -67,7 +62,7 @@ d_PlotTrees LoadTreeText(const std::string& fileName) {
   int lineNumber = 0;
   for (std::string line; std::getline(file, line);) {
     ++lineNumber;
-    const std::vector<std::string> words = Words(line);
+    const std::vector<std::string_view> words = SplitWords(line);
     if (words.empty()) continue;
     d_GridTree tree;
     tree.Num = CFormat("%d", static_cast<int>(trees.trees.size()) + 1);

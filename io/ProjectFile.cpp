@@ -1,13 +1,12 @@
 #include "io/ProjectFile.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
 #include <span>
 #include <string_view>
-#include <system_error>
+#include <vector>
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
@@ -18,41 +17,31 @@ namespace sylvanor {
 
 namespace {
 
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 constexpr std::string_view kSeparator = "\n------------------------------------------\n";
 constexpr std::string_view kSeparatorIndented =
     "\n ----------------------------------------------\n";
 
-// Never matched: an empty line, one that starts with its line end (the rest
-// of a line of exactly 199 characters), and "#" followed by a blank.
+// Never matched: an empty line, one that starts with a line end (CR, LF) or
+// a NUL, and "#" followed by a blank.
 bool IsCommentLine(std::string_view line) {
   if (line.empty() || line[0] == '\n' || line[0] == '\r' || line[0] == '\0') return true;
   return line[0] == '#' && line.size() > 1 && line[1] == ' ';
 }
 
 // Fills `words` with the first white-space separated words of the line, the
-// rest emptied. The line's text ends at a NUL, as it would in a C buffer.
-void SplitWords(std::string_view line, std::span<std::string> words) {
-  if (const auto nul = line.find('\0'); nul != std::string_view::npos) line = line.substr(0, nul);
-  std::size_t pos = 0;
-  for (std::string& word : words) {
-    word.clear();
-    const auto first = line.find_first_not_of(kWhiteSpace, pos);
-    if (first == std::string_view::npos) {
-      pos = line.size();
-      continue;
-    }
-    const auto last = std::min(line.find_first_of(kWhiteSpace, first), line.size());
-    word.assign(line.substr(first, last - first));
-    pos = last;
-  }
+// rest emptied. A NUL ends the line's text.
+void FillWords(std::string_view line, std::span<std::string> words) {
+  const std::vector<std::string_view> found =
+      SplitWords(line.substr(0, line.find('\0')), words.size());
+  for (std::size_t i = 0; i < words.size(); ++i)
+    words[i] = i < found.size() ? found[i] : std::string_view();
 }
 
 // Reads the words after the keyword of a record line into its fields.
 template <std::size_t N>
 void ReadRecordWords(const std::string& line, const std::array<PrjField*, N>& fields) {
   std::array<std::string, N + 1> words;
-  SplitWords(line, words);
+  FillWords(line, words);
   for (std::size_t i = 0; i < N; ++i) {
     *fields[i] = words[i + 1];
   }
@@ -160,10 +149,9 @@ bool Prj_ReadLine(std::istream& file, std::string& line) {
 bool Prj_KeywordWords(const std::string& line, PrjWords& words) {
   if (IsCommentLine(line)) return false;
   std::string blanked = line;
-  for (char& c : blanked) {
-    if (c == '=' || c == '#') c = ' ';
-  }
-  SplitWords(blanked, words);
+  StrRepChr(blanked, '=', ' ');
+  StrRepChr(blanked, '#', ' ');
+  FillWords(blanked, words);
   if (words[0].empty()) return false;
   for (std::string& word : words) {
     word = FixedText<kPrjWordCapacity>(word).str();
@@ -278,20 +266,11 @@ bool Prj_SameName(const std::string& a, const std::string& b) {
 
 float Prj_AtoF(const std::string& text) {
   std::string_view t = text;
-  const auto first = t.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return 0.0f;
-  t.remove_prefix(first);
-  bool negative = false;
-  if (t.front() == '+' || t.front() == '-') {
-    negative = t.front() == '-';
-    t.remove_prefix(1);
-    if (t.empty() || t.front() == '+' || t.front() == '-') return 0.0f;
-  }
+  t.remove_prefix(std::min(t.find_first_not_of(kWhiteSpace), t.size()));
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (ec != std::errc()) return 0.0f;
-  if (std::isfinite(value) && value > std::numeric_limits<float>::max()) return 0.0f;
-  return static_cast<float>(negative ? -value : value);
+  if (ReadNumberStart(t, value) == 0) return 0.0f;
+  if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
+  return static_cast<float>(value);
 }
 
 std::string Prj_Text(const d_PrjData& d) {

@@ -3,14 +3,12 @@
 // desktop window saves a whole working setup, and from which the batch runner
 // takes each plot's treatment, retention priority set and species group rows.
 //
-// Lines are read as a C line reader with a 200-character buffer reads them:
-// at most 199 characters, the line end counted, so the rest of a longer line
-// comes back as a line of its own (and a line of exactly 199 characters is
-// followed by a lone line end).
+// Lines are read whole, each with its line end: a long line is one line.
+// A NUL ends the text of a line.
 //
 // Line kinds:
-//   comment  an empty line, a line starting with a line end, or "#" followed
-//            by a blank; never matched
+//   comment  an empty line, a line starting with a line end (CR, LF) or a
+//            NUL, or "#" followed by a blank; never matched
 //   keyword  "#" followed by the keyword and its values, separated by blanks.
 //            When a line is matched "=" and "#" count as blanks, so
 //            "#Thin = Yes", "#Thin Yes" and "Thin Yes" all give Thin and Yes.
@@ -123,10 +121,11 @@ std::string Prj_WordToName(const std::string& word);
 // True when both texts name the same thing once read back as names.
 bool Prj_SameName(const std::string& a, const std::string& b);
 
-// The number a value text starts with, after leading white space, as C's
-// atof reads it (sign, digits, point, exponent, "inf", "nan"), but always
-// with a '.' decimal point; 0 when the text does not start with a number or
-// the number is out of range.
+// The number a value text starts with, after leading white space: one
+// optional sign, then digits with an optional '.' decimal point (whatever
+// the locale) and exponent, or "inf", "infinity" or "nan"; the rest of the
+// text is ignored. 0 when the text does not start with a number or the
+// number is out of range for a float.
 float Prj_AtoF(const std::string& text);
 
 // One row of a species group: group name, species code, DBH range

@@ -31,8 +31,8 @@ bool StrToFloat(const std::string& text, float& value, const std::string& label,
   return true;
 }
 
-std::string _InvalidMessage(const std::string& kind, const std::string& value,
-                            const std::string& plot) {
+std::string InvalidMessage(const std::string& kind, const std::string& value,
+                           const std::string& plot) {
   const std::string name = SameKeyword(kind, "Ret") ? "Retention Priority" : "Treatment";
   return name + " value '" + value + "' for Plot " + plot + " is invalid.\n" + "Please Check \n" +
          "--> It could be an invalid input file\n" +

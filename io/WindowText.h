@@ -17,7 +17,7 @@ bool StrToFloat(const std::string& text, float& value, const std::string& label,
 // The text of the message box about an invalid treatment or retention
 // priority value of a plot. A `kind` of "Ret" (any case) names a retention
 // priority, any other a treatment.
-std::string _InvalidMessage(const std::string& kind, const std::string& value,
-                            const std::string& plot);
+std::string InvalidMessage(const std::string& kind, const std::string& value,
+                           const std::string& plot);
 
 }  // namespace sylvanor

@@ -2,8 +2,9 @@
 
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <system_error>
+
+#include "base/CsvRow.h"
 
 namespace sylvanor {
 
@@ -24,16 +25,11 @@ fs::path RunningExecutable() {
 fs::path FindOnPath(const std::string& name) {
   const char* path = std::getenv("PATH");
   if (path == nullptr) return {};
-  std::string_view rest(path);
-  while (true) {
-    const std::size_t sep = rest.find(':');
-    const std::string_view folder = rest.substr(0, sep);
+  for (const std::string& folder : SplitFields(path, {.delimiter = ':'})) {
     // an empty entry of PATH stands for the current folder
     const fs::path candidate = (folder.empty() ? fs::path(".") : fs::path(folder)) / name;
     std::error_code ec;
     if (fs::is_regular_file(candidate, ec)) return candidate;
-    if (sep == std::string_view::npos) break;
-    rest.remove_prefix(sep + 1);
   }
   return {};
 }

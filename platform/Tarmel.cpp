@@ -1,9 +1,11 @@
 #include "platform/Tarmel.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "base/Keyword.h"
+#include "base/TextUtil.h"
 #include "platform/StemTaper.h"
 
 namespace sylvanor {
@@ -21,14 +23,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::string UpperCase(const std::string& s) {
-  std::string up = s;
-  for (char& c : up) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return up;
-}
-
 bool IsFamily(std::string_view family) {
   for (std::string_view f : kFamilies) {
     if (SameKeyword(f, family)) return true;
@@ -43,11 +37,9 @@ int ParseEqId(std::string_view id) {
     if (!IsLetter(id[i]) && !IsDigit(id[i])) return -1;
   }
   if (!IsFamily(id.substr(3, 3)) || !IsLetter(id[6])) return -1;
-  int species = 0;
-  for (std::size_t i = 7; i < kTarmelEqIdLength; ++i) {
-    if (!IsDigit(id[i])) return -1;
-    species = species * 10 + (id[i] - '0');
-  }
+  const std::string_view digits = id.substr(7);
+  int species = -1;
+  if (!std::ranges::all_of(digits, IsDigit) || !ReadWholeNumber(digits, species)) return -1;
   return species;
 }
 
@@ -69,7 +61,7 @@ std::string TARMELEQ(int /*region*/, const std::string& forest, const std::strin
 d_TarmelResult TARMELVOLUME(const std::string& eqId, float dbh, float height, float topDia,
                             const d_TarmelFixed& /*fixed*/) {
   d_TarmelResult result;
-  result.EqId = UpperCase(eqId);
+  result.EqId = UpperKeyword(eqId);
   const int species = ParseEqId(eqId);
   if (species < 0) {
     result.Error = kTarmelBadEquation;

@@ -1,6 +1,5 @@
 #include "stand/MortalitySpecies.h"
 
-#include <charconv>
 #include <fstream>
 
 #include "base/CFormat.h"
@@ -15,17 +14,19 @@ namespace {
 
 constexpr std::size_t kFieldsPerLine = 11;
 
-// A whole number field read the lenient way such files have always been
-// read: leading blanks, a sign and the digits that follow; anything after
-// them is ignored and a field without digits is 0.
+// The fields of a record line: comma-separated, with quoted parts, bytes
+// above 127 dropped and every field trimmed.
+constexpr CsvRules kFieldRules{.quotes = CsvQuotes::Csv, .trim = true, .asciiOnly = true};
+
+// A whole number field is the number its text starts with: an optional '+'
+// (which may stand before a '-'), then an optional '-' and digits; what
+// follows them is ignored, and a field that does not start with a number, or
+// whose number does not fit, is 0.
 int LeadingInt(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return 0;
-  text.remove_prefix(first);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.starts_with("+-")) text.remove_prefix(1);
   int value = 0;
-  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() ? value : 0;
+  ReadNumberStart(text, value);
+  return value;
 }
 
 bool IsDefaultRecord(const d_MortSpe& record) {
@@ -51,13 +52,11 @@ void MRT_ReadSpe(std::istream& file, MortalityTable& table) {
   // Lines are read whole: a long line is one record, never split in two.
   std::string line;
   while (table.size() < kMortalityRecords && std::getline(file, line)) {
-    if (const auto end = line.find_first_of("\r\n"); end != std::string::npos) line.erase(end);
-    Trim_LT(line);
+    // the record ends at its first CR or LF
+    line = std::string(TrimBlanks(std::string_view(line).substr(0, line.find_first_of("\r\n"))));
     if (line.empty() || line.front() == '#') continue;
-    std::vector<std::string> fields = csv_read_row(line, ',');
+    const std::vector<std::string> fields = SplitFields(line, kFieldRules);
     if (fields.size() < kFieldsPerLine) continue;
-    for (std::string& field : fields)
-      Trim_LT(field);
     if (fields[1].empty()) continue;
 
     d_MortSpe record;

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <utility>
 
 #include "base/CFormat.h"
+#include "base/CsvRow.h"
 #include "base/Keyword.h"
 #include "base/TextUtil.h"
 #include "platform/FileLookup.h"
@@ -37,48 +37,13 @@ void CleanLine(std::string& line) {
   StrRepChr(line, '\t', ' ');
 }
 
-// The fields of header row 1 or 2: a comma between double quotes belongs to
-// the field and every quote becomes a blank; fields are trimmed and empty
-// ones left out.
-std::vector<std::string> HeaderFields(std::string_view line) {
-  std::vector<std::string> fields;
-  std::string field;
-  const auto close = [&] {
-    Trim_LT(field);
-    if (!field.empty()) fields.push_back(std::move(field));
-    field.clear();
-  };
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      field += ' ';
-    } else if (c == ',' && !quoted) {
-      close();
-    } else {
-      field += c;
-    }
-  }
-  close();
-  return fields;
-}
-
-// The fields of a group row: every comma separates two, each is trimmed and
-// keeps its place even when empty.
-std::vector<std::string> DataFields(std::string_view line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t comma = line.find(',', start);
-    std::string field(
-        line.substr(start, comma == std::string_view::npos ? line.npos : comma - start));
-    Trim_LT(field);
-    fields.push_back(std::move(field));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  return fields;
-}
+// Header rows 1 and 2: a comma between double quotes belongs to the field
+// and every quote becomes a blank; fields are trimmed and empty ones left
+// out.
+constexpr CsvRules kHeaderRules{.quotes = CsvQuotes::Group, .trim = true, .skipEmpty = true};
+// Group rows: every comma separates two fields, each trimmed and kept in its
+// place even when empty.
+constexpr CsvRules kGroupRules{.trim = true};
 
 float ReadFactor(std::string_view text) {
   double value = 0;
@@ -119,8 +84,8 @@ int c_NES::Read(std::istream& file, const std::string& path, std::string& messag
   if (line1.starts_with("\xEF\xBB\xBF")) line1.erase(0, 3);  // byte order mark
   CleanLine(line1);
   CleanLine(line2);
-  const std::vector<std::string> row1 = HeaderFields(line1);
-  const std::vector<std::string> row2 = HeaderFields(line2);
+  const std::vector<std::string> row1 = SplitFields(line1, kHeaderRules);
+  const std::vector<std::string> row2 = SplitFields(line2, kHeaderRules);
   if (row1.size() < 2 || !SameKeyword(row1[0], "##") || !SameKeyword(row1[1], "units:g/kg") ||
       row2.size() < 3 || !SameKeyword(row2[0], "Group #") ||
       !SameKeyword(row2[1], "# Cover Type") || !SameKeyword(row2[2], "Type")) {
@@ -143,7 +108,7 @@ int c_NES::Read(std::istream& file, const std::string& path, std::string& messag
     CleanLine(line);
     if (line.empty()) break;
     if (isBlankCR(line)) continue;
-    const std::vector<std::string> fields = DataFields(line);
+    const std::vector<std::string> fields = SplitFields(line, kGroupRules);
     if (fields[0].empty()) break;
     Group& group = groups_.emplace_back();
     group.Number = fields[0];

@@ -2,214 +2,121 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace sylvanor {
 
 namespace {
 
-constexpr const char* kFormatError = "> Format of input is incorrect !\n";
-constexpr const char* kBadTable = "ERROR - CDF_Get - Logic Error, bad type in CDF struct.";
+using namespace std::string_literals;
 
-struct Row {
-  std::string name;
-  int count = 0, big = 0;
-  float load = 0.0f, cover = 0.0f;
-  char flag = 0;
-};
+const std::string kFormatError = "> Format of input is incorrect !\n";
 
 int ReadOne(std::span<const d_CDF> table, const std::string& text, std::string& message) {
   std::istringstream file(text);
   return CDF_Get(table, file, message);
 }
 
-TEST(CdfGet, MixedLineGivesTrimmedValuesAndMissingForEmptyField) {
-  Row r;
-  const d_CDF table[] = {{"Name", 's', 50, &r.name},
-                         {"Load", 'f', 0, &r.load},
-                         {"Cover", 'f', 0, &r.cover},
-                         {"Count", 'i', 0, &r.count},
-                         {"", 'x', 0, {}}};
-  std::string message = "stale";
-  EXPECT_EQ(ReadOne(table, "A1, 2.5 ,,7\n", message), 1);
-  EXPECT_EQ(r.name, "A1");
-  EXPECT_FLOAT_EQ(r.load, 2.5f);
-  EXPECT_FLOAT_EQ(r.cover, -1.0f);
-  EXPECT_EQ(r.count, 7);
-  EXPECT_EQ(message, "");
-  ASSERT_EQ(ReadOne(table, "B,+3.25,-.5,+12", message), 1);
-  EXPECT_FLOAT_EQ(r.load, 3.25f);
-  EXPECT_FLOAT_EQ(r.cover, -0.5f);
-  EXPECT_EQ(r.count, 12);
-}
+// The targets of one row: name, count, big, load, flag; and their missing values.
+using Row = std::tuple<std::string, int, int, float, char>;
+const Row kMissing{"", -1, -1, -1.0f, ' '}, kY{"", -1, -1, -1.0f, 'Y'};
 
-TEST(CdfGet, TooFewFieldsGivesFormatError) {
-  Row r;
-  const d_CDF table[] = {
-      {"Name", 's', 20, &r.name}, {"Count", 'i', 0, &r.count}, {"Flag", 'c', 0, &r.flag}};
-  std::string message;
-  EXPECT_EQ(ReadOne(table, "P1,3\n", message), -1);
-  EXPECT_EQ(message, kFormatError);
-  EXPECT_EQ(ReadOne(table, "P1,3\r\n", message), -1);  // a CR ends the line
-  EXPECT_EQ(message, kFormatError);
-  EXPECT_EQ(ReadOne(table, "P1,3,\n", message), 1);  // an empty last field is a field
-  EXPECT_EQ(r.flag, ' ');
-}
-
-TEST(CdfGet, BadValuesWarnAndBecomeMissing) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"3.0,,,,", "The 'Count' record field has invalid integer: Data = |3.0|"},
-      {"2147483648,,,,",
-       "The 'Count' record field has an integer overflow, will set to Missing. Data=|2147483648|"},
-      {",x,,,", "The 'Big' record field has invalid integer"},
-      {",-2147483649,,,",
-       "The 'Big' record field has an integer overflow, will set to Missing. Data=|-2147483649|"},
-      {",,1.5e3,,", "The 'Load' record field has invalid floating point number"},
-      {",,1.2.3,,", "The 'Load' record field has invalid floating point number"},
-      {",,,Yes,",
-       "The 'Flag' record field (char field) is more than one char in length, will "
-       "use 1st char."},
-      {",,,," + std::string(60, 'n'),
-       "The 'Name' record field is to long, will trunc. chars to fit."},
-      // warnings follow one another without separators
-      {"a,b,,YN,",
-       "The 'Count' record field has invalid integer: Data = |a|The 'Big' record field "
-       "has invalid integerThe 'Flag' record field (char field) is more than one char "
-       "in length, will use 1st char."},
-  };
-  for (const auto& [line, expected] : cases) {
-    SCOPED_TRACE(line);
-    Row r;
-    const d_CDF table[] = {{"Count", 'i', 0, &r.count}, {"Big", 'l', 0, &r.big},
-                           {"Load", 'f', 0, &r.load},   {"Flag", 'c', 0, &r.flag},
-                           {"Name", 's', 50, &r.name},  {"", 'x', 0, {}}};
-    std::string message;
-    EXPECT_EQ(ReadOne(table, line, message), 1);
+// Each row: a file, and the result, message and values of the first CDF_Get.
+// Quotes are dropped, but a comma between them still separates; warnings
+// follow one another without separators.
+TEST(CdfGet, ReadsTheFirstDataRowOfAFile) {
+  const auto bad = [](std::string c, std::string w) { return "The '" + c + "' record field " + w; };
+  const std::string overflow = "has an integer overflow, will set to Missing. Data=|";
+  const std::string oneChar = "(char field) is more than one char in length, will use 1st char.";
+  const std::string noInt = "has invalid integer", noReal = "has invalid floating point number";
+  const std::string n60(60, 'n'), a2944(2944, 'a'), cut = "is to long, will trunc. chars to fit.";
+  const Row n49{std::string(49, 'n'), -1, -1, -1.0f, ' '};
+  // The message stays below 3000 characters: "The 'Count' record field has invalid
+  // integer: Data = |" is 54 characters, so 2944 of data and the bar make 2999.
+  const std::string full = "ERROR - CDF_Get - Error Message too Small Please make bigger: %d ";
+  const std::tuple<std::string, int, std::string, Row> rows[] = {
+      {"A#1 , 7 ,, 2.5 ,F\n", 1, "", {"A#1", 7, -1, 2.5f, 'F'}},
+      {"B,+12,-3,+3.25,\n", 1, "", {"B", 12, -3, 3.25f, ' '}},
+      {"\n  \n\t \t\n\r\n#h\n  # n\n\t# n\nA,5,,,", 1, "", {"A", 5, -1, -1.0f, ' '}},
+      {"  \0junk\nB,6,,,"s, 1, "", {"B", 6, -1, -1.0f, ' '}},  // after a NUL: blank
+      {"#only\n   \n", 0, "", kMissing},
+      {"P1,3\n", -1, kFormatError, {"P1", 3, -1, -1.0f, ' '}},
+      {"P1,3,4,5\r,Y\n", -1, kFormatError, {"P1", 3, 4, 5.0f, ' '}},  // a CR ends the line
+      {"\rA,1,2,3,Y\n", 1, "", kMissing},  // an empty text gives every column an empty field
+      {"\tA 1\t,\t5,6,7,Y,extra,\"q\"\r\n", 1, "", {"A 1", 5, 6, 7.0f, 'Y'}},
+      {"\"x,y\",3,-.5,Z", 1, bad("Count", noInt + ": Data = |y|"), {"x", -1, 3, -.5f, 'Z'}},
+      {",4,9,1.5,\0Q"s, 1, "", {"", 4, 9, 1.5f, ' '}},  // a NUL ends the line
+      {",3.0,,,", 1, bad("Count", noInt + ": Data = |3.0|"), kMissing},
+      {",2147483648,,,", 1, bad("Count", overflow + "2147483648|"), kMissing},
+      {",,x,,", 1, bad("Big", noInt), kMissing},
+      {",,-2147483649,,", 1, bad("Big", overflow + "-2147483649|"), kMissing},
+      {",,,1.5e3,", 1, bad("Load", noReal), kMissing},
+      {",,,1.2.3,", 1, bad("Load", noReal), kMissing},
+      {",,,,Yes", 1, bad("Flag", oneChar), kY},
+      {n60 + ",,,,", 1, bad("Name", cut), n49},
+      {",a,b,,YN", 1,
+       bad("Count", noInt + ": Data = |a|") + bad("Big", noInt) + bad("Flag", oneChar), kY},
+      {"," + a2944 + ",,,", 1, bad("Count", noInt + ": Data = |" + a2944 + "|"), kMissing},
+      {",a" + a2944 + ",,,", -2, full, kMissing},
+      {"," + a2944.substr(8), -2, full, kMissing}};  // also with a format error after it
+  for (const auto& [file, result, expected, values] : rows) {
+    SCOPED_TRACE(file);
+    Row r{"stale", 5, 5, 5.0f, 's'};
+    auto& [name, count, big, load, flag] = r;
+    const d_CDF table[] = {{"Name", 's', 50, &name}, {"Count", 'i', 0, &count},
+                           {"Big", 'l', 0, &big},    {"Load", 'f', 0, &load},
+                           {"Flag", 'c', 0, &flag},  {"", 'x', 0, {}}};
+    std::string message = "stale";
+    EXPECT_EQ(ReadOne(table, file, message), result);
     EXPECT_EQ(message, expected);
-    EXPECT_EQ(r.count, -1);
-    EXPECT_EQ(r.big, -1);
-    EXPECT_FLOAT_EQ(r.load, -1.0f);
-    EXPECT_EQ(r.flag, line.find('Y') == std::string::npos ? ' ' : 'Y');  // first char kept
-    EXPECT_EQ(r.name, line.size() > 60 ? std::string(49, 'n') : "");
+    EXPECT_EQ(r, values);
   }
 }
 
-TEST(CdfGet, SkipsBlankAndCommentLinesAndResetsAtEndOfFile) {
-  Row r;
-  const d_CDF table[] = {{"Count", 'i', 0, &r.count}, {"", 'x', 0, {}}};
-  std::istringstream file("\n   \n\t \t\n\r\n#header\n   # note\n\t# note\n 5 \n" +
-                          std::string("  \0junk\n6", 9));
-  std::string message;
-  ASSERT_EQ(CDF_Get(table, file, message), 1);
-  EXPECT_EQ(r.count, 5);
-  // the NUL ends that line's text, so it is blank; the last line has no LF
-  ASSERT_EQ(CDF_Get(table, file, message), 1);
-  EXPECT_EQ(r.count, 6);
-  EXPECT_EQ(CDF_Get(table, file, message), 0);
-  EXPECT_EQ(r.count, -1);
-}
-
-TEST(CdfGet, FieldCleaning) {
-  Row r;
-  const d_CDF table[] = {{"Name", 's', 20, &r.name},
-                         {"Count", 'i', 0, &r.count},
-                         {"Big", 'l', 0, &r.big},
-                         {"", 'x', 0, {}}};
-  std::string message;
-  // tabs are blanks; a trailing CR is dropped; columns past the table are ignored
-  ASSERT_EQ(ReadOne(table, "\tA 1\t,\t5,6,extra,\"q\"\r\n", message), 1);
-  EXPECT_EQ(r.name, "A 1");
-  EXPECT_EQ(r.count, 5);
-  EXPECT_EQ(r.big, 6);
-  // quotes are dropped but a comma inside them still separates fields
-  ASSERT_EQ(ReadOne(table, "\"x,y\",3", message), 1);
-  EXPECT_EQ(r.name, "x");
-  EXPECT_EQ(r.big, 3);
-  EXPECT_EQ(message, "The 'Count' record field has invalid integer: Data = |y|");
-  // a leading comma gives an empty first field; a NUL ends the line
-  ASSERT_EQ(ReadOne(table, std::string(",4,9\0,1", 7), message), 1);
-  EXPECT_EQ(r.name, "");
-  EXPECT_EQ(r.count, 4);
-  EXPECT_EQ(r.big, 9);
-}
-
+// A table of 2000 columns is read; a bad entry, or a 2001st column, is refused.
 TEST(CdfGet, InvalidTablesAreRefused) {
-  Row r;
-  const std::vector<std::vector<d_CDF>> tables = {
-      {{"A", 'q', 0, &r.count}},
-      {{"A", 'i', 0, &r.load}},
-      {{"A", 'f', 0, &r.count}},
-      {{"A", 'c', 0, &r.name}},
-      {{"A", 's', 0, &r.name}},
-      {{"A", 's', 5, {}}},
-      {{"A", 'l', 0, static_cast<int*>(nullptr)}},
-      {{"A", 'i', 0, &r.count}, {"", 'x', 0, &r.count}},
-  };
-  for (const auto& table : tables) {
-    std::string message;
-    EXPECT_EQ(ReadOne(table, "1\n", message), -2);
-    EXPECT_EQ(message, kBadTable);
+  std::string name, message;
+  int count = 0, *const none = nullptr;
+  float load = 0;
+  std::vector<d_CDF> widest(2000, d_CDF{"C", 'i', 0, &count});
+  EXPECT_EQ(ReadOne(widest, "1,2\n", message), -1);
+  widest.push_back(widest.back());
+  const d_CDF bad[] = {{"A", 'q', 0, &count}, {"A", 'i', 0, &load}, {"A", 'f', 0, &count},
+                       {"A", 'c', 0, &name},  {"A", 's', 0, &name}, {"A", 's', 5, {}},
+                       {"A", 'l', 0, none},   {"", 'x', 0, &count}};
+  for (std::size_t i = 0; i <= std::size(bad); ++i) {
+    const auto table = i < std::size(bad) ? std::span<const d_CDF>(&bad[i], 1) : widest;
+    EXPECT_EQ(ReadOne(table, "1\n", message), -2) << "table " << i;
+    EXPECT_EQ(message, "ERROR - CDF_Get - Logic Error, bad type in CDF struct.") << "table " << i;
   }
-}
-
-TEST(CdfGet, TableHoldsAtMost2000Columns) {
-  char c = 0;
-  std::vector<d_CDF> table(2000, d_CDF{"C", 'c', 0, &c});
-  table.push_back({"", 'x', 0, {}});
-  std::string line;
-  for (int i = 0; i < 2000; ++i)
-    line += "a,";
-  std::string message;
-  EXPECT_EQ(ReadOne(table, line, message), 1);
-  table.insert(table.begin(), d_CDF{"C", 'c', 0, &c});
-  EXPECT_EQ(ReadOne(table, line, message), -2);
-  EXPECT_EQ(message, kBadTable);
-}
-
-TEST(CdfGet, MessageStaysBelow3000Characters) {
-  Row r;
-  const d_CDF table[] = {{"N", 'i', 0, &r.count}, {"B", 'i', 0, &r.big}};
-  const char* full = "ERROR - CDF_Get - Error Message too Small Please make bigger: %d ";
-  // "The 'N' record field has invalid integer: Data = |" is 50 characters and
-  // the closing bar one more: 2948 characters of data make 2999.
-  std::string message;
-  EXPECT_EQ(ReadOne(table, std::string(2948, 'a') + ",", message), 1);
-  EXPECT_EQ(message.size(), 2999u);
-  EXPECT_EQ(ReadOne(table, std::string(2949, 'a') + ",", message), -2);
-  EXPECT_EQ(message, full);
-  // also when the warnings are followed by a format error
-  EXPECT_EQ(ReadOne(table, std::string(2940, 'a'), message), -2);
-  EXPECT_EQ(message, full);
 }
 
 TEST(FindComma, PositionOfNthCommaOrLineEnd) {
-  const std::tuple<std::string, int, int> cases[] = {
+  const std::tuple<std::string, int, int> rows[] = {
       {"a,b,c", 0, 0}, {"a,b,c", 1, 1},   {"a,b,c", 2, 3}, {"a,b,c", 3, 5},
-      {",,", 2, 1},    {"a,b\r,c", 2, 3}, {"a\n,b", 1, 1}, {{"a\0,b", 4}, 1, 1},
-  };
-  for (const auto& [line, n, position] : cases)
-    EXPECT_EQ(Find_Comma(line, n), position) << line;
+      {",,", 2, 1},    {"a,b\r,c", 2, 3}, {"a\n,b", 1, 1}, {"a\0,b"s, 1, 1}};
+  for (const auto& [line, n, position] : rows)
+    EXPECT_EQ(Find_Comma(line, n), position) << line << " comma " << n;
 }
 
+// Each row: line, start, end, and the field (none: a format error).
 TEST(GetSubStr, CutsAndCleansField) {
-  const std::tuple<std::string, int, int, std::string> cases[] = {
-      {",7", 0, 0, ""},          {"ab,cd", 2, 5, "cd"}, {"x, ,y", 1, 3, ""},
-      {"a,\"q\" ,b", 1, 6, "q"}, {"ab\r", 0, 3, "ab"},  {"a, b c ,d", 1, 7, "b c"},
-      {"a,x\ny,b", 1, 5, "x"},
-  };
-  for (const auto& [line, start, end, expected] : cases) {
-    std::string field = "old", message;
-    EXPECT_TRUE(Get_SubStr(line, field, start, end, message));
-    EXPECT_EQ(field, expected) << line;
-    EXPECT_EQ(message, "");
-  }
-  for (const auto& [start, end] : {std::pair{1, 4}, {4, 5}, {2, 2}, {2, 1}, {-1, 2}}) {
-    std::string field, message = "earlier|";
-    EXPECT_FALSE(Get_SubStr("abc", field, start, end, message));
-    EXPECT_EQ(message, std::string("earlier|") + kFormatError);
+  const std::nullopt_t no = std::nullopt;
+  const std::tuple<std::string, int, int, std::optional<std::string>> rows[] = {
+      {",7", 0, 0, ""},        {"ab,cd", 2, 5, "cd"},      {"x, ,y", 1, 3, ""},
+      {"ab\r", 0, 3, "ab"},    {"a, b c ,d", 1, 7, "b c"}, {"a,\"q\" ,b", 1, 6, "q"},
+      {"a,x\ny,b", 1, 5, "x"}, {"abc", 1, 4, no},          {"abc", 4, 5, no},
+      {"abc", 2, 2, no},       {"abc", 2, 1, no},          {"abc", -1, 2, no}};
+  for (const auto& [line, start, end, expected] : rows) {
+    SCOPED_TRACE(line + " " + std::to_string(start) + "-" + std::to_string(end));
+    std::string field = "old", message = "earlier|";
+    EXPECT_EQ(Get_SubStr(line, field, start, end, message), expected.has_value());
+    EXPECT_EQ(field, expected.value_or(""));
+    EXPECT_EQ(message, expected ? "earlier|" : "earlier|" + kFormatError);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "base/ColumnReader.h"
 #include "base/CsvRow.h"
@@ -37,6 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char delimiter = size > 0 ? static_cast<char>(data[0]) : ',';
   (void)csv_read_row(text, ',');
   (void)csv_read_row(text, delimiter);
+  for (const CsvQuotes quotes : {CsvQuotes::Plain, CsvQuotes::Blank, CsvQuotes::Group}) {
+    const CsvRules rules{.delimiter = delimiter, .quotes = quotes, .trim = true, .skipEmpty = true};
+    for (const std::string& field : SplitFields(text, rules)) {
+      if (field.empty() || field.front() == ' ' || field.back() == ' ') __builtin_trap();
+    }
+  }
+  for (const std::string_view word : SplitWords(text)) {
+    if (word.empty() || word.find_first_of(kWhiteSpace) != std::string_view::npos) __builtin_trap();
+  }
+  double number = 0;
+  if (ReadNumberStart(text, number) > size) __builtin_trap();
 
   const char kind = Get_NumTyp(text);
   if (kind != 'I' && kind != 'F' && kind != 'X') __builtin_trap();

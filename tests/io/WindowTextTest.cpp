@@ -32,9 +32,9 @@ TEST(InvalidMessage, NamesKindValueAndPlot) {
   const std::string tail =
       "Please Check \n--> It could be an invalid input file\n"
       "--> You might have the wrong project file selected\n    for the input file";
-  EXPECT_EQ(_InvalidMessage("rET", "X9", "P1"),
+  EXPECT_EQ(InvalidMessage("rET", "X9", "P1"),
             "Retention Priority value 'X9' for Plot P1 is invalid.\n" + tail);
-  EXPECT_EQ(_InvalidMessage("Retention", "%s", "P 2"),
+  EXPECT_EQ(InvalidMessage("Retention", "%s", "P 2"),
             "Treatment value '%s' for Plot P 2 is invalid.\n" + tail);
 }
 
