@@ -1,9 +1,12 @@
 #include "batch/BatchCommand.h"
 
+#include <CLI/CLI.hpp>
+
 #include <chrono>
 #include <exception>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 #include "base/CFormat.h"
@@ -17,20 +20,120 @@ namespace {
 
 constexpr const char* kProgram = "sylvanor-batch";
 
-// An option that takes a value.
-struct ValueOption {
-  const char* name;
-  std::string d_BatchFiles::*file;  // null for --user-folder
+// An option: its names, what its value is called in the help (none for a
+// switch), where the value goes (null for --user-folder and the switches),
+// whether it is required, and its help text.
+struct d_OptionSpec {
+  const char* names;
+  const char* valueText;
+  std::string d_BatchFiles::*file;
   bool required;
+  const char* help;
 };
 
-constexpr ValueOption kValueOptions[] = {
-    {"plots", &d_BatchFiles::Plot, true}, {"trees", &d_BatchFiles::Tree, true},
-    {"link", &d_BatchFiles::Link, true},  {"project", &d_BatchFiles::Project, true},
-    {"out", &d_BatchFiles::Output, true}, {"errors", &d_BatchFiles::Error, true},
-    {"user-folder", nullptr, false},
+constexpr d_OptionSpec kOptions[] = {
+    {"--plots", "F", &d_BatchFiles::Plot, true,
+     "plot data with surface fuels; a .vxd or .pdq name decides the layout"},
+    {"--trees", "F", &d_BatchFiles::Tree, true, "the trees of the plots"},
+    {"--link", "F", &d_BatchFiles::Link, true,
+     "link treatment file: the treatment and retention priority set\nof each plot"},
+    {"--project", "F", &d_BatchFiles::Project, true,
+     "project file holding those treatments and sets"},
+    {"--out", "F", &d_BatchFiles::Output, true,
+     "plot output file; the emissions file F-Emis.csv is written\nbeside it (the name without its "
+     "extension, then -Emis.csv)"},
+    {"--errors", "F", &d_BatchFiles::Error, true, "error report of the plots"},
+    {"--user-folder", "D", nullptr, false,
+     "the user folder with the mortality equations (qor_Spp.csv)\nand emission factors "
+     "(Emission_Factors.csv); default: the\nfolder named in VX-UD.txt beside the program, under\n"
+     "$XDG_DATA_HOME or ~/.local/share. Created and filled with\nthe program's data files when "
+     "missing."},
+    {"--quiet", nullptr, nullptr, false, "no progress line and no news of a created user folder"},
+    {"-h,--help", nullptr, nullptr, false, "this text"},
 };
-constexpr std::size_t kOptionCount = std::size(kValueOptions);
+
+constexpr const char* kDescription =
+    "Runs Sylvanor over every plot of a plot file, each with the treatment the link\n"
+    "treatment file names for it.\n";
+constexpr const char* kFooter =
+    "An option's value may also follow '=' (--plots=plots.pdq).\n"
+    "\n"
+    "Exit status: 0 the batch completed (problems of single plots are in the error\n"
+    "report), 1 it could not run, 2 the command was wrong.\n";
+
+// The help text: the usage, the required options on the first line and the
+// others in brackets on the next; the description; each option with its
+// help text in a column of its own, continued lines indented to it; the
+// footer.
+class UsageFormatter : public CLI::Formatter {
+ public:
+  UsageFormatter() { column_width(19); }
+
+  std::string make_help(const CLI::App* app, std::string name, CLI::AppFormatMode) const override {
+    std::string text = make_usage(app, name) + "\n" + app->get_description() + "\n";
+    for (const CLI::Option* option : app->get_options()) {
+      text += make_option(option, false);
+    }
+    return text + "\n" + app->get_footer();
+  }
+
+  std::string make_usage(const CLI::App* app, std::string name) const override {
+    std::string required, optional;
+    for (const CLI::Option* option : app->get_options()) {
+      if (option == app->get_option_no_throw("--help")) continue;
+      const std::string item = option->get_name() + make_option_opts(option);
+      if (option->get_required()) {
+        required += " " + item;
+      } else {
+        optional += " [" + item + "]";
+      }
+    }
+    const std::string lead = "Usage: " + name;
+    return lead + required + "\n" + std::string(lead.size(), ' ') + optional + "\n";
+  }
+
+  // "-h, --help"
+  std::string make_option_name(const CLI::Option* option, bool positional) const override {
+    std::string names = CLI::Formatter::make_option_name(option, positional);
+    for (std::size_t at = names.find(','); at != std::string::npos; at = names.find(',', at + 2)) {
+      names.insert(at + 1, " ");
+    }
+    return names;
+  }
+};
+
+// An option met on the command line: the option, the value given (empty when
+// none) and how many arguments no option takes came before it.
+struct d_OptionMet {
+  const d_OptionSpec* spec;
+  std::string value;
+  std::size_t unknownBefore;
+};
+
+// The options of sylvanor-batch on `app`; each one met is added to `met`.
+// Every option takes at most one value, so an option without one reads as
+// an empty value and the argument after it is left for what it is; the
+// checks are ParseArgs's, in the order of the arguments.
+void DefineOptions(CLI::App& app, std::vector<d_OptionMet>* met) {
+  app.set_help_flag();  // --help is one of the options, read in order with the others
+  app.allow_extras();   // the arguments no option takes are told apart in ParseArgs
+  app.description(kDescription);
+  app.footer(kFooter);
+  app.formatter(std::make_shared<UsageFormatter>());
+  for (const d_OptionSpec& spec : kOptions) {
+    const auto record = [&app, &spec, met](const CLI::results_t& results) {
+      if (met)
+        met->push_back({&spec, results.empty() ? "" : results.back(), app.remaining().size()});
+      return true;
+    };
+    CLI::Option* option = app.add_option(spec.names, record, spec.help)
+                              ->expected(0, spec.valueText ? 1 : 0)
+                              ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+                              ->trigger_on_parse()
+                              ->required(spec.required);
+    if (spec.valueText) option->option_text(spec.valueText);
+  }
+}
 
 struct Command {
   d_BatchFiles files;
@@ -39,72 +142,98 @@ struct Command {
   bool help = false;
 };
 
+// Two arguments CLI11 reads otherwise than sylvanor-batch are handed to it
+// marked: "--", for CLI11 the end of the options, is an unknown option; an
+// empty value after '=', which CLI11 would take from the next argument, is
+// an empty value.
+constexpr char kMark = '\x1f';
+
+std::string Marked(const std::string& arg) {
+  if (arg == "--" || (arg.rfind("--", 0) == 0 && arg.find('=') == arg.size() - 1)) {
+    return arg + kMark;
+  }
+  return arg;
+}
+
+std::string Unmarked(std::string text) {
+  if (!text.empty() && text.back() == kMark) text.pop_back();
+  return text;
+}
+
+// An argument no option takes; a long option is named without its value.
+std::string UnknownArgument(const std::string& marked) {
+  const std::string arg = Unmarked(marked);
+  if (arg.rfind("--", 0) == 0) return CFormat("unknown option '%s'", arg.substr(0, arg.find('=')));
+  if (arg.size() > 1 && arg[0] == '-') return CFormat("unknown option '%s'", arg);
+  return CFormat("unexpected argument '%s'", arg);
+}
+
+// The long name of an option without its dashes.
+std::string OptionName(const d_OptionSpec& spec) {
+  const std::string names = spec.names;
+  return names.substr(names.rfind("--") + 2);
+}
+
+// Reads the arguments; an empty text, or the usage error.
+std::string ParseArgs(const std::vector<std::string>& args, Command& command) {
+  CLI::App app{"", kProgram};
+  std::vector<d_OptionMet> met;
+  DefineOptions(app, &met);
+  std::vector<std::string> reversed;
+  for (auto arg = args.rbegin(); arg != args.rend(); ++arg)
+    reversed.push_back(Marked(*arg));
+  try {
+    app.parse(reversed);
+  } catch (const CLI::RequiredError&) {
+    // the missing options are named below, after the errors of those given
+  } catch (const CLI::ParseError& e) {
+    return e.what();
+  }
+
+  // the options and the unknown arguments in the order given; the first
+  // error wins, and so does --help when no error comes before it
+  const std::vector<std::string> unknown = app.remaining();
+  std::vector<bool> seen(std::size(kOptions), false);
+  for (const d_OptionMet& m : met) {
+    if (m.unknownBefore > 0) return UnknownArgument(unknown.front());
+    const std::string name = OptionName(*m.spec);
+    if (!m.spec->valueText) {
+      if (!m.value.empty()) return CFormat("option '--%s' takes no value", name);
+      command.help = command.help || name == "help";
+      command.quiet = command.quiet || name == "quiet";
+      if (command.help) return {};
+      continue;
+    }
+    const std::string value = Unmarked(m.value);
+    if (value.empty()) return CFormat("option '--%s' requires a value", name);
+    const std::size_t k = static_cast<std::size_t>(m.spec - kOptions);
+    if (seen[k]) return CFormat("option '--%s' given more than once", name);
+    seen[k] = true;
+    if (m.spec->file) {
+      command.files.*m.spec->file = value;
+    } else {
+      command.userFolder = value;
+    }
+  }
+  if (!unknown.empty()) return UnknownArgument(unknown.front());
+
+  std::string missing;
+  int count = 0;
+  for (std::size_t k = 0; k < std::size(kOptions); ++k) {
+    if (!kOptions[k].required || seen[k]) continue;
+    missing += (count++ ? ", '--" : "'--") + OptionName(kOptions[k]) + "'";
+  }
+  if (count == 1) return "missing option " + missing;
+  if (count > 1) return "missing options " + missing;
+  return {};
+}
+
 // The text without trailing line ends and blanks.
 std::string TrimEnd(std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
     text.pop_back();
   }
   return text;
-}
-
-// Reads the arguments; an empty text, or the usage error.
-std::string ParseArgs(const std::vector<std::string>& args, Command& command) {
-  bool seen[kOptionCount] = {};
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      command.help = true;
-      return {};
-    }
-    if (arg.rfind("--", 0) != 0) {
-      if (arg.size() > 1 && arg[0] == '-') return CFormat("unknown option '%s'", arg);
-      return CFormat("unexpected argument '%s'", arg);
-    }
-
-    const std::size_t equals = arg.find('=');
-    const std::string name =
-        arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const bool inline_value = equals != std::string::npos;
-    if (name == "quiet" || name == "help") {
-      if (inline_value) return CFormat("option '--%s' takes no value", name);
-      command.quiet = command.quiet || name == "quiet";
-      if (name == "help") {
-        command.help = true;
-        return {};
-      }
-      continue;
-    }
-
-    std::size_t k = 0;
-    while (k < kOptionCount && name != kValueOptions[k].name)
-      ++k;
-    if (k == kOptionCount) return CFormat("unknown option '--%s'", name);
-
-    std::string value;
-    if (inline_value) {
-      value = arg.substr(equals + 1);
-    } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
-      value = args[++i];
-    }
-    if (value.empty()) return CFormat("option '--%s' requires a value", name);
-    if (seen[k]) return CFormat("option '--%s' given more than once", name);
-    seen[k] = true;
-    if (kValueOptions[k].file != nullptr) {
-      command.files.*kValueOptions[k].file = value;
-    } else {
-      command.userFolder = value;
-    }
-  }
-
-  std::string missing;
-  int count = 0;
-  for (std::size_t k = 0; k < kOptionCount; ++k) {
-    if (!kValueOptions[k].required || seen[k]) continue;
-    missing += (count++ ? ", '--" : "'--") + std::string(kValueOptions[k].name) + "'";
-  }
-  if (count == 1) return "missing option " + missing;
-  if (count > 1) return "missing options " + missing;
-  return {};
 }
 
 std::string ElapsedText(double seconds) {
@@ -117,32 +246,9 @@ std::string ElapsedText(double seconds) {
 }  // namespace
 
 std::string BatchCommandUsage() {
-  return "Usage: sylvanor-batch --plots F --trees F --link F --project F --out F --errors F\n"
-         "                      [--user-folder D] [--quiet]\n"
-         "\n"
-         "Runs Sylvanor over every plot of a plot file, each with the treatment the link\n"
-         "treatment file names for it.\n"
-         "\n"
-         "  --plots F        plot data with surface fuels; a .vxd or .pdq name decides the layout\n"
-         "  --trees F        the trees of the plots\n"
-         "  --link F         link treatment file: the treatment and retention priority set\n"
-         "                   of each plot\n"
-         "  --project F      project file holding those treatments and sets\n"
-         "  --out F          plot output file; the emissions file F-Emis.csv is written\n"
-         "                   beside it (the name without its extension, then -Emis.csv)\n"
-         "  --errors F       error report of the plots\n"
-         "  --user-folder D  the user folder with the mortality equations (qor_Spp.csv)\n"
-         "                   and emission factors (Emission_Factors.csv); default: the\n"
-         "                   folder named in VX-UD.txt beside the program, under\n"
-         "                   $XDG_DATA_HOME or ~/.local/share. Created and filled with\n"
-         "                   the program's data files when missing.\n"
-         "  --quiet          no progress line and no news of a created user folder\n"
-         "  -h, --help       this text\n"
-         "\n"
-         "An option's value may also follow '=' (--plots=plots.pdq).\n"
-         "\n"
-         "Exit status: 0 the batch completed (problems of single plots are in the error\n"
-         "report), 1 it could not run, 2 the command was wrong.\n";
+  CLI::App app{"", kProgram};
+  DefineOptions(app, nullptr);
+  return app.help();
 }
 
 std::string BatchProgressLine(int done, int total, double seconds) {

@@ -42,13 +42,14 @@ std::string BatchCommandUsage();
 std::string BatchProgressLine(int done, int total, double seconds);
 
 // Runs sylvanor-batch with the arguments after the program name. Options
-// take their value as the next argument or after '=' (--plots=F); a value
-// may not be empty nor begin with "--" when given as the next argument.
-// An option given twice, an unknown option, a missing value, a missing
-// required option or any other argument is a usage error: the message
-// prefixed "sylvanor-batch: " and "Try 'sylvanor-batch --help'." on `err`,
-// exit 2. --help or -h prints the usage on `out`, exit 0 (the arguments are
-// read in order, so an error before it wins).
+// take their value as the next argument or after '=' (--plots=F); an
+// argument that looks like an option is never taken as a value, and
+// "--plots=" with nothing after the '=' reads as "--plots". An option given
+// twice, an unknown option, a missing or empty value, a missing required
+// option or any other argument is a usage error: the message prefixed
+// "sylvanor-batch: " and "Try 'sylvanor-batch --help'." on `err`, exit 2.
+// --help or -h prints the usage on `out`, exit 0 (the arguments are read in
+// order, so an error before it wins).
 //
 // The user folder (--user-folder D, else the default one of VX-UD.txt in
 // the data home) is created and filled when missing. Failures to make it

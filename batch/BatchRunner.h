@@ -3,7 +3,10 @@
 // user interaction. For each plot the prescription — treatment, retention
 // priority set, species priorities, emission and fuel-model settings — comes
 // from the link treatment file and the project file (Load_Prescription);
-// the plot's fuels and trees come from the plot and tree files.
+// the plot's fuels and trees come from the plot and tree files. The steps
+// of a plot are in files of their own: its prescription
+// (batch/Prescription.h), its inputs into the engine (batch/PlotInputs.h)
+// and its output lines (batch/OutputWriters.h).
 //
 // There is one batch runner for the program; it is large (its engine, the
 // emission factor table and the species table), so keep it off the stack.
@@ -17,85 +20,25 @@
 #include <string>
 #include <vector>
 
-#include "base/FixedText.h"
+#include "batch/OutputWriters.h"
+#include "batch/PlotInputs.h"
+#include "batch/Prescription.h"
 #include "engine/Sylvanor.h"
 #include "io/LinkTreatment.h"
 #include "io/LinkTreatmentIndex.h"
 #include "io/PlotLayouts.h"
-#include "io/ProjectFile.h"
 #include "io/ProjectIndex.h"
 #include "io/TreeFileIndex.h"
 #include "treat/EmissionFactors.h"
 
 namespace sylvanor {
 
-inline constexpr int kLinkTreatmentRows = 50000;  // rows searched for a plot
-inline constexpr int kPrjRecords = 10000;         // retention priority sets or treatments searched
-inline constexpr int kPrjSpeciesRows = 5000;      // species group rows searched
-inline constexpr std::size_t kRetSpeRows = 200;   // species retention table
-inline constexpr std::size_t kRetSpeCodeCapacity = 52;
-inline constexpr std::size_t kRetPriValues = 14;
-inline constexpr std::size_t kTmsTextCapacity = 50;
 inline constexpr int kBatchPlots = 5000;           // plots of one batch
 inline constexpr int kBatchPlotListRows = 100000;  // plot file rows read for the plot list
 inline constexpr int kBatchPlotScanRows = 200000;  // plot file rows scanned for one plot
 inline constexpr int kBatchTreeRows = 500000;      // tree file rows read
 inline constexpr std::size_t kBatchPlotIdCapacity = 300;
 inline constexpr std::size_t kBatchStationCapacity = 100;
-
-using TmsText = FixedText<kTmsTextCapacity>;
-
-// The current plot's treatment settings. Texts from the project file and
-// the switches from the link treatment file; percentages as percent.
-struct d_TMS {
-  TmsText TreatName;
-  // thinning: criterion keyword (or "None"), target value, cutting
-  // efficiency %, cut DBH range, merchantable and log top diameters,
-  // yarding loss %
-  TmsText ThinCrit;
-  float ThiCriVal = 0, CutEff = 0, MinCutDia = 0, MaxCutDia = 0;
-  float SubMerDia = 0, LogTopDia = 0, Yardloss = 0;
-  // include switches, "Yes" or "No"
-  TmsText ThinInc, PrunInc, PileInc, BroBurInc;
-  // pruning height and minimum residual crown ratio %
-  float PrunHgt = 0, PrunMRCR = 0;
-  // piling: surface fuel piled %, slash piled %, piles burned %
-  float PilGroPct = 0, PilSlaPct = 0, PilBurPct = 0;
-  // broadcast burn: scorch height, duff depth (from the plot's fuel row),
-  // moss-lichen consumed %, 10-hour, 1000-hour and duff moisture %
-  float ScoHgt = 0, DuffDepth = 0, MLCons = 0;
-  float Moist10Hr = 0, Moist1kHr = 0, DuffMoist = 0;
-  TmsText Region, Season;
-  // fuel model selector: model set, climate, fuel bed depth (in), grass,
-  // shrub and 1-hour surface-area-to-volume ratios (1/ft)
-  std::string FueModSet, Climate;
-  float FueBedDep = 0, GrassSAV = 0, ShrubSAV = 0, OneHrSAV = 0;
-};
-
-// One emission factor group: its name and seven factors (g/kg).
-struct d_EmisGroup {
-  std::string Name;
-  float CO = 0, CO2 = 0, CH4 = 0, PM25 = 0, PM10 = 0, NOX = 0, SO2 = 0;
-};
-
-// The emission groups for flaming, duff and coarse wood. A critical fire
-// intensity above 0 selects the expanded emissions output, -1 the default.
-struct d_EmisSettings {
-  d_EmisGroup Flame, Duff, Coarse;
-  float CriFirInt = 0;
-};
-
-// One row of the species retention table: species code, DBH range
-// (minimum <= DBH < maximum) and priority.
-struct d_RetSpe {
-  FixedText<kRetSpeCodeCapacity> Species;
-  float MinDia = 0, MaxDia = 0, Pri = 0;
-};
-
-// The fuel-model selector values of the project file as written there.
-struct d_FMSText {
-  std::string Model, Climate, BedDep, SAVGra, SAVShu, SAV1Hr;
-};
 
 // One plot of the plot list: identifier, monitoring station (empty for a
 // VXD plot file) and its number in the list.
@@ -201,12 +144,13 @@ class c_FBC {
                         std::string& moistScenario, std::string& message);
 
   // ---- state ---------------------------------------------------------------
-  const d_LTF& LinkRow() const { return m_LinkRow; }
-  const d_TMS& Treatment() const { return m_TMS; }
-  const d_EmisSettings& Emission() const { return m_Emis; }
-  const std::array<d_RetSpe, kRetSpeRows>& RetPriSpecies() const { return m_RetSpe; }
-  const std::array<float, kRetPriValues>& RetPriValues() const { return m_RetPri; }
-  const d_FMSText& FuelModelText() const { return m_FMSText; }
+  const d_Prescription& PlotPrescription() const { return m_Pre; }
+  const d_LTF& LinkRow() const { return m_Pre.LinkRow; }
+  const d_TMS& Treatment() const { return m_Pre.TMS; }
+  const d_EmisSettings& Emission() const { return m_Pre.Emis; }
+  const std::array<d_RetSpe, kRetSpeRows>& RetPriSpecies() const { return m_Pre.RetSpe; }
+  const std::array<float, kRetPriValues>& RetPriValues() const { return m_Pre.RetPri; }
+  const d_FMSText& FuelModelText() const { return m_Pre.FMSText; }
   const std::vector<d_BatchPlot>& PlotList() const { return m_Plots; }
   const std::vector<int>& TreeNumbers() const { return m_TreeNums; }
   const std::string& PlotFileType() const { return m_FileType; }
@@ -225,39 +169,16 @@ class c_FBC {
   std::ostream* ProfilePostFile() { return m_ProPost.is_open() ? &m_ProPost : nullptr; }
 
  private:
-  // steps of Load_Prescription
-  int FindLinkRow(const std::string& plot, const std::string& station, std::string& message);
-  void LoadTreatment(const d_PrjTreatment& treatment);
-  void LoadEmissions();
-  void LoadFuelModel();
-  void LoadSpecies(const std::string& group);
-  int MoistScenario(std::string& scenario, std::string& message);
-
   // the next row of the plot file, in its layout (the results of ReadRow)
   int ReadPlotRow(std::string& message);
   // steps of NextPlot
   int FindPlotRow(const d_BatchPlot& plot);
-  void SetInputs();
-  void TMS_LoadVX();
-  void NextPlotEmis(const d_BatchPlot& plot);
   int LoadTrees(const d_BatchPlot& plot);
-  void PutTree(const d_BatchPlot& plot, const d_BatchTree& tree, int rowNum);
-
-  // output lines of a plot; the heading lines go before the first
-  void Put_Output(const d_BatchPlot& plot, float preTorch, float preCrown, float postTorch,
-                  float postCrown);
-  void Put_OutputEmisDefault(const d_BatchPlot& plot);
-  void Put_OutputEmisExpand(const d_BatchPlot& plot);
 
   // ---- settings of the current plot ----
-  d_LTF m_LinkRow;                              // its row of the link treatment file
-  d_TMS m_TMS;                                  // treatment
-  d_EmisSettings m_Emis;                        // emission groups and factors
-  std::array<d_RetSpe, kRetSpeRows> m_RetSpe;   // species retention table
-  std::array<float, kRetPriValues> m_RetPri{};  // retention priority set values
-  d_FMSText m_FMSText;                          // fuel-model selector texts
-  d_VXDPlotRow m_VXDRow;                        // the plot's fuel row, VXD
-  d_PDQPlotRow m_PDQRow;                        // or PDQ
+  d_Prescription m_Pre;   // its prescription
+  d_VXDPlotRow m_VXDRow;  // its fuel row, VXD
+  d_PDQPlotRow m_PDQRow;  // or PDQ
 
   // ---- the engine and the emission factor table ----
   Sylvanor m_Syl;
@@ -277,36 +198,11 @@ class c_FBC {
   // ---- files ----
   std::ifstream m_PlotFile, m_TreeFile;
   std::ofstream m_Out, m_Emi, m_Err, m_ProPre, m_ProPost;
-  bool m_OutHeading = false, m_EmiHeading = false, m_EmiExpHeading = false;
+  d_OutputHeadings m_Headings;
   c_PrjIndex m_Proj;    // project lines by keyword
   c_LTFIndex m_Link;    // link treatment rows by plot and station
   c_TreeIndex m_Trees;  // tree rows by plot and station
   bool m_HaveProj = false, m_HaveLink = false;
 };
-
-// The emissions file named from the output file: its folder and name
-// without extension followed by "-Emis.csv".
-std::string EmissionFileName(const std::string& outputFile);
-
-// The plot output file: the two heading lines, and a plot's line from the
-// engine's results and the four crown fire indices.
-std::string OutputHeading();
-std::string OutputLine(const Sylvanor& syl, const std::string& plot, const std::string& station,
-                       float preTorch, float preCrown, float postTorch, float postCrown);
-
-// An emissions value: ",%4.2f" below 1, ",%4.1f" below 10, else ",%4.0f".
-std::string EmissionValue(float value);
-
-// The default emissions file: heading lines, and a plot's three lines
-// (flaming, smoldering, total, each CO2, CO, CH4, NOX, SO2, PM2.5, PM10).
-std::string EmissionDefaultHeading();
-std::string EmissionDefaultLines(const Sylvanor& syl, const std::string& plot,
-                                 const std::string& station);
-
-// The expanded emissions file: heading lines from the flaming group's
-// components, and a plot's lines "STFS", "CWDRSC+Duff" and "Total".
-std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis);
-std::string EmissionExpandLines(const Sylvanor& syl, const c_NES& nes, const d_EmisSettings& emis,
-                                const std::string& plot, const std::string& station);
 
 }  // namespace sylvanor

@@ -4,7 +4,7 @@
 #   --fuzz  also the clang toolchain with libFuzzer and the sanitizer runtimes
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev libfmt-dev)
+packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev libfmt-dev libcli11-dev)
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi

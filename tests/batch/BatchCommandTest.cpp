@@ -2,228 +2,133 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <sstream>
-#include <string>
-#include <vector>
 
-#include "tests/support/TempFolder.h"
+#include "tests/support/BatchFiles.h"
 
 namespace sylvanor {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::vector<std::string> kSixFiles = {"--plots", "p.pdq",   "--trees",   "t.tre",
-                                            "--link",  "l.csv",   "--project", "prj.vxp",
-                                            "--out",   "run.csv", "--errors",  "err.txt"};
+using Args = std::vector<std::string>;
 
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+Args SixFiles(const Args& more = {}) {
+  Args args = {"--plots",   "p.pdq", "--trees", "t.tre", "--link",   "l.csv",
+               "--project", "j.vxp", "--out",   "o.csv", "--errors", "e.txt"};
   args.insert(args.end(), more.begin(), more.end());
   return args;
 }
 
-// A program folder shipping the user folder's files, a data home where the
-// user folder "Sylvanor" already exists, and a batch that records what it
-// was given and reports progress over three plots.
-class BatchCommandTest : public ::testing::Test {
+class BatchCommandTest : public BatchHomeTest {
  protected:
-  void SetUp() override {
-    fs::create_directories(program_);
-    fs::create_directories(home_ / "Sylvanor");
-    Ship("VX-UD.txt", "Sylvanor\n");
-    Ship("VX-MovFil.txt", "qor_Spp.csv\n");
-    Ship("qor_Spp.csv", "mortality\n");
-    env_.programDir = program_;
-    env_.dataHome = home_;
-    env_.elapsedSeconds = [this] { return clock_[std::min(ticks_++, clock_.size() - 1)]; };
-    env_.runBatch = [this](const d_BatchFiles& files, const std::string& userFolder,
-                           const BatchProgress& progress) {
-      ++runs_;
-      files_ = files;
-      userFolder_ = userFolder;
-      for (int done = 1; done <= 3 && progress; ++done)
-        progress(done, 3);
-      return outcome_;
-    };
-    outcome_ = {1, "", 3, 2, 1, 4};
+  BatchCommandTest() {
+    env_.programDir = temp_.path(), env_.dataHome = home_, env_.runBatch = Recorder();
+    env_.elapsedSeconds = [this] { return clock_.at(std::min(ticks_++, clock_.size() - 1)); };
   }
-
-  void Ship(const std::string& name, const std::string& text) const {
-    std::ofstream(program_ / name, std::ios::binary) << text;
+  // The exit code, what went to the output and what went to the error stream.
+  std::string Run(const Args& args) {
+    std::ostringstream out, err;
+    ticks_ = 0;
+    const int code = BatchCommand(args, env_, out, err);
+    return std::to_string(code) + "|" + out.str() + "|" + err.str();
   }
-
-  int Run(const std::vector<std::string>& args) {
-    out_.str("");
-    err_.str("");
-    return BatchCommand(args, env_, out_, err_);
+  std::string Err(const Args& args) {
+    const std::string run = Run(args);
+    return run.substr(run.rfind('|') + 1);
   }
-
-  // A usage error: exit 2, the message and the hint on the error stream.
-  void ExpectUsageError(const std::vector<std::string>& args, const std::string& message) {
-    EXPECT_EQ(Run(args), 2);
-    EXPECT_EQ(err_.str(), "sylvanor-batch: " + message + "\nTry 'sylvanor-batch --help'.\n");
-    EXPECT_EQ(out_.str(), "");
-    EXPECT_EQ(runs_, 0);
-  }
-
-  TempFolder temp_;
-  const fs::path program_ = temp_.path() / "bin";
-  const fs::path home_ = temp_.path() / "share";
   d_BatchCommandEnv env_;
   std::vector<double> clock_ = {0.0};
   std::size_t ticks_ = 0;
-  d_BatchOutcome outcome_;
-  int runs_ = 0;
-  d_BatchFiles files_;
-  std::string userFolder_;
-  std::ostringstream out_, err_;
 };
 
-TEST_F(BatchCommandTest, UsageErrors) {
-  ExpectUsageError(With(kSixFiles, {"--bogus", "x"}), "unknown option '--bogus'");
-  ExpectUsageError(With(kSixFiles, {"-q"}), "unknown option '-q'");
-  ExpectUsageError(With(kSixFiles, {"extra.csv"}), "unexpected argument 'extra.csv'");
-  ExpectUsageError(With(kSixFiles, {"--user-folder"}), "option '--user-folder' requires a value");
-  ExpectUsageError({"--plots", "--trees", "t.tre"}, "option '--plots' requires a value");
-  ExpectUsageError(With(kSixFiles, {"--out="}), "option '--out' requires a value");
-  ExpectUsageError(With(kSixFiles, {"--out", "again.csv"}), "option '--out' given more than once");
-  ExpectUsageError(With(kSixFiles, {"--quiet=yes"}), "option '--quiet' takes no value");
-  ExpectUsageError({"--plots", "p.pdq", "--project", "prj.vxp", "--out", "o.csv", "--errors",
-                    "e.txt", "--link", "l.csv"},
-                   "missing option '--trees'");
-  ExpectUsageError({},
-                   "missing options '--plots', '--trees', '--link', '--project', '--out', "
-                   "'--errors'");
-}
-
-TEST_F(BatchCommandTest, HelpPrintsTheUsage) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--help"}, {"-h"}, With(kSixFiles, {"--help", "--bogus"})}) {
-    EXPECT_EQ(Run(args), 0);
-    EXPECT_EQ(out_.str(), BatchCommandUsage());
-    EXPECT_EQ(err_.str(), "");
+TEST_F(BatchCommandTest, UsageErrorsExitTwoAndHelpZero) {
+  const std::pair<Args, std::string> rows[] = {
+      {SixFiles({"--bogus", "x"}), "unknown option '--bogus'"},
+      {SixFiles({"-q"}), "unknown option '-q'"},
+      {SixFiles({"extra.csv"}), "unexpected argument 'extra.csv'"},
+      {SixFiles({"--user-folder"}), "option '--user-folder' requires a value"},
+      {{"--plots", "--trees", "t.tre"}, "option '--plots' requires a value"},
+      {SixFiles({"--out="}), "option '--out' requires a value"},
+      {SixFiles({"--out", "again.csv"}), "option '--out' given more than once"},
+      {SixFiles({"--quiet=yes"}), "option '--quiet' takes no value"},
+      {{"--bogus", "--help"}, "unknown option '--bogus'"},  // the first error wins
+      {{"--plots", "p", "--project", "j", "--out", "o", "--errors", "e", "--link", "l"},
+       "missing option '--trees'"},
+      {{}, "missing options '--plots', '--trees', '--link', '--project', '--out', '--errors'"}};
+  for (const auto& [args, message] : rows) {
+    EXPECT_EQ(Run(args), "2||sylvanor-batch: " + message + "\nTry 'sylvanor-batch --help'.\n");
   }
-  EXPECT_NE(BatchCommandUsage().find("--user-folder D"), std::string::npos);
+  const std::string usage = BatchCommandUsage();
+  for (const Args& args : {Args{"--help"}, Args{"-h"}, SixFiles({"--help", "--bogus"})}) {
+    EXPECT_EQ(Run(args), "0|" + usage + "|");
+  }
   EXPECT_EQ(runs_, 0);
+  // the usage lines, an option with its text continued, and the last option
+  EXPECT_EQ(usage.find("Usage: sylvanor-batch --plots F --trees F --link F --project F --out F "
+                       "--errors F\n                      [--user-folder D] [--quiet]\n\nRuns"),
+            0u);
+  EXPECT_NE(usage.find("\n  --link F         link treatment file: the treatment and retention "
+                       "priority set\n                   of each plot\n  --project F      "),
+            std::string::npos);
+  EXPECT_NE(usage.find("\n  -h, --help       this text\n\nAn option's"), std::string::npos);
 }
 
 TEST_F(BatchCommandTest, CompletedBatchReportsItsCountsAndFiles) {
-  const std::vector<std::string> args = {
-      "--plots=my plots.pdq", "--trees",  "t.tre",  "--link=l.csv", "--project", "prj.vxp", "--out",
-      "out dir/run.csv",      "--errors", "err.txt"};
-  EXPECT_EQ(Run(args), 0);
-  EXPECT_EQ(runs_, 1);
-  EXPECT_EQ(files_.Plot, "my plots.pdq");
-  EXPECT_EQ(files_.Tree, "t.tre");
-  EXPECT_EQ(files_.Link, "l.csv");
-  EXPECT_EQ(files_.Project, "prj.vxp");
-  EXPECT_EQ(files_.Output, "out dir/run.csv");
-  EXPECT_EQ(files_.Error, "err.txt");
-  EXPECT_EQ(userFolder_, (home_ / "Sylvanor").string());
-  EXPECT_EQ(out_.str(),
-            "Plots processed: 2 of 3\n"
-            "Plots skipped:   1\n"
-            "Errors recorded: 4\n"
-            "Output file:     out dir/run.csv\n"
-            "Emissions file:  " +
-                EmissionFileName("out dir/run.csv") +
-                "\n"
-                "Error file:      err.txt\n");
-  EXPECT_EQ(err_.str(), "");  // not a terminal: no progress line
+  EXPECT_EQ(Run({"--plots=my plots.pdq", "--trees", "t.tre", "--link=l.csv", "--project", "j.vxp",
+                 "--out", "out dir/run.csv", "--errors", "e.txt"}),
+            "0|Plots processed: 2 of 3\nPlots skipped:   1\nErrors recorded: 4\nOutput file:     "
+            "out dir/run.csv\nEmissions file:  out dir/run-Emis.csv\nError file:      e.txt\n|");
+  const d_BatchFiles& f = files_;
+  EXPECT_EQ(f.Plot + "|" + f.Tree + "|" + f.Link + "|" + f.Project + "|" + f.Output + "|" +
+                f.Error + "|" + userFolder_,
+            "my plots.pdq|t.tre|l.csv|j.vxp|out dir/run.csv|e.txt|" + user_.string());
 }
 
-TEST_F(BatchCommandTest, FailedBatchExitsOneWithItsMessage) {
-  outcome_ = {};
-  outcome_.result = -1;
-  outcome_.message = "Can't open Emission Factor File in User Folder.\n /u\n";
-  EXPECT_EQ(Run(kSixFiles), 1);
-  EXPECT_EQ(out_.str(), "");
-  EXPECT_EQ(err_.str(), "sylvanor-batch: Can't open Emission Factor File in User Folder.\n /u\n");
-}
-
-TEST_F(BatchCommandTest, MissingPlotFileExitsOne) {
-  env_.runBatch = {};  // the real batch runner
-  const fs::path plots = temp_.path() / "missing.pdq";
-  EXPECT_EQ(Run({"--plots", plots.string(), "--trees", "t.tre", "--link", "l.csv", "--project",
-                 "p.vxp", "--out", (temp_.path() / "o.csv").string(), "--errors",
-                 (temp_.path() / "e.txt").string(), "--quiet"}),
-            1);
-  EXPECT_EQ(out_.str(), "");
-  EXPECT_EQ(err_.str(),
-            "sylvanor-batch: Error opening file(s). Make sure existing files are closed\n "
-            "Can't Open Plot File: " +
-                plots.string() + "\n");
-}
-
-TEST_F(BatchCommandTest, UserFolderIsCreatedOnFirstUse) {
-  const fs::path folder = temp_.path() / "new" / "user";
-  EXPECT_EQ(Run(With(kSixFiles, {"--user-folder", folder.string()})), 0);
-  EXPECT_EQ(userFolder_, folder.string());
-  EXPECT_EQ(err_.str(), "sylvanor-batch: created the user folder " + folder.string() + "\n");
-  EXPECT_TRUE(fs::is_regular_file(folder / "qor_Spp.csv"));
-  EXPECT_TRUE(fs::is_regular_file(folder / "Sylvanor.ini"));
-
-  // the default folder, told quietly
-  fs::remove_all(home_ / "Sylvanor");
-  EXPECT_EQ(Run(With(kSixFiles, {"--quiet"})), 0);
-  EXPECT_EQ(userFolder_, (home_ / "Sylvanor").string());
-  EXPECT_TRUE(fs::is_regular_file(home_ / "Sylvanor" / "qor_Spp.csv"));
-  EXPECT_EQ(err_.str(), "");
-}
-
-TEST_F(BatchCommandTest, UserFolderThatCannotBeMadeExitsOne) {
-  fs::remove_all(home_ / "Sylvanor");
-  fs::remove(program_ / "VX-MovFil.txt");
-  EXPECT_EQ(Run(kSixFiles), 1);
-  EXPECT_EQ(err_.str(),
-            "sylvanor-batch: Can Open/Find VX-MovFil.txt file while trying \n to create User "
+TEST_F(BatchCommandTest, TheUserFolderIsMadeReadyFirst) {
+  const std::string folder = (temp_.path() / "new" / "user").string();
+  EXPECT_EQ(Err(SixFiles({"--user-folder", folder})),
+            "sylvanor-batch: created the user folder " + folder + "\n");
+  EXPECT_EQ(ReadWholeFile(folder + "/QOR_SPP.CSV") + userFolder_, "mortality\n" + folder);
+  std::filesystem::remove_all(user_);  // the default folder, made quietly
+  EXPECT_EQ(Err(SixFiles({"--quiet"})) + userFolder_, user_.string());
+  std::filesystem::remove(temp_.path() / "VX-UD.txt");  // told even so
+  EXPECT_EQ(Err(SixFiles({"--quiet"})),
+            "sylvanor-batch: Warning - No VX-UD.txt file found. \n "
+            "Will use 'Sylvanor 1.8' as a user folder name\n");
+  // a folder that cannot be made, and a batch that cannot run
+  std::filesystem::remove(temp_.path() / "VX-MovFil.txt");
+  EXPECT_EQ(Run(SixFiles({"--user-folder", folder + "2"})),
+            "1||sylvanor-batch: Can Open/Find VX-MovFil.txt file while trying \n to create User "
             "Sylvanor folder\n");
-  EXPECT_EQ(runs_, 0);
-}
-
-TEST_F(BatchCommandTest, MissingVxUdIsWarnedEvenWhenQuiet) {
-  fs::remove(program_ / "VX-UD.txt");
-  EXPECT_EQ(Run(With(kSixFiles, {"--quiet"})), 0);
-  EXPECT_EQ(err_.str(),
-            "sylvanor-batch: Warning - No VX-UD.txt file found. \n Will use 'Sylvanor 1.8' as a "
-            "user folder name\n");
-  EXPECT_EQ(userFolder_, (home_ / "Sylvanor 1.8").string());
+  outcome_ = {-1, "Can't open Emission Factor File in User Folder.\n /u\n"};
+  EXPECT_EQ(Run(SixFiles({"--user-folder", folder})),
+            "1||sylvanor-batch: Can't open Emission Factor File in User Folder.\n /u\n");
+  EXPECT_EQ(runs_, 4);
 }
 
 TEST_F(BatchCommandTest, ProgressLineOnATerminal) {
   env_.errIsTerminal = true;
-  clock_ = {0.0, 0.4, 3.7};
-  EXPECT_EQ(Run(kSixFiles), 0);
-  EXPECT_EQ(err_.str(), "\rPlot 1 of 3  (0:00)\rPlot 2 of 3  (0:00)\rPlot 3 of 3  (0:03)\n");
-
-  // lines closer than a tenth of a second are dropped, but never the last
-  clock_ = {0.0, 0.05, 0.06};
-  ticks_ = 0;
-  EXPECT_EQ(Run(kSixFiles), 0);
-  EXPECT_EQ(err_.str(), "\rPlot 1 of 3  (0:00)\rPlot 3 of 3  (0:00)\n");
-
-  // a failure starts on a line of its own
-  outcome_.result = -1;
-  outcome_.message = "Logic Error - VXLB_Main()\n a - b";
-  ticks_ = 0;
-  EXPECT_EQ(Run(kSixFiles), 1);
-  EXPECT_EQ(err_.str(),
-            "\rPlot 1 of 3  (0:00)\rPlot 3 of 3  (0:00)\n"
-            "sylvanor-batch: Logic Error - VXLB_Main()\n a - b\n");
-
-  outcome_.result = 1;
-  EXPECT_EQ(Run(With(kSixFiles, {"--quiet"})), 0);
-  EXPECT_EQ(err_.str(), "");
-}
-
-TEST(BatchProgressLineTest, ElapsedTimeAsMinutesAndHours) {
-  EXPECT_EQ(BatchProgressLine(12, 100, 3.9), "Plot 12 of 100  (0:03)");
-  EXPECT_EQ(BatchProgressLine(1, 5, 605), "Plot 1 of 5  (10:05)");
-  EXPECT_EQ(BatchProgressLine(1, 5, 3725), "Plot 1 of 5  (1:02:05)");
-  EXPECT_EQ(BatchProgressLine(0, 0, -1), "Plot 0 of 0  (0:00)");
+  const std::string two = "\rPlot 1 of 3  (0:00)\rPlot 3 of 3  (0:00)\n";
+  const struct {
+    std::vector<double> clock;
+    int result;
+    Args more;
+    std::string err;
+  } rows[] = {
+      {{0, 0.4, 3.7}, 1, {}, "\rPlot 1 of 3  (0:00)\rPlot 2 of 3  (0:00)\rPlot 3 of 3  (0:03)\n"},
+      {{0, 0.05, 0.06}, 1, {}, two},                    // under a tenth of a second apart
+      {{0}, -1, {}, two + "sylvanor-batch: failed\n"},  // a failure on a line of its own
+      {{0}, 1, {"--quiet"}, ""}};
+  for (const auto& row : rows) {
+    clock_ = row.clock;
+    outcome_ = {row.result, "failed", 3, 3, 0, 0};
+    EXPECT_EQ(Err(SixFiles(row.more)), row.err);
+  }
+  const std::pair<double, const char*> times[] = {
+      {3.9, "(0:03)"}, {605, "(10:05)"}, {3725, "(1:02:05)"}, {-1, "(0:00)"}};
+  for (const auto& [seconds, elapsed] : times) {
+    EXPECT_EQ(BatchProgressLine(12, 100, seconds), std::string("Plot 12 of 100  ") + elapsed);
+  }
 }
 
 }  // namespace

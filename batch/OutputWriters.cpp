@@ -1,0 +1,164 @@
+#include "batch/OutputWriters.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "base/CFormat.h"
+#include "base/TextUtil.h"
+
+namespace sylvanor {
+
+namespace {
+
+// Converts g/m2 to lb/acre.
+constexpr float kLbAcrePerGm2 = 4046.86f / 453.592f;
+constexpr std::size_t kEmisComponents = 220;  // components totalled in the expanded form
+
+std::string NoCommas(std::string text) {
+  StrRepChr(text, ',', ';');
+  return text;
+}
+
+}  // namespace
+
+std::string EmissionFileName(const std::string& outputFile) {
+  const std::filesystem::path out(outputFile);
+  return (out.parent_path() / (out.stem().string() + "-Emis.csv")).string();
+}
+
+std::string OutputHeading() {
+  return "PlotID, MonSta, preCFL, postCFL, preCBD, postCBD, preCBH, postCBH, preSH, postSH, "
+         "preTD, postTD, preSDI, postSDI, preCC, postCC, preBA, postBA, preQMD, postQMD, "
+         "preQ75, postQ75, preTORI, postTORI, preCRNI, postCRNI, stdCubicFt, HarCubicFt, "
+         "stdMCFt, HarMCFt, stdMBFt, HarMBFt, preFueMod, postFueMod\n"
+         " Units,,T/ac,T/ac,kg/m3,kg/m3,ft,ft,ft,ft,tpa,tpa,tpa,tpa,percent,percent,ft2/ac, "
+         "ft2/ac,     in,      in,     in,      in,   mi/hr,    mi/hr,   mi/hr,    mi/hr,    "
+         "ft3/ac,     ft3/ac,  ft3/ac,  ft3/ac,   ft/ac,   ft/ac,      code,       code\n";
+}
+
+std::string OutputLine(const Sylvanor& s, const std::string& plot, const std::string& station,
+                       float preTorch, float preCrown, float postTorch, float postCrown) {
+  return CFormat(
+      "%s, %s, %6.2f, %6.2f, %6.3f, %6.3f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, "
+      "%6.2f,  %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.0f, %6.0f, %6.0f, "
+      "%6.0f, %6.2f, %6.2f, %6.2f, %6.2f,  %6.2f, %6.2f, %s, %s \n",
+      plot, station, s.Get_PreAvailFuel(), s.Get_AvailFuel(), s.Get_Precbd(), s.Get_cbd(),
+      s.Get_Precbh(), s.Get_cbh(), s.Get_Presh(), s.Get_sh(), s.Get_PreSteDen(), s.Get_SteDen(),
+      s.Get_PreStdDenIdx(), s.Get_StdDenIdx(), s.Get_PreCanCov(), s.Get_CanCov(), s.Get_PreBasal(),
+      s.Get_Basal(), s.Get_PreQuaMeaDia(), s.Get_QuaMeaDia(), s.Get_PreQd75(), s.Get_Qd75(),
+      preTorch, postTorch, preCrown, postCrown, s.Get_StCuFt(), s.Get_HaCuFt(), s.Get_StMeCuft(),
+      s.Get_HaMeCuft(), s.Get_StBdft(), s.Get_HaBdft(), s.Get_FuelModel_PreTreatment(),
+      s.Get_FuelModel_PostTreatment());
+}
+
+std::string EmissionValue(float value) {
+  if (value < 1.0f) return CFormat(",%4.2f", value);
+  if (value < 10.0f) return CFormat(",%4.1f", value);
+  return CFormat(",%4.0f", value);
+}
+
+std::string EmissionDefaultHeading() {
+  return "Plot,MonSta,Type,CO2,CO,CH4,NOX,SO2,PM2.5,PM10\n"
+         ",,,lb/ac,lb/ac,lb/ac,lb/ac,lb/ac,lb/ac,lb/ac\n";
+}
+
+std::string EmissionDefaultLines(const Sylvanor& s, const std::string& plot,
+                                 const std::string& station) {
+  std::string text;
+  for (const char* type : {"Flame", "Smolder", "Total"}) {
+    float pm25 = 0, pm10 = 0, ch4 = 0, co2 = 0, co = 0, nox = 0, so2 = 0;
+    s.Get_EmiTot(type, pm25, pm10, ch4, co2, co, nox, so2);
+    text += CFormat("%s,%s,%s", plot, station, type);
+    for (const float v : {co2, co, ch4, nox, so2, pm25, pm10}) {
+      text += EmissionValue(v);
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis) {
+  std::string headings = "Plot,MonSta,Type";
+  std::string codes = ",,";
+  for (int k = 1; k <= nes.ComponentCount(); ++k) {
+    std::string cover, heading, code;
+    float factor = 0;
+    if (nes.Get_Factor(emis.Flame.Name, k, cover, factor, heading, code) != 1) continue;
+    headings += "," + NoCommas(heading);
+    codes += "," + NoCommas(code);
+  }
+  return headings + "\n" + codes + "\n";
+}
+
+std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_EmisSettings& emis,
+                                const std::string& plot, const std::string& station) {
+  float flame = 0, coarse = 0, duff = 0;
+  s.Get_EmiMass(flame, coarse, duff);
+  const int components = std::min(nes.ComponentCount(), static_cast<int>(kEmisComponents));
+  std::vector<float> total(static_cast<std::size_t>(components) + 1, 0.0f);
+  std::vector<bool> counted(total.size(), false);
+  std::string cover, heading, code;
+
+  std::string text = CFormat("%s,%s,STFS", plot, station);
+  for (int k = 1; k <= components; ++k) {
+    float factor = 0;
+    if (nes.Get_Factor(emis.Flame.Name, k, cover, factor, heading, code) != 1) continue;
+    const float v = flame * factor * kLbAcrePerGm2;
+    text += EmissionValue(v);
+    total[k] += v;
+  }
+  text += '\n';
+
+  text += CFormat("%s,%s,CWDRSC+Duff", plot, station);
+  for (int k = 1; k <= components; ++k) {
+    float factor = 0;
+    if (nes.Get_Factor(emis.Coarse.Name, k, cover, factor, heading, code) != 1) continue;
+    float duffFactor = 0;
+    // a duff group without this component adds nothing
+    if (nes.Get_Factor(emis.Duff.Name, k, cover, duffFactor, heading, code) != 1) duffFactor = 0;
+    const float v = (coarse * factor + duff * duffFactor) * kLbAcrePerGm2;
+    text += EmissionValue(v);
+    total[k] += v;
+    counted[k] = true;
+  }
+  text += '\n';
+
+  text += CFormat("%s,%s,Total", plot, station);
+  for (int k = 1; k <= components; ++k) {
+    if (counted[k]) text += EmissionValue(total[k]);
+  }
+  text += '\n';
+  return text;
+}
+
+void Put_Output(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                const std::string& plot, const std::string& station, float preTorch, float preCrown,
+                float postTorch, float postCrown) {
+  if (!headings.Output) {
+    file << OutputHeading();
+    headings.Output = true;
+  }
+  file << OutputLine(syl, plot, station, preTorch, preCrown, postTorch, postCrown);
+}
+
+void Put_OutputEmisDefault(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                           const std::string& plot, const std::string& station) {
+  if (!headings.EmisDefault) {
+    file << EmissionDefaultHeading();
+    headings.EmisDefault = true;
+  }
+  file << EmissionDefaultLines(syl, plot, station);
+}
+
+void Put_OutputEmisExpand(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                          const c_NES& nes, const d_EmisSettings& emis, const std::string& plot,
+                          const std::string& station) {
+  if (!headings.EmisExpand) {
+    file << EmissionExpandHeading(nes, emis);
+    headings.EmisExpand = true;
+  }
+  file << EmissionExpandLines(syl, nes, emis, plot, station);
+}
+
+}  // namespace sylvanor

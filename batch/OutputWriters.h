@@ -1,0 +1,56 @@
+#pragma once
+// The batch's output files: the plot output file (one line per plot) and the
+// emissions file beside it (three lines per plot, in the default or the
+// expanded form). Each form's heading lines go before its first plot lines.
+
+#include <ostream>
+#include <string>
+
+#include "batch/Prescription.h"
+#include "engine/Sylvanor.h"
+#include "treat/EmissionFactors.h"
+
+namespace sylvanor {
+
+// The emissions file named from the output file: its folder and name
+// without extension followed by "-Emis.csv".
+std::string EmissionFileName(const std::string& outputFile);
+
+// The plot output file: the two heading lines, and a plot's line from the
+// engine's results and the four crown fire indices.
+std::string OutputHeading();
+std::string OutputLine(const Sylvanor& syl, const std::string& plot, const std::string& station,
+                       float preTorch, float preCrown, float postTorch, float postCrown);
+
+// An emissions value: ",%4.2f" below 1, ",%4.1f" below 10, else ",%4.0f".
+std::string EmissionValue(float value);
+
+// The default emissions file: heading lines, and a plot's three lines
+// (flaming, smoldering, total, each CO2, CO, CH4, NOX, SO2, PM2.5, PM10).
+std::string EmissionDefaultHeading();
+std::string EmissionDefaultLines(const Sylvanor& syl, const std::string& plot,
+                                 const std::string& station);
+
+// The expanded emissions file: heading lines from the flaming group's
+// components, and a plot's lines "STFS", "CWDRSC+Duff" and "Total".
+std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis);
+std::string EmissionExpandLines(const Sylvanor& syl, const c_NES& nes, const d_EmisSettings& emis,
+                                const std::string& plot, const std::string& station);
+
+// Which heading lines a batch's files have been given.
+struct d_OutputHeadings {
+  bool Output = false, EmisDefault = false, EmisExpand = false;
+};
+
+// A plot's lines on `file`, after the heading lines of their form when
+// `headings` says they are not there yet.
+void Put_Output(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                const std::string& plot, const std::string& station, float preTorch, float preCrown,
+                float postTorch, float postCrown);
+void Put_OutputEmisDefault(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                           const std::string& plot, const std::string& station);
+void Put_OutputEmisExpand(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
+                          const c_NES& nes, const d_EmisSettings& emis, const std::string& plot,
+                          const std::string& station);
+
+}  // namespace sylvanor

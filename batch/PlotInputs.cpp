@@ -1,0 +1,168 @@
+#include "batch/PlotInputs.h"
+
+#include <array>
+#include <utility>
+
+#include "base/CFormat.h"
+#include "base/Keyword.h"
+#include "io/PlotTrees.h"
+
+namespace sylvanor {
+
+void SetInputs(Sylvanor& syl, const d_PlotFuel& fuel) {
+  syl.Set_ESDD(3.0f);
+  syl.Set_Duff(fuel.Duff);
+  syl.Set_Grass(fuel.Grass);
+  syl.Set_Lichen(fuel.Lichen);
+  syl.Set_Moss(fuel.Moss);
+  syl.Set_Shrub(fuel.Shrub);
+  syl.Set_Litter(fuel.Litter);
+  syl.Set_1Hr(fuel.Hr1);
+  syl.Set_10Hr(fuel.Hr10);
+  syl.Set_100Hr(fuel.Hr100);
+  syl.Set_SC1Snd(fuel.Snd[0]);
+  syl.Set_SC2Snd(fuel.Snd[1]);
+  syl.Set_SC3Snd(fuel.Snd[2]);
+  syl.Set_SC4Snd(fuel.Snd[3]);
+  syl.Set_SC5Snd(fuel.Snd[4]);
+  syl.Set_SC1Rot(fuel.Rot[0]);
+  syl.Set_SC2Rot(fuel.Rot[1]);
+  syl.Set_SC3Rot(fuel.Rot[2]);
+  syl.Set_SC4Rot(fuel.Rot[3]);
+  syl.Set_SC5Rot(fuel.Rot[4]);
+  syl.Set_ExiPilLoa(fuel.Pile);
+}
+
+void TakePlotSAVs(const d_PDQPlotRow& row, d_TMS& tms) {
+  if (row.SAVGrass > 0.0f) tms.GrassSAV = row.SAVGrass;
+  if (row.SAVShrub > 0.0f) tms.ShrubSAV = row.SAVShrub;
+  if (row.SAVOneHr > 0.0f) tms.OneHrSAV = row.SAVOneHr;
+}
+
+void TMS_LoadVX(Sylvanor& syl, const d_TMS& t, const std::string& userData) {
+  syl.Set_UserFolder(userData);
+  const bool thin = !SameKeyword(t.ThinCrit.str(), "None") && SameKeyword(t.ThinInc.str(), "Yes");
+  syl.Set_ThinInc(thin ? "Yes" : "No");
+  syl.Set_ThinCrit(t.ThinCrit.str());
+  syl.Set_ThiCriVal(SameKeyword(t.ThinCrit.str(), "CanopyCover") ? t.ThiCriVal / 100.0f
+                                                                 : t.ThiCriVal);
+  syl.Set_CutEff(t.CutEff / 100.0f);
+  syl.Set_MinCutDia(t.MinCutDia);
+  syl.Set_MaxCutDia(t.MaxCutDia);
+  syl.Set_SubMerDia(t.SubMerDia);
+  syl.Set_LogTopDia(t.LogTopDia);
+  syl.Set_Yardloss(t.Yardloss / 100.0f);
+
+  syl.Set_PrunInc(t.PrunInc.str());
+  syl.Set_PrunHgt(t.PrunHgt);
+  syl.Set_PrunMRCR(t.PrunMRCR / 100.0f);
+
+  const bool pile = SameKeyword(t.PileInc.str(), "Yes");
+  syl.Set_PilGroFra(pile ? t.PilGroPct / 100.0f : 0.0f);
+  syl.Set_PilTPFra(pile ? t.PilSlaPct / 100.0f : 0.0f);
+  syl.Set_PilBurFra(pile ? t.PilBurPct / 100.0f : 0.0f);
+
+  if (SameKeyword(t.BroBurInc.str(), "No")) {
+    syl.Set_BroBurInc("No");
+  } else {
+    syl.Set_BroBurInc("Yes");
+    syl.Set_ScoHgt(t.ScoHgt);
+    syl.Set_DuffDepth(t.DuffDepth);
+    syl.Set_MLCons(t.MLCons / 100.0f);
+    syl.Set_Moist10Hr(t.Moist10Hr / 100.0f);
+    syl.Set_Moist1kHr(t.Moist1kHr / 100.0f);
+    syl.Set_DuffMoist(t.DuffMoist / 100.0f);
+    syl.Set_Region(t.Region.str());
+    syl.Set_Season(t.Season.str());
+  }
+
+  syl.Set_FueModSet(t.FueModSet);
+  syl.Set_Climate(t.Climate);
+  syl.Set_FueBedDep(t.FueBedDep);
+  syl.Set_GrassSAV(t.GrassSAV);
+  syl.Set_ShrubSAV(t.ShrubSAV);
+  syl.Set_1HrSAV(t.OneHrSAV);
+}
+
+void PutRetentionPriorities(Sylvanor& syl, const d_Prescription& pre) {
+  const auto& r = pre.RetPri;
+  syl.PLT_PutRetPri(r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11], r[12],
+                    r[13]);
+  syl.PLT_PutRetPriSpe("Init", 0.0f, 0.0f, 0.0f);
+  for (std::size_t i = 0; i < pre.RetSpeCount; ++i) {
+    const d_RetSpe& spe = pre.RetSpe[i];
+    syl.PLT_PutRetPriSpe(spe.Species.str(), spe.MinDia, spe.MaxDia, spe.Pri);
+  }
+}
+
+std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel,
+                         d_EmisSettings& emis) {
+  const std::array<const std::string*, 3> names = {&fuel.EmiFlame, &fuel.EmiDuff, &fuel.EmiCoarse};
+  int unnamed = 0;
+  for (const std::string* name : names) {
+    if (name->empty() || name->front() == '0') ++unnamed;
+  }
+  if (unnamed == 3) return {};  // the plot keeps the current factors
+
+  std::array<d_EmisGroup, 3> groups;
+  int found = 0;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    d_EmisGroup& g = groups[i];
+    g.Name = *names[i];
+    found += nes.Get_MajFactor(g.Name, g.CO, g.CO2, g.CH4, g.PM25, g.PM10, g.NOX, g.SO2);
+  }
+  if (found < 3) {
+    return "Missing or invalid emissions factors detected. The emissions factors set on the GUI "
+           "will be used.\n";
+  }
+  emis.Flame = groups[0];
+  emis.Duff = groups[1];
+  emis.Coarse = groups[2];
+  emis.CriFirInt = nes.Get_CriFirInt();
+  const std::pair<const char*, const d_EmisGroup*> engine[] = {
+      {"Flame", &emis.Flame}, {"Duff", &emis.Duff}, {"Smolder", &emis.Coarse}};
+  for (const auto& [component, g] : engine) {
+    syl.Set_EmisFactor(component, g->Name, g->CO, g->CO2, g->CH4, g->PM25, g->PM10, g->NOX, g->SO2);
+  }
+  syl.Set_CriFirInt(emis.CriFirInt);
+  return {};
+}
+
+void PutTree(Sylvanor& syl, const d_BatchTree& tree, int rowNum, bool pdq,
+             std::vector<int>& treeNums, std::vector<std::string>& messages) {
+  const int accepted = static_cast<int>(treeNums.size());
+  const int treeNum = pdq ? accepted + 1 : static_cast<int>(tree.Num);
+
+  float crnHgt = tree.CrnHgt;
+  const std::string crownBase =
+      FixCrownBaseHeight(tree.Hgt, crnHgt, pdq ? static_cast<float>(tree.CrnRat) : -1.0f);
+  if (!crownBase.empty()) {
+    messages.push_back(CFormat("%d  %s  DHB:%4.2f  Hgt:%4.1f  HgtCrn:%4.1f\n%s ", rowNum,
+                               tree.Species, tree.DBH, tree.Hgt, crnHgt, crownBase));
+  }
+  std::string crnCls = tree.CrnCls;
+  std::string crownClass = FixCrownClass(rowNum, tree.Species, tree.DBH, tree.Hgt, crnHgt, crnCls);
+  if (!crownClass.empty()) messages.push_back(std::move(crownClass));
+
+  std::string message;
+  if (!syl.PTL_PutRec(accepted, treeNum, tree.Species, tree.DBH, tree.Hgt, crnHgt, tree.TPA, crnCls,
+                      tree.Status, 0.0f, 0.0f, "English", "", message)) {
+    messages.push_back(CFormat(" %s  %d %s Dia:%5.1f Hgt:%5.1f.", message, rowNum, tree.Species,
+                               tree.DBH, tree.Hgt) +
+                       " - Tree record will be ignored");
+    return;
+  }
+  treeNums.push_back(treeNum);
+}
+
+void PutTrees(Sylvanor& syl, const std::vector<d_BatchTree>& rows, bool pdq,
+              std::vector<int>& treeNums, std::vector<std::string>& messages) {
+  int rowNum = 0;
+  for (const d_BatchTree& tree : rows) {
+    ++rowNum;
+    if (SameKeyword(tree.Status, "D")) continue;  // dead trees carry no canopy fuel
+    PutTree(syl, tree, rowNum, pdq, treeNums, messages);
+  }
+}
+
+}  // namespace sylvanor
