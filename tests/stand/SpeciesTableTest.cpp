@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 
-#include "stand/BuiltInSpecies.h"
 #include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
@@ -34,25 +34,35 @@ class SpeciesTableTest : public ::testing::Test {
            "click the 'Calculate' button to recheck the file\n " +
            path_ + " \n";
   }
+  std::pair<int, std::string> Item(int row, const char* item) {
+    std::string text = "stale";
+    const int result =
+        table_.Rows.empty() ? ESD_GetItem(row, item, text) : ET_GetItem(table_, row, item, text);
+    return {result, text};
+  }
 
   TempFolder temp_;
   const std::string path_ = UserSpeciesPath(temp_);
   d_ETTable table_;
-  std::string message_, text_;
+  std::string message_;
 };
 
 TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
+  const std::tuple<int, const char*, int, std::string> esd[] = {
+      // of the built-in rows
+      {0, "Species", 1, "ALRU2"}, {5, "orderNUMBER", 1, " 6.0"}, {39, "Foliage", 1, "QA"},
+      {39, "3InchPlus", 1, "BM"}, {54, "Mortality", 1, "PIRU"},  {3, "Colour", 1, ""},
+      {55, "Species", 0, ""},     {-1, "Species", 0, ""}};
+  for (const auto& [row, item, result, text] : esd)
+    EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
+
   ASSERT_EQ(Setup(""), 1) << message_;
-  EXPECT_EQ(message_, "");
-  ASSERT_EQ(table_.Rows.size(), 55u);
-  EXPECT_EQ(ET_GetItem(table_, 0, "Source", text_), 0);
-  EXPECT_EQ(text_, "Internal");
+  EXPECT_EQ(std::tuple(message_, table_.Rows.size(), Item(0, "Source")),
+            std::tuple(""s, 55u, std::pair(0, "Internal"s)));
   // every entry of every built-in species is linked to its equation
   for (const d_ET& et : table_.Rows) {
-    for (const d_ETCom& com : et.Components) {
-      EXPECT_EQ(com.Kind, "EFD") << et.Species.str() << " " << com.Component.str();
-      EXPECT_GE(com.EqIdx, 0);
-    }
+    for (const d_ETCom& com : et.Components)
+      EXPECT_TRUE(com.Kind == "EFD" && com.EqIdx >= 0) << et.Species.str() << com.Component.str();
   }
   EXPECT_EQ(std::tuple(ET_Idx(table_, "ALRU2"), ET_Idx(table_, "pipo"), ET_Idx(table_, "PIAR5"),
                        ET_Idx(table_, "PIRU"), ET_Idx(table_, "NOPE")),
@@ -65,23 +75,17 @@ TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpeciesAndLongTextsAreCut) {
             1)
       << message_;
   ASSERT_EQ(table_.Rows.size(), 2u);
-  EXPECT_EQ(table_.Rows[1].Species, "PIPO");
-  // (an item query of each kind, and of what is not there)
-  EXPECT_EQ(ET_GetItem(table_, 0, "source", text_), 1);
-  EXPECT_EQ(text_, path_);
-  EXPECT_EQ(ET_GetItem(table_, 1, "OrderNumber", text_), 1);
-  EXPECT_EQ(text_, "26.0");
-  EXPECT_EQ(ET_GetItem(table_, 0, "Twig", text_), 1);
-  EXPECT_EQ(text_, "DF");
-  EXPECT_EQ(ET_GetItem(table_, 2, "Species", text_), 0);
-  EXPECT_EQ(ET_GetItem(table_, 1, "Colour", text_), -1);
-  EXPECT_EQ(text_, "Bullshit Request Colour");
+  const std::tuple<int, const char*, int, std::string> rows[] = {
+      {0, "source", 1, path_}, {1, "OrderNumber", 1, "26.0"},
+      {0, "Twig", 1, "DF"},    {1, "Species", 1, "PIPO"},
+      {2, "Species", 0, ""},   {1, "Colour", -1, "Bullshit Request Colour"}};
+  for (const auto& [row, item, result, text] : rows)
+    EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
 
   std::filesystem::remove(path_);
   temp_.Write("SPECIES.CSV", "1,PSME," + std::string(300, 'n') + "," + kDF);
   ASSERT_EQ(Setup(""), 1) << message_;  // the name is found without regard to case
-  ASSERT_EQ(table_.Rows.size(), 1u);
-  EXPECT_EQ(table_.Rows[0].CommonName.size(), 149u);
+  EXPECT_EQ(std::tuple(table_.Rows.size(), table_.Rows[0].CommonName.size()), std::tuple(1u, 149u));
 }
 
 TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
@@ -102,11 +106,11 @@ TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
       {"C,Yes,DF,ZZ,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
        "Invalid/Missing 'Foliage' biomass equation code, Species: A, Code: ZZ"},
   };
+  // a failing row is reported after the rows before it; the table stays as
+  // loaded
   for (const auto& [row, message] : rows) {
-    // the first row passes; a failing one is reported after the rows before it
     EXPECT_EQ(Setup(kPsme + "1,A,a," + row + "\n"), message.empty() ? 1 : 0) << row;
     EXPECT_EQ(message_, message.empty() ? "" : message + Advice()) << row;
-    // the table stays as loaded
     EXPECT_EQ(table_.Rows.size(), 2u) << row;
   }
   // the bad entry of the last row is left unlinked
@@ -122,7 +126,6 @@ TEST_F(SpeciesTableTest, MortalityFileDecidesTheMortalityCodes) {
   EXPECT_EQ(message_,
             "Invalid/Missing Qorvel Mortality Species Equation Code. Species: PIPO, Code: pipo\n" +
                 Advice());
-
   std::filesystem::remove(temp_.path() / "qor_Spp.csv");
   std::filesystem::remove(path_);
   EXPECT_EQ(Setup(""), 0);
@@ -135,25 +138,6 @@ TEST_F(SpeciesTableTest, MortalityFileDecidesTheMortalityCodes) {
                 "codes\n in File: " +
                 path_ + "\n");
   EXPECT_EQ(table_.Rows.size(), 55u);  // the built-in table is loaded all the same
-}
-
-TEST(SpeciesTableItems, BuiltInRows) {
-  struct Row {
-    int row;
-    const char* item;
-    int result;
-    const char* text;
-  };
-  const Row rows[] = {
-      {0, "Species", 1, "ALRU2"}, {5, "orderNUMBER", 1, " 6.0"}, {39, "Foliage", 1, "QA"},
-      {39, "3InchPlus", 1, "BM"}, {54, "Mortality", 1, "PIRU"},  {3, "Colour", 1, ""},
-      {55, "Species", 0, ""},     {-1, "Species", 0, ""},
-  };
-  for (const Row& r : rows) {
-    std::string text = "stale";
-    EXPECT_EQ(ESD_GetItem(r.row, r.item, text), r.result) << r.row << " " << r.item;
-    EXPECT_EQ(text, r.text) << r.row << " " << r.item;
-  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 
@@ -77,64 +78,44 @@ TEST(StandMeasures, DensityCodeReachesEveryMeasure) {
   trees[0].Killed = 5;   // PostMort 25, Thinned 20
   trees[1].Killed = 12;  // PostMort below 0 counts as 0, Thinned 0
   d_SMWork work;
-  const d_StandMeasures post = SM_Calc(trees, kSpecies, "PostMort", 0, work);
-  EXPECT_FLOAT_EQ(post.SteDen, 25.0f);
-  EXPECT_NEAR(post.Basal, 13.635373f, 1e-4f);  // 25 * 78.53975 / 144
-  EXPECT_FLOAT_EQ(post.StdDenIdx, 25.0f);      // 25 * 1^1.605
-  EXPECT_FLOAT_EQ(post.QuaMeaDia, 10.0f);
-  EXPECT_FLOAT_EQ(post.Qd75, 10.0f);
-  EXPECT_NEAR(post.CanCov, 9.745531f, 1e-3f);  // 25 trees of 10 in, as above
-  const d_StandMeasures thinned = SM_Calc(trees, kSpecies, "Thinned", 0, work);
-  EXPECT_FLOAT_EQ(thinned.SteDen, 20.0f);
-  EXPECT_NEAR(thinned.Basal, 10.908299f, 1e-4f);  // 20 * 78.53975 / 144
-  EXPECT_NEAR(SM_Basal(trees, "Thinned"), 10.908299f, 1e-4f);
+  const d_StandMeasures m = SM_Calc(trees, kSpecies, "PostMort", 0, work);
+  // 25 * 78.53975 / 144; 25 * 1^1.605; cover of 25 trees of 10 in as above
+  EXPECT_EQ(std::tuple(m.SteDen, m.StdDenIdx, m.QuaMeaDia, m.Qd75),
+            std::tuple(25.f, 25.f, 10.f, 10.f));
+  EXPECT_NEAR(m.Basal, 13.635373f, 1e-4f);
+  EXPECT_NEAR(m.CanCov, 9.745531f, 1e-3f);
+  EXPECT_FLOAT_EQ(SM_Calc(trees, kSpecies, "Thinned", 0, work).SteDen, 20.0f);
+  EXPECT_NEAR(SM_Basal(trees, "Thinned"), 10.908299f, 1e-4f);  // 20 * 78.53975 / 144
   EXPECT_FLOAT_EQ(SM_Calc(trees, kSpecies, "TPA", 0, work).SteDen, 60.0f);
 }
 
 // Qd75 walks whole trees, largest first: a record stands for as many trees
 // as its density has started units.
 TEST(StandMeasures, Qd75CountsWholeTrees) {
-  struct Row {
-    const char* name;
-    d_PTLTable trees;
-    float qd75;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, d_PTLTable, float> rows[] = {
       // T = pi (25*0.4 + 9*5) = pi*55, 75 % = pi*41.25. The 10 in tree gives
       // pi*25, two 6 in trees pi*43. sqrt((100 + 36 + 36) / 3)
-      {"a fraction gives one tree", TreeList({Tree(6, 40, 5), Tree(10, 50, 0.4f)}), 7.571878f},
+      {"a fraction", TreeList({Tree(6, 40, 5), Tree(10, 50, 0.4f)}), 7.571878f},
       // T = pi (25*2.3 + 1*50) = pi*107.5, 75 % = pi*80.625. Three 10 in trees
       // give pi*75, six 2 in trees pi*81. sqrt((3*100 + 6*4) / 9) = sqrt(36)
-      {"rounded up, empty records skipped",
-       TreeList({Tree(2, 15, 50), Tree(10, 50, 2.3f), Tree(30, 90, 0)}), 6.0f},
-      {"no basal area", TreeList({Tree(10, 50, 0)}), 0.0f},
-  };
+      {"rounded up", TreeList({Tree(2, 15, 50), Tree(10, 50, 2.3f), Tree(30, 90, 0)}), 6.0f},
+      {"no basal area", TreeList({Tree(10, 50, 0)}), 0.0f}};
   d_SMWork work;
-  for (const Row& row : rows)
-    EXPECT_NEAR(SM_Qd75(row.trees, "TPA", work), row.qd75, 1e-5f) << row.name;
+  for (const auto& [name, trees, qd75] : rows)
+    EXPECT_NEAR(SM_Qd75(trees, "TPA", work), qd75, 1e-5f) << name;
 }
 
 TEST(StandMeasures, VolumesStandingAndHarvested) {
-  struct Row {
-    float dia, tpa, tpaAdj, harv, slash, cuFt, bdFt, meCuFt;
-  };
-  const Row rows[] = {
-      {12, 17, 10, 5, 2, 20, 100, 15},
-      {8, 30, 20, 4, 6, 5, 30, 3},    // at the submerchantable limit
-      {6, 25, 25, 0, 0, 2, 10, 1},    // below it
-      {14, 8, 0, 8, 0, 40, 200, 35},  // all cut
-  };
+  // dia, TPA, TPAadj, harvested, slashed; cubic, board and merchantable feet
   d_PTLTable trees;
-  int i = 0;
-  for (const Row& r : rows) {
-    d_PTLRec& t = trees[i++];
-    t = Tree(r.dia, 60, r.tpa);
-    t.TPAadj = r.tpaAdj;
-    t.Harv = r.harv;
-    t.Slash = r.slash;
-    t.VolCuFt = r.cuFt;
-    t.VolBdFt = r.bdFt;
-    t.VolMeCuFt = r.meCuFt;
+  const std::array<float, 8> rows[] = {{12, 17, 10, 5, 2, 20, 100, 15},
+                                       {8, 30, 20, 4, 6, 5, 30, 3},     // at the limit
+                                       {6, 25, 25, 0, 0, 2, 10, 1},     // below it
+                                       {14, 8, 0, 8, 0, 40, 200, 35}};  // all cut
+  for (int i = 0; i < 4; ++i) {
+    d_PTLRec& t = trees[i] = Tree(rows[i][0], 60, rows[i][1]);
+    std::tie(t.TPAadj, t.Harv, t.Slash, t.VolCuFt, t.VolBdFt, t.VolMeCuFt) =
+        std::tuple(rows[i][2], rows[i][3], rows[i][4], rows[i][5], rows[i][6], rows[i][7]);
   }
   const d_StandVolumes v = SM_Volumes(trees, 8.0f);
   EXPECT_FLOAT_EQ(v.StCuFt, 350.0f);    // 20*10 + 5*20 + 2*25, every size

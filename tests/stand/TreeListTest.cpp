@@ -34,47 +34,38 @@ class TreeListTest : public ::testing::Test {
     return PTL_PutRec(list_, species_, recNum_++, l.treeNum, l.species, l.dia, l.hgt, l.crnHgt,
                       l.tpa, l.crnCls, l.status, l.retPri, l.cutEff, l.units, "", message_);
   }
-  std::vector<int> TreeNums() const {
-    std::vector<int> nums;
-    for (int i = 0; i < PTL_Count(list_); ++i)
-      nums.push_back(list_[i].TreeNum);
-    return nums;
-  }
-
   const d_ETTable species_ = SpeciesTable({{.Species = "PIPO"}, {.Species = "PSME"}});
   d_PTLTable list_;
   int recNum_ = 0;
   std::string message_;
 };
 
-TEST_F(TreeListTest, InitEmptiesTheTableAndGivesItsCapacity) {
-  Put({});
-  list_[0].Killed = 3;
-  list_[kTreeSlots - 1].Species = "PIPO";
-  EXPECT_EQ(PTL_InitTbl(list_), 4999);
-  EXPECT_EQ(PTL_Count(list_), 0);
-  EXPECT_EQ(list_[0].Killed, 0.0f);
-  EXPECT_EQ(list_[0].Dia, 0.0f);
-  EXPECT_TRUE(list_[kTreeSlots - 1].Species.empty());
-}
-
-TEST_F(TreeListTest, AcceptedLinesAreStoredWithAllTheirFields) {
+TEST_F(TreeListTest, AcceptedLinesAreStoredInEnglishWithAllTheirFields) {
   message_ = "stale";
   EXPECT_EQ(PTL_PutRec(list_, species_, 9, 7, "pipo", 12.5f, 60, 0, 80, "sc", "d", 5, 1, "English",
                        "by the road", message_),
             1);
-  EXPECT_EQ(message_, "");
   const d_PTLRec& r = list_[0];  // a crown reaching the ground is allowed
-  EXPECT_EQ(std::tuple(r.RecNum, r.TreeNum, r.Species.str(), r.Dia, r.Hgt, r.CrnHgtPru, r.TPAadj,
-                       r.CrnCls.str(), r.RetPri, r.CutEff, r.Note.str(), PTL_IsDead(r)),
-            std::tuple(9, 7, "pipo"s, 12.5f, 60.0f, 0.0f, 80.0f, "sc"s, 5.0f, 1.0f, "by the road"s,
-                       true));
-  // every limit is inclusive
-  EXPECT_EQ(Put({.dia = 300, .hgt = 1000, .crnHgt = 999.9f, .tpa = 1e5f, .cutEff = 0}), 1)
-      << message_;
-  EXPECT_EQ(Put({.crnCls = "N", .status = "h", .retPri = 0, .cutEff = 1}), 1) << message_;
+  EXPECT_EQ(std::tuple(message_, r.RecNum, r.TreeNum, r.Species.str(), r.Dia, r.Hgt, r.CrnHgtPru,
+                       r.TPAadj, r.CrnCls.str(), r.RetPri, r.CutEff, r.Note.str(), PTL_IsDead(r)),
+            std::tuple(""s, 9, 7, "pipo"s, 12.5f, 60.0f, 0.0f, 80.0f, "sc"s, 5.0f, 1.0f,
+                       "by the road"s, true));
+  // every limit is inclusive; limits and values are metric with "metric"
+  EXPECT_EQ(Put({.dia = 300, .hgt = 1000, .crnHgt = 999.9f, .tpa = 1e5f, .cutEff = 0}), 1);
+  EXPECT_EQ(Put({.crnCls = "N", .status = "h", .retPri = 0, .cutEff = 1}), 1);
+  ASSERT_EQ(Put({.dia = 762, .hgt = 304.8f, .crnHgt = 10, .tpa = 247100, .units = "metric"}), 1);
   EXPECT_FALSE(PTL_IsDead(list_[2]));
-  EXPECT_EQ(PTL_Count(list_), 3);
+  const d_PTLRec& m = list_[3];
+  EXPECT_NEAR(m.Dia, 300.0f, 1e-3f);      // 762 x 0.393701 = 300.00016
+  EXPECT_NEAR(m.Hgt, 1000.0f, 0.02f);     // 304.8 x 3.2808 = 999.988
+  EXPECT_NEAR(m.CrnHgt, 32.808f, 1e-4f);  // 10 x 3.2808
+  EXPECT_NEAR(m.TPA, 100000.0f, 0.5f);    // 247100 / 2.471
+  EXPECT_EQ(std::tuple(m.CrnHgtPru, m.TPAadj), std::tuple(m.CrnHgt, m.TPA));
+  // the table empties and gives its capacity
+  list_[kTreeSlots - 1].Species = "PIPO";
+  EXPECT_EQ(PTL_InitTbl(list_), 4999);
+  EXPECT_EQ(std::tuple(PTL_Count(list_), list_[0].Dia, list_[kTreeSlots - 1].Species.str()),
+            std::tuple(0, 0.0f, ""s));
 }
 
 TEST_F(TreeListTest, EveryRefusalHasItsMessageAndLeavesTheTable) {
@@ -113,16 +104,6 @@ TEST_F(TreeListTest, EveryRefusalHasItsMessageAndLeavesTheTable) {
     EXPECT_EQ(PTL_Count(list_), 1) << message;
     EXPECT_EQ(list_[1].Dia, 0.0f) << message;
   }
-}
-
-TEST_F(TreeListTest, MetricLinesAreStoredInEnglish) {
-  ASSERT_EQ(Put({.dia = 762, .hgt = 304.8f, .crnHgt = 10, .tpa = 247100, .units = "metric"}), 1);
-  const d_PTLRec& r = list_[0];
-  EXPECT_NEAR(r.Dia, 300.0f, 1e-3f);   // 762 x 0.393701 = 300.00016
-  EXPECT_NEAR(r.Hgt, 1000.0f, 0.02f);  // 304.8 x 3.2808 = 999.988
-  EXPECT_NEAR(r.CrnHgtPru, 32.808f, 1e-4f);
-  EXPECT_NEAR(r.TPAadj, 100000.0f, 0.5f);  // 247100 / 2.471
-  EXPECT_EQ(std::tuple(r.CrnHgt, r.TPA), std::tuple(r.CrnHgtPru, r.TPAadj));
 }
 
 TEST_F(TreeListTest, TableHoldsAtMost4999Trees) {
@@ -164,67 +145,51 @@ TEST_F(TreeListTest, InfoOfTheFirstTreeAndLineOfTheLastWithTheNumber) {
             std::tuple("PIPO"s, 14.0f, 70.0f, 30.0f, 12.0f, 3.0f, "C"s, "H"s));
 }
 
-TEST_F(TreeListTest, DensityCodesAndTheirSums) {
-  struct Row {
-    float tpaAdj, killed;
-    const char* code;
-    float expected;
-  };
-  const Row rows[] = {
+TEST_F(TreeListTest, DensityCodesSumsAndTheStartOfAnExecution) {
+  d_PTLRec r = TreeRec({.TPA = 40});
+  const std::tuple<float, float, const char*, float> rows[] = {
+      // TPAadj, Killed, code, trees
       {30, 12, "TPA", 40},      {30, 12, "TPAadj", 30},   {30, 12, "Thinned", 10},
       {30, 12, "PostMort", 18}, {30, 12, "tpa", 0},       {30, 12, "Bogus", 0},
-      {45, 35, "Thinned", 0},   {45, 35, "PostMort", 10}, {30, 35, "PostMort", 0},
-  };
-  for (const Row& row : rows) {
-    d_PTLRec r = TreeRec({.TPA = 40});
-    r.TPAadj = row.tpaAdj;
-    r.Killed = row.killed;
-    EXPECT_EQ(PTL_GetTPA(r, row.code), row.expected) << row.code << " " << row.tpaAdj;
+      {45, 35, "Thinned", 0},   {45, 35, "PostMort", 10}, {30, 35, "PostMort", 0}};
+  for (const auto& [adj, killed, code, expected] : rows) {
+    std::tie(r.TPAadj, r.Killed) = std::tuple(adj, killed);
+    EXPECT_EQ(PTL_GetTPA(r, code), expected) << code << " " << adj << " " << killed;
   }
-
   Put({.dia = 4, .tpa = 100});
   Put({.dia = 8, .tpa = 50});
   Put({.dia = 12, .tpa = 20});
   list_[2].TPAadj = 15;
+  list_[3].Dia = 4;  // beyond the list
   // the 8-inch tree is not below 8
   EXPECT_EQ(std::tuple(PTL_SumTPA(list_, "TPA"), PTL_SumTPA(list_, "TPAadj"),
                        PTL_SumTPA(list_, "Thinned"), PTL_SumTPA(list_, "TPA", 8),
                        PTL_SumTPA(list_, "TPAadj", 8.01f), PTL_SumTPA(list_, "Bogus", 0)),
             std::tuple(170.0f, 165.0f, 5.0f, 70.0f, 15.0f, 0.0f));
-}
-
-TEST_F(TreeListTest, PrepareResetsThinningAndSetsBasalArea) {
-  Put({.dia = 10});
-  Put({.dia = 3});
-  list_[0].TPAadj = 5;
-  list_[2].Dia = 4;  // beyond the list
+  // every tree's density back to as entered, its basal area from its diameter
   PTL_Prepare(list_);
-  EXPECT_EQ(list_[0].TPAadj, 40.0f);
-  EXPECT_NEAR(list_[0].BasAre, 78.53975f, 1e-4f);   // 3.14159 x 5^2
-  EXPECT_NEAR(list_[1].BasAre, 7.0685775f, 1e-5f);  // 3.14159 x 1.5^2
-  EXPECT_EQ(list_[2].BasAre, 0.0f);
+  EXPECT_EQ(list_[2].TPAadj, 20.0f);
+  EXPECT_NEAR(list_[1].BasAre, 50.26544f, 1e-4f);   // 3.14159 x 4^2
+  EXPECT_NEAR(list_[2].BasAre, 113.09724f, 1e-4f);  // 3.14159 x 6^2
+  EXPECT_EQ(list_[3].BasAre, 0.0f);
 }
 
 TEST_F(TreeListTest, RetentionOrderIsAscendingAndMovesWholeRecords) {
   // Ties follow the exchanges. Worked through by hand for 2 1 2 1: i=1 swaps
   // with 0 (1 2 3 4 -> 2 1 3 4), i=3 swaps with 1 (-> 2 4 3 1); no other pair
   // has i's priority below j's. The twos end up reversed.
-  struct Row {
-    std::vector<float> priorities;
-    std::vector<int> order;
-  };
-  const Row rows[] = {{{3, 1, 2}, {2, 3, 1}}, {{2, 1, 2, 1}, {2, 4, 3, 1}}};
-  for (const Row& row : rows) {
+  const std::pair<std::vector<float>, std::vector<int>> rows[] = {{{3, 1, 2}, {2, 3, 1}},
+                                                                  {{2, 1, 2, 1}, {2, 4, 3, 1}}};
+  for (const auto& [priorities, order] : rows) {
     PTL_InitTbl(list_);
-    for (std::size_t i = 0; i < row.priorities.size(); ++i) {
-      const int num = static_cast<int>(i) + 1;
-      Put({.treeNum = num, .dia = 10.0f * num, .retPri = row.priorities[i]});
-    }
+    for (int num = 1; num <= static_cast<int>(priorities.size()); ++num)
+      Put({.treeNum = num, .dia = 10.0f * num, .retPri = priorities[num - 1]});
     PTL_SortRetPri(list_);
-    EXPECT_EQ(TreeNums(), row.order) << row.priorities.size() << " trees";
-    for (std::size_t i = 0; i < row.order.size(); ++i) {
-      EXPECT_EQ(list_[i].Dia, 10.0f * list_[i].TreeNum) << "slot " << i;
-      EXPECT_EQ(list_[i].RetPri, row.priorities[list_[i].TreeNum - 1]) << "slot " << i;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const d_PTLRec& r = list_[i];
+      EXPECT_EQ(std::tuple(r.TreeNum, r.Dia, r.RetPri),
+                std::tuple(order[i], 10.0f * order[i], priorities[order[i] - 1]))
+          << priorities.size() << " trees, slot " << i;
     }
   }
 }
