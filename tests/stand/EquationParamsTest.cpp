@@ -11,6 +11,8 @@ namespace sylvanor {
 
 namespace {
 
+using namespace std::string_literals;
+
 // "BEPA" has neither branch nor "VD" equations.
 const d_ETTable kSpecies = SpeciesTable({
     {.Species = "PIPO", .Crown = "PP", .Branches = "PP", .VertDist = "PP"},
@@ -29,14 +31,9 @@ d_EP Tree(const char* species, float dbh, float height, float crownBase = 0.0f) 
 }
 
 TEST(EquationParams, WeightsWorkedByHand) {
-  struct Row {
-    const char* name;
-    d_EP tree;
-    int speIdx, slot;
-    float weight, tol;
-    const char* code;
-  };
+  using Row = std::tuple<const char*, d_EP, int, int, float, float, const char*>;
   const Row rows[] = {
+      // name, tree, species row, slot, weight, tolerance, entry code
       // e^(0.268 + 2.074 ln 10) = 155.02; Br-3inP 155.02 x (1 - (1.083 - 0.131)) = 7.441
       {"PP total", Tree("pipo", 10, 60, 20), 0, kTotal, 155.02f, 0.02f, "PP"},
       {"PP Br-3inP", Tree("PIPO", 10, 60, 20), 0, kBr3inP, 7.441f, 5e-3f, "PP"},
@@ -51,23 +48,18 @@ TEST(EquationParams, WeightsWorkedByHand) {
       {"small WH Br-3inP", Tree("TSHE", 1, 9.5f), 2, kBr3inP, 0.551f, 0, "WH"},
       // "PB" has no small-tree row of its own: "DF" class 2 (1.5 ft)
       {"small PB total", Tree("BEPA", 0.5f, 1.5f), 3, kTotal, 0.2f, 0, "PB"},
-      {"small PB Br-3in", Tree("BEPA", 0.5f, 1.5f), 3, kBr3in, 0.012f, 0, "ZZ"},
-  };
-  for (Row row : rows) {
-    row.tree.Message = "left over";
-    ASSERT_EQ(EP_Calc(kSpecies, row.tree), 1) << row.name;
-    EXPECT_EQ(row.tree.Message, "") << row.name;
-    EXPECT_EQ(row.tree.SpeIdx, row.speIdx) << row.name;
-    EXPECT_NEAR(EP_GetWt(row.tree, row.slot), row.weight, row.tol) << row.name;
-    // the entry of the species comes with the weight
-    const d_ETCom& got = row.tree.Comps[row.slot];
-    const d_ETCom& entry = kSpecies.Rows[row.speIdx].Components[row.slot];
-    EXPECT_EQ(std::tuple(got.Code.str(), got.Component.str(), got.EqIdx, got.Kind.str()),
-              std::tuple(std::string(row.code), std::string(kComponentNames[row.slot]), entry.EqIdx,
-                         entry.Kind.str()))
-        << row.name;
-    // only the six weights are read
-    EXPECT_EQ(EP_GetWt(row.tree, kVertDist) + EP_GetWt(row.tree, -1), 0.0f) << row.name;
+      {"small PB Br-3in", Tree("BEPA", 0.5f, 1.5f), 3, kBr3in, 0.012f, 0, "ZZ"}};
+  for (auto [name, tree, speIdx, slot, weight, tol, code] : rows) {
+    tree.Message = "left over";
+    ASSERT_EQ(EP_Calc(kSpecies, tree), 1) << name;
+    EXPECT_NEAR(EP_GetWt(tree, slot), weight, tol) << name;
+    // the species' entry comes with the weight; only the six weights are read
+    const d_ETCom& got = tree.Comps[slot];
+    EXPECT_EQ(std::tuple(tree.Message, tree.SpeIdx, got.Code.str(), got.Component.str(), got.EqIdx,
+                         EP_GetWt(tree, kVertDist) + EP_GetWt(tree, -1)),
+              std::tuple(""s, speIdx, std::string(code), std::string(kComponentNames[slot]),
+                         kSpecies.Rows[speIdx].Components[slot].EqIdx, 0.0f))
+        << name;
   }
   d_EP bepa = Tree("BEPA", 10, 50, 10);
   ASSERT_EQ(EP_Calc(kSpecies, bepa), 1);
@@ -75,27 +67,19 @@ TEST(EquationParams, WeightsWorkedByHand) {
   EXPECT_EQ(EP_GetWt(bepa, kBr1in) + EP_GetWt(bepa, kBr3inP), 0.0f);
 }
 
-TEST(EquationParams, UnknownSpeciesFails) {
+TEST(EquationParams, UnknownSpeciesAndVerticalDistribution) {
   // small trees need their species too
   for (d_EP ep : {Tree("XYZ", 10, 50), Tree("QUGA", 0.8f, 5)}) {
     EXPECT_EQ(EP_Calc(kSpecies, ep), 0);
     EXPECT_EQ(ep.Message, "Species (" + ep.Species.str() + ") Not Found in Equation Table");
   }
-}
-
-TEST(EquationParams, VerticalDistributionOfASpecies) {
-  struct Row {
-    const char* species;
-    float x, expected;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, float, float> rows[] = {
       {"pipo", 0.5f, 0.420463f},  // "PP": 2.3637 x 0.25 - 1.3637 x 0.125
       {"TSHE", 0.99f, 1.0f},      // "PS", limited to 1
       {"PIPO", 0.0f, 0.0f},      {"PIPO", -0.2f, 0.0f},
-      {"XYZ", 0.5f, 0.0f},       {"BEPA", 0.5f, 0.0f},  // its "VD" entry is not linked
-  };
-  for (const Row& r : rows)
-    EXPECT_NEAR(EP_VertDist(kSpecies, r.species, r.x), r.expected, 1e-6f) << r.species << r.x;
+      {"XYZ", 0.5f, 0.0f},       {"BEPA", 0.5f, 0.0f}};  // its "VD" entry is not linked
+  for (const auto& [species, x, expected] : rows)
+    EXPECT_NEAR(EP_VertDist(kSpecies, species, x), expected, 1e-6f) << species << " " << x;
 }
 
 }  // namespace

@@ -8,25 +8,21 @@
 
 namespace sylvanor {
 
-d_ET SpeciesRow(const d_SpeciesCodes& codes) {
-  d_ET et;
-  et.Species = codes.Species;
-  et.Include = codes.Include;
-  et.Canopy = codes.Canopy;
-  et.Bole = codes.Bole;
-  for (std::size_t i = 0; i < kComponentSlots; ++i) {
-    d_ETCom& c = et.Components[i];
-    c.Code = i < kBr1in ? codes.Crown : (i < kVertDist ? codes.Branches : codes.VertDist);
-    c.EqIdx = EQ_Find(c.Code, c.Component);
-    if (c.EqIdx >= 0) c.Kind = "EFD";
-  }
-  return et;
-}
-
 d_ETTable SpeciesTable(std::initializer_list<d_SpeciesCodes> rows) {
   d_ETTable table;
-  for (const d_SpeciesCodes& codes : rows)
-    table.Rows.push_back(SpeciesRow(codes));
+  for (const d_SpeciesCodes& codes : rows) {
+    d_ET& et = table.Rows.emplace_back();
+    et.Species = codes.Species;
+    et.Include = codes.Include;
+    et.Canopy = codes.Canopy;
+    et.Bole = codes.Bole;
+    for (std::size_t i = 0; i < kComponentSlots; ++i) {
+      d_ETCom& c = et.Components[i];
+      c.Code = i < kBr1in ? codes.Crown : (i < kVertDist ? codes.Branches : codes.VertDist);
+      c.EqIdx = EQ_Find(c.Code, c.Component);
+      if (c.EqIdx >= 0) c.Kind = "EFD";
+    }
+  }
   return table;
 }
 

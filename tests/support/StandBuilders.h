@@ -18,9 +18,8 @@ struct d_SpeciesCodes {
   std::string Species{}, Crown{}, Branches{}, VertDist{}, Include = "Yes", Canopy{}, Bole{};
 };
 
-// A species row with those codes, each component entry linked to its
-// built-in equation when there is one.
-d_ET SpeciesRow(const d_SpeciesCodes& codes);
+// A table of species rows with those codes, each component entry linked to
+// its built-in equation when there is one.
 d_ETTable SpeciesTable(std::initializer_list<d_SpeciesCodes> rows);
 
 // The built-in species table, loaded and linked.
