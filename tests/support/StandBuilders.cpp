@@ -33,16 +33,16 @@ d_ETTable BuiltInSpeciesTable() {
   return table;
 }
 
-d_PTLRec TreeRec(const d_TreeSpec& spec) {
+d_PTLRec TreeRec(const d_TreeFields& f) {
   d_PTLRec t;
-  t.Species = spec.Species;
-  t.Dia = spec.Dia;
-  t.Hgt = spec.Hgt;
-  t.CrnHgt = t.CrnHgtPru = spec.CrnHgt;
-  t.TPA = t.TPAadj = spec.TPA;
-  t.Status = spec.Status;
-  t.CrnCls = spec.CrnCls;
-  t.BasAre = kPi * (spec.Dia / 2) * (spec.Dia / 2);
+  t.Species = f.Species;
+  t.Dia = f.Dia;
+  t.Hgt = f.Hgt;
+  t.CrnHgt = t.CrnHgtPru = f.CrnHgt;
+  t.TPA = t.TPAadj = f.TPA;
+  t.Status = f.Status;
+  t.CrnCls = f.CrnCls;
+  t.BasAre = kPi * (f.Dia / 2) * (f.Dia / 2);
   return t;
 }
 

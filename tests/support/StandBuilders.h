@@ -27,12 +27,12 @@ d_ETTable BuiltInSpeciesTable();
 
 // A tree as the list holds it at the start of an execution: nothing thinned
 // or pruned, its basal area from its diameter (pi 3.14159).
-struct d_TreeSpec {
+struct d_TreeFields {
   std::string Species = "PIPO";
   float Dia = 10, Hgt = 50, CrnHgt = 20, TPA = 40;
   std::string Status = "H", CrnCls = "D";
 };
-d_PTLRec TreeRec(const d_TreeSpec& spec);
+d_PTLRec TreeRec(const d_TreeFields& fields);
 
 // A tree list holding the records from its first slot on.
 d_PTLTable TreeList(std::initializer_list<d_PTLRec> trees);
