@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
@@ -30,22 +32,17 @@ TEST(CrownFuel, WeightsWorkedByHand) {
                                Tree("PIPO", 10, 50, "D", "d"), Tree("PSME", 0.8f, 9.5f, "C", "H")});
   std::string message;
   ASSERT_EQ(PTL_CrownFuel(trees, kSpecies, message), 1) << message;
-  struct Row {
-    int slot, weight;
-    float expected;
-  };
-  const Row rows[] = {
-      {0, kTotal, 155.0211f * 0.15f},
-      {0, kFoliage, 155.0211f * 0.347012f * 0.15f},
-      {1, kTotal, 155.0211f * 0.55f},
-      {2, kTotal, 155.0211f * (1 - 0.374935f) * 0.55f},
-      {2, kFoliage, 0},
-      {2, kTwig, 0},
-      {3, kTotal, 12.3f * 1.15f},
-      {3, kBr3inP, 1.599f * 1.15f},
-  };
-  for (const Row& r : rows)
-    EXPECT_NEAR(trees[r.slot].Bio[r.weight], r.expected, 1e-3f) << r.slot << " " << r.weight;
+  // tree, weight, lb
+  const std::tuple<int, int, float> rows[] = {{0, kTotal, 155.0211f * 0.15f},
+                                              {0, kFoliage, 155.0211f * 0.347012f * 0.15f},
+                                              {1, kTotal, 155.0211f * 0.55f},
+                                              {2, kTotal, 155.0211f * (1 - 0.374935f) * 0.55f},
+                                              {2, kFoliage, 0},
+                                              {2, kTwig, 0},
+                                              {3, kTotal, 12.3f * 1.15f},
+                                              {3, kBr3inP, 1.599f * 1.15f}};
+  for (const auto& [slot, weight, expected] : rows)
+    EXPECT_NEAR(trees[slot].Bio[weight], expected, 1e-3f) << slot << " " << weight;
   for (int w = 0; w < 6; ++w) {  // every weight is scaled alike
     EXPECT_NEAR(trees[0].Bio[w] / 0.15f, trees[1].Bio[w] / 0.55f, 1e-3f) << w;
     EXPECT_GT(trees[0].Bio[w], 0.0f) << w;
