@@ -11,26 +11,27 @@
 #include <random>
 
 #include "stand/CanopyProfile.h"
+#include "stand/Context.h"
 #include "stand/CrownFuel.h"
-#include "stand/EquationTable.h"
 #include "stand/SpeciesTable.h"
-#include "stand/TreeList.h"
 
 namespace sylvanor {
 
 namespace {
 
-// A plot of the given number of trees, 5 to 125 ft tall, with their crown
-// fuel computed.
-void MakePlot(int trees) {
-  ET_Load("");
-  ET_LinkEq();
-  PTL_InitTbl();
+// A plot of the given number of trees of the built-in species, 5 to 125 ft
+// tall, with their crown fuel computed.
+std::unique_ptr<d_Context> MakePlot(int trees) {
+  auto ctx = std::make_unique<d_Context>();
+  auto species = std::make_shared<d_ETTable>();
+  ET_Load(*species, "");
+  ET_LinkEq(*species);
+  ctx->Species = species;
   std::mt19937 random(11);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
   for (int slot = 0; slot < trees; ++slot) {
-    d_PTLRec& t = s_PTL()[slot];
-    t.Species = s_ET().Rows[slot % s_ET().Rows.size()].Species;
+    d_PTLRec& t = ctx->Trees[slot];
+    t.Species = species->Rows[slot % species->Rows.size()].Species;
     t.Status = "H";
     t.CrnCls = "C";
     t.Dia = 2.0f + 30.0f * unit(random);
@@ -38,17 +39,20 @@ void MakePlot(int trees) {
     t.CrnHgt = t.CrnHgtPru = t.Hgt * 0.8f * unit(random);
     t.TPA = t.TPAadj = 1.0f + 20.0f * unit(random);
   }
-  PTL_Prepare();
+  PTL_Prepare(ctx->Trees);
   std::string message;
-  PTL_CrownFuel(message);
+  PTL_CrownFuel(ctx->Trees, *species, message);
+  return ctx;
 }
 
 void ProfilePass(benchmark::State& state, bool prepared) {
-  MakePlot(static_cast<int>(state.range(0)));
-  if (prepared) CP_PrepareTrees(1.0f);
+  const auto ctx = MakePlot(static_cast<int>(state.range(0)));
+  auto work = std::make_unique<d_CPWork>();
+  if (prepared) CP_PrepareTrees(ctx->Trees, *ctx->Species, 1.0f, *work);
   auto prof = std::make_unique<d_Profile>();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CP_ProfilePass(1.0f, 5.0f, 0.012f, 0.0f, *prof));
+    benchmark::DoNotOptimize(
+        CP_ProfilePass(ctx->Trees, *ctx->Species, 1.0f, 5.0f, 0.012f, 0.0f, *work, *prof));
     CP_RunMean(*prof);
     benchmark::ClobberMemory();
   }
@@ -63,9 +67,10 @@ void BM_ProfilePassUnprepared(benchmark::State& state) {
 }
 
 void BM_PrepareTrees(benchmark::State& state) {
-  MakePlot(static_cast<int>(state.range(0)));
+  const auto ctx = MakePlot(static_cast<int>(state.range(0)));
+  auto work = std::make_unique<d_CPWork>();
   for (auto _ : state)
-    CP_PrepareTrees(1.0f);
+    CP_PrepareTrees(ctx->Trees, *ctx->Species, 1.0f, *work);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

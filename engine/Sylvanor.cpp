@@ -1,65 +1,20 @@
 #include "engine/Sylvanor.h"
 
 #include "base/Keyword.h"
-#include "engine/OutputUnits.h"
+#include "engine/Execute.h"
 #include "engine/SettingsCheck.h"
-#include "engine/SettingsUnits.h"
-#include "stand/CanopyProfile.h"
-#include "stand/CrownFuel.h"
 #include "stand/EquationReference.h"
 #include "stand/SpeciesTable.h"
-#include "stand/StandMeasures.h"
 #include "stand/TreeList.h"
-#include "stand/TreeListVolumes.h"
 
 namespace sylvanor {
 
-// The working record: settings and results of the current run.
-struct Sylvanor::d_Work {
-  d_Settings set;
-  d_Stand std;
-  d_Canopy pre;      // the canopy and stand before treatment
-  d_Profile layers;  // the canopy profile's work record
-  d_RetPriSet rps;   // retention priority set of the plot
+// The working record: settings, tables, results and working records of the
+// execution (engine/Execute.h), and the retention priorities of the plot.
+struct Sylvanor::d_Work : d_Exec {
+  d_RetPriSet rps;  // retention priority set of the plot
   RetPriSpeList rpsSpecies;
 };
-
-namespace {
-
-// One state of the stand: the profile pass with the scorch height, its
-// running mean, and the stand measures for the density code.
-void CanopyState(const d_Settings& s, float scorchHgt, const std::string& code, d_Profile& work,
-                 d_Canopy& out) {
-  out.AvailFuel = CP_ProfilePass(s.LayWid, s.RASpread, s.CBDCriThr, scorchHgt, work);
-  CP_RunMean(work);
-  out.Prof = work;
-  out.Meas = SM_Calc(code, s.ESDD);
-}
-
-// The standard fuel model of one state of the surface fuel (tons/acre), with
-// the settings' climate, set, SAVs (1/ft) and fuel bed depth (in).
-FMSelector FuelModelOf(const d_Settings& s, const d_GroundFuel& f) {
-  StandardFuelInputs in;
-  in.Climate = s.Climate;
-  in.FuelModelSet = s.FueModSet;
-  in.Litter = f.Litter;
-  in.Lichen = f.Lichen;
-  in.Moss = f.Moss;
-  in.OneHour = f.Hr1;
-  in.Grass = f.Grass;
-  in.Shrub = f.Shrub;
-  in.TenHour = f.Hr10;
-  in.HundredHour = f.Hr100;
-  in.OneHourSav = s.Hr1SAV;
-  in.GrassSav = s.GrassSAV;
-  in.ShrubSav = s.ShrubSAV;
-  in.FuelBedDepth = s.FueBedDep;
-  FMSelector bed = FillFMSelector(in);
-  SelectStandardFuelModel(bed);
-  return bed;
-}
-
-}  // namespace
 
 Sylvanor::Sylvanor() : w_(std::make_unique<d_Work>()) {}
 Sylvanor::~Sylvanor() = default;
@@ -80,10 +35,16 @@ int Sylvanor::Init_LarGUI(const std::string& inUnits, const std::string& outUnit
   w_->layers.Load.fill(-1.0f);
   w_->layers.RunMean.fill(-1.0f);
   if (SameKeyword(speciesPath, "Batch")) return 0;
+  auto table = std::make_shared<d_ETTable>();
   std::string message;
-  const int result = ET_Setup(message, speciesPath);
+  const int result = ET_Setup(*table, message, speciesPath);
+  w_->ctx.Species = std::move(table);
   w_->std.ErrMes = message;
   return result;
+}
+
+void Sylvanor::ShareSpeciesTable(const Sylvanor& other) {
+  w_->ctx.Species = other.w_->ctx.Species;
 }
 
 int Sylvanor::Check_Inputs() {
@@ -99,26 +60,28 @@ std::string Sylvanor::Get_ErrMes() const {
 }
 
 int Sylvanor::PTL_InitTbl() {
-  return sylvanor::PTL_InitTbl();
+  return sylvanor::PTL_InitTbl(w_->ctx.Trees);
 }
 
 int Sylvanor::PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
                          float crnHgt, float tpa, const std::string& crnCls,
                          const std::string& status, float retPri, float cutEff,
                          const std::string& units, const std::string& note, std::string& message) {
-  return sylvanor::PTL_PutRec(recNum, treeNum, species, dia, hgt, crnHgt, tpa, crnCls, status,
-                              retPri, cutEff, units, note, message);
+  return sylvanor::PTL_PutRec(w_->ctx.Trees, *w_->ctx.Species, recNum, treeNum, species, dia, hgt,
+                              crnHgt, tpa, crnCls, status, retPri, cutEff, units, note, message);
 }
 
 int Sylvanor::PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct,
                           float& thinned, float& pctThinned) {
-  return sylvanor::PTL_GetInfo(treeNum, species, killed, mortPct, thinned, pctThinned);
+  return sylvanor::PTL_GetInfo(w_->ctx.Trees, treeNum, species, killed, mortPct, thinned,
+                               pctThinned);
 }
 
 int Sylvanor::PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt,
                              float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
                              std::string& status) {
-  return sylvanor::PTL_GetRecInfo(treeNum, species, dia, hgt, crnHgt, tpa, retPri, crnCls, status);
+  return sylvanor::PTL_GetRecInfo(w_->ctx.Trees, treeNum, species, dia, hgt, crnHgt, tpa, retPri,
+                                  crnCls, status);
 }
 
 int Sylvanor::PLT_PutRetPri(float hea, float uhe, float sic, float dea, float dom, float cod,
@@ -153,7 +116,7 @@ int Sylvanor::PLT_PutRetPriSpe(const std::string& name, float minDia, float maxD
 }
 
 int Sylvanor::PLT_RetPriCalc() {
-  return sylvanor::PLT_RetPriCalc(w_->rps, w_->rpsSpecies);
+  return sylvanor::PLT_RetPriCalc(w_->ctx.Trees, w_->rps, w_->rpsSpecies);
 }
 
 const d_RetPriSet& Sylvanor::RetPriSet() const {
@@ -164,43 +127,9 @@ const RetPriSpeList& Sylvanor::RetPriSpecies() const {
 }
 
 int Sylvanor::PTL_Exec() {
-  d_Settings& s = w_->set;
-  d_Stand& stand = w_->std;
-  Settings_MoisturesToPercent(s);
-  if (!SameKeyword(s.InUnits, "English")) Settings_ToEnglish(s);
-  stand.AGF = {s.Duff, s.Litter, s.Lichen, s.Moss,  s.Grass, s.Shrub,
-               s.Hr1,  s.Hr10,   s.Hr100,  s.SCSnd, s.SCRot, s.ExiPilLoa};
-  const d_GroundFuel before = stand.AGF;
-
-  PTL_Prepare();
-  std::string message;
-  if (!PTL_CrownFuel(message) || !PTL_Volumes(s.LogTopDia, message)) {
-    stand.ErrMes = message;
-    return 0;
+  for (const ExecStep step : kExecSteps) {
+    if (!step(*w_)) return 0;
   }
-  CP_PrepareTrees(s.LayWid);
-
-  // before treatment
-  CanopyState(s, 0.0f, "TPA", w_->layers, w_->pre);
-
-  // without a burn no crown is scorched
-  stand.ScoHgt = 0.0f;
-
-  // after treatment
-  CanopyState(s, stand.ScoHgt, "PostMort", w_->layers, stand.Post);
-  stand.WildHab = 0.0f;
-  stand.Vol = SM_Volumes(s.SubMerDia);
-
-  // The standard fuel models of both states, from the loads in tons/acre:
-  // chosen before the results are converted for output, so that metric
-  // output cannot convert the after-treatment loads twice.
-  if (!SameKeyword(s.FueModSet, "None")) {
-    stand.FmsPre = FuelModelOf(s, before);
-    stand.FmsPost = FuelModelOf(s, stand.AGF);
-  }
-
-  OU_ConvertOutput(stand, w_->pre.Prof, s.OutUnits.str(), message);
-  if (!message.empty()) stand.ErrMes = message;
   return 1;
 }
 
@@ -271,7 +200,7 @@ int Sylvanor::Get_PreVDRlays() const {
 }
 
 int Sylvanor::ET_GetItem(int row, const std::string& item, std::string& text) {
-  return sylvanor::ET_GetItem(row, item, text);
+  return sylvanor::ET_GetItem(*w_->ctx.Species, row, item, text);
 }
 
 int Sylvanor::ESD_GetItem(int row, const std::string& item, std::string& text) {
@@ -287,6 +216,9 @@ const d_Settings& Sylvanor::Settings() const {
 }
 const d_Stand& Sylvanor::Stand() const {
   return w_->std;
+}
+const d_Context& Sylvanor::Context() const {
+  return w_->ctx;
 }
 
 #define SYLVANOR_SETTER(Name, Field, Type) \

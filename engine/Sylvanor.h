@@ -1,9 +1,11 @@
 #pragma once
 // The engine object. One instance serves a whole run of the program: it owns
-// every setting of a run, the results of the last executed plot and the
-// engine's message buffers. Callers fill the settings through the setters,
-// validate them with Check_Inputs or Check_InputsLG, and read the reason of a
-// failure with Get_ErrMes.
+// every setting of a run, its species table and plot tree list (its
+// context), the results of the last executed plot and the engine's message
+// buffers. Engines share nothing they change, so two engines may run in two
+// threads. Callers fill the settings through the setters, validate them with
+// Check_Inputs or Check_InputsLG, and read the reason of a failure with
+// Get_ErrMes.
 //
 // Setters store their value unchanged (texts are cut to their field's
 // capacity) and return 1; only validation rejects values.
@@ -14,6 +16,7 @@
 
 #include "engine/Settings.h"
 #include "engine/Stand.h"
+#include "stand/Context.h"
 #include "treat/RetentionPriority.h"
 
 namespace sylvanor {
@@ -26,13 +29,19 @@ class Sylvanor {
   Sylvanor& operator=(const Sylvanor&) = delete;
 
   // Resets the settings and the stand record for a run in the given unit
-  // systems, then sets up the species table from the species file path (the
-  // built-in table when it is empty or cannot be opened) and returns its
-  // result, leaving its message in the error message. A path of "Batch" (any
-  // case) keeps the table as it stands and returns 0, which the batch runner
-  // ignores.
+  // systems, then sets up a species table of its own from the species file
+  // path (the built-in table when it is empty or cannot be opened) and
+  // returns its result, leaving its message in the error message. A path of
+  // "Batch" (any case) keeps the table as it stands and returns 0, which the
+  // batch runner ignores. A new engine's table is empty until one is loaded.
   int Init_LarGUI(const std::string& inUnits, const std::string& outUnits,
                   const std::string& speciesPath);
+
+  // Takes the species table of another engine: the batch run window's engine
+  // takes the main window's, then initialises with "Batch" to keep it. The
+  // two engines hold the same table, which neither changes; an engine's next
+  // load gives it a table of its own.
+  void ShareSpeciesTable(const Sylvanor& other);
 
   // Validate the settings; the first failing check leaves its message and
   // returns 0. Check_Inputs takes fractions as 0-1, Check_InputsLG as 0 or
@@ -42,8 +51,8 @@ class Sylvanor {
 
   std::string Get_ErrMes() const;
 
-  // The plot tree list (program-wide, shared by every engine): empties it
-  // and gives its capacity, 4999; adds one tree (units "English" or
+  // The engine's plot tree list: empties it and gives its capacity, 4999;
+  // adds one tree of a species of the engine's table (units "English" or
   // "Metric"), or refuses it with the reason in `message`; reads a tree back
   // by its tree number.
   int PTL_InitTbl();
@@ -67,11 +76,12 @@ class Sylvanor {
   const d_RetPriSet& RetPriSet() const;
   const RetPriSpeList& RetPriSpecies() const;
 
-  // Executes the current plot: settings to percent moistures and English
-  // units, the after-treatment surface loads, every tree's crown fuel and
-  // volumes, the canopy and stand before treatment (kept as the snapshot),
-  // the canopy, stand and volumes after it, and their conversion for
-  // output. Returns 1, or 0 with the failing step's message.
+  // Executes the current plot by the steps of engine/Execute.h: settings to
+  // percent moistures and English units, the after-treatment surface loads,
+  // every tree's crown fuel and volumes, the canopy and stand before
+  // treatment (kept as the snapshot), the canopy, stand and volumes after
+  // it, the standard fuel models, and their conversion for output. Returns
+  // 1, or 0 with the failing step's message.
   int PTL_Exec();
 
   // Canopy profile and stand measures after treatment: the vertical
@@ -135,6 +145,8 @@ class Sylvanor {
 
   const d_Settings& Settings() const;
   const d_Stand& Stand() const;
+  // the engine's species table and plot tree list
+  const d_Context& Context() const;
 
   // setters
   int Set_UserFolder(const std::string& v);

@@ -1,12 +1,8 @@
 #include "stand/CanopyProfile.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "base/Keyword.h"
-#include "stand/EquationParams.h"
-#include "stand/EquationTable.h"
-#include "stand/TreeList.h"
 
 namespace sylvanor {
 
@@ -16,29 +12,6 @@ constexpr float kLbPerTon = 2000.0f;
 // Shares kept for all trees together; beyond this, trees are worked out on
 // the spot in every pass (only absurdly fine layers over tall stands reach it).
 constexpr std::size_t kStoreBudget = std::size_t{16} << 20;
-
-// Layer shares of the trees of the last preparation.
-struct d_ShareStore {
-  unsigned Gen = 0;
-  float LayWid = 0;
-  std::vector<float> Shares;
-};
-
-d_ShareStore& Store() {
-  static d_ShareStore store;
-  return store;
-}
-
-// One tree's shares, worked out on the spot.
-struct d_Scratch {
-  std::array<float, kLayers> Share{};
-  d_EP Ep;
-};
-
-d_Scratch& Scratch() {
-  static d_Scratch scratch;
-  return scratch;
-}
 
 // The share of a crown from the crown base cb to the top h (ft) in each
 // layer its walk from the ground passes, by the species' cumulative
@@ -88,52 +61,51 @@ d_LayerSpan CrownShares(const d_ETCom& vd, d_EP& ep, float cb, float h, float la
 }
 
 // A tree's span and its shares from its first layer on: the prepared ones
-// when they are valid for the layer width, else worked out into the scratch
-// array. None for a tree whose species does not count.
-const float* TreeShares(const d_PTLRec& tree, float layWid, d_LayerSpan& span) {
-  const d_ShareStore& store = Store();
-  if (tree.Span.Gen != 0 && tree.Span.Gen == store.Gen && store.LayWid == layWid) {
+// when they are valid for the layer width, else worked out into the store's
+// room for one tree. None for a tree whose species does not count.
+const float* TreeShares(const d_PTLRec& tree, const d_ETTable& species, float layWid,
+                        d_CPWork& work, d_LayerSpan& span) {
+  if (tree.Span.Gen != 0 && tree.Span.Gen == work.Gen && work.LayWid == layWid) {
     span = tree.Span;
-    return span.Include ? store.Shares.data() + span.Offset : nullptr;
+    return span.Include ? work.Shares.data() + span.Offset : nullptr;
   }
-  const int row = ET_Idx(tree.Species);
-  if (row < 0 || !SameKeyword(s_ET().Rows[row].Include, "Yes")) return nullptr;
-  d_Scratch& scratch = Scratch();
-  scratch.Ep.Species = tree.Species;
-  span = CrownShares(s_ET().Rows[row].Components[kVertDist], scratch.Ep, tree.CrnHgt, tree.Hgt,
-                     layWid, scratch.Share);
-  return scratch.Share.data() + span.First;
+  const int row = ET_Idx(species, tree.Species);
+  if (row < 0 || !SameKeyword(species.Rows[row].Include, "Yes")) return nullptr;
+  work.Ep.Species = tree.Species;
+  span = CrownShares(species.Rows[row].Components[kVertDist], work.Ep, tree.CrnHgt, tree.Hgt,
+                     layWid, work.Share);
+  return work.Share.data() + span.First;
 }
 
 }  // namespace
 
-void CP_PrepareTrees(float layWid) {
-  d_ShareStore& store = Store();
-  if (++store.Gen == 0) ++store.Gen;  // 0 marks a tree never prepared
-  store.LayWid = layWid;
-  store.Shares.clear();
-  d_Scratch& scratch = Scratch();
-  for (d_PTLRec& tree : s_PTL()) {
+void CP_PrepareTrees(d_PTLTable& trees, const d_ETTable& species, float layWid, d_CPWork& work) {
+  if (++work.Gen == 0) ++work.Gen;  // 0 marks a tree never prepared
+  work.LayWid = layWid;
+  work.Shares.clear();
+  for (d_PTLRec& tree : trees) {
     if (tree.Species.empty()) break;
     d_LayerSpan span;
-    const int row = ET_Idx(tree.Species);
-    if (row >= 0 && SameKeyword(s_ET().Rows[row].Include, "Yes")) {
-      scratch.Ep.Species = tree.Species;
-      span = CrownShares(s_ET().Rows[row].Components[kVertDist], scratch.Ep, tree.CrnHgt, tree.Hgt,
-                         layWid, scratch.Share);
+    const int row = ET_Idx(species, tree.Species);
+    if (row >= 0 && SameKeyword(species.Rows[row].Include, "Yes")) {
+      work.Ep.Species = tree.Species;
+      span = CrownShares(species.Rows[row].Components[kVertDist], work.Ep, tree.CrnHgt, tree.Hgt,
+                         layWid, work.Share);
       span.Include = true;
-      if (store.Shares.size() + span.Count <= kStoreBudget) {
-        span.Offset = static_cast<int>(store.Shares.size());
-        store.Shares.insert(store.Shares.end(), scratch.Share.begin() + span.First,
-                            scratch.Share.begin() + span.First + span.Count);
+      if (work.Shares.size() + span.Count <= kStoreBudget) {
+        span.Offset = static_cast<int>(work.Shares.size());
+        work.Shares.insert(work.Shares.end(), work.Share.begin() + span.First,
+                           work.Share.begin() + span.First + span.Count);
       }
     }
-    span.Gen = span.Offset >= 0 || !span.Include ? store.Gen : 0;
+    span.Gen = span.Offset >= 0 || !span.Include ? work.Gen : 0;
     tree.Span = span;
   }
 }
 
-float CP_ProfilePass(float layWid, float raSpread, float criThr, float scorchHgt, d_Profile& prof) {
+float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float layWid,
+                     float raSpread, float criThr, float scorchHgt, d_CPWork& work,
+                     d_Profile& prof) {
   prof.Load.fill(0.0f);
   prof.RunMean.fill(0.0f);
   prof.NLay = 0;
@@ -142,14 +114,14 @@ float CP_ProfilePass(float layWid, float raSpread, float criThr, float scorchHgt
   prof.CriThr = criThr;
 
   double total = 0.0;
-  for (const d_PTLRec& tree : s_PTL()) {
+  for (const d_PTLRec& tree : trees) {
     if (tree.Species.empty()) break;
     if (PTL_IsDead(tree)) continue;
     const float n = tree.TPAadj - tree.Killed;
     if (!(n > 0.0f)) continue;
 
     d_LayerSpan span;
-    const float* shares = TreeShares(tree, layWid, span);
+    const float* shares = TreeShares(tree, species, layWid, work, span);
     if (shares == nullptr) continue;
     const float fuel = (tree.Bio[kFoliage] + 0.5f * tree.Bio[kTwig]) * n;
     prof.NLay = std::max(prof.NLay, span.Walked);

@@ -2,24 +2,22 @@
 
 #include "stand/CrownTables.h"
 #include "stand/EquationParams.h"
-#include "stand/EquationTable.h"
-#include "stand/TreeList.h"
 
 namespace sylvanor {
 
-int PTL_CrownFuel(std::string& message) {
-  for (d_PTLRec& tree : s_PTL()) {
+int PTL_CrownFuel(d_PTLTable& trees, const d_ETTable& species, std::string& message) {
+  for (d_PTLRec& tree : trees) {
     if (tree.Species.empty()) break;
     d_EP ep;
     ep.Species = tree.Species;
     ep.DBH = tree.Dia;
     ep.Height = tree.Hgt;
     ep.CrownBase = tree.CrnHgt;
-    if (!EP_Calc(ep)) {
+    if (!EP_Calc(species, ep)) {
       message = ep.Message;
       return 0;
     }
-    const float factor = ET_CrownRed(s_ET().Rows[ep.SpeIdx].CrownClass, tree.CrnCls);
+    const float factor = ET_CrownRed(species.Rows[ep.SpeIdx].CrownClass, tree.CrnCls);
     for (int slot = 0; slot < static_cast<int>(tree.Bio.size()); ++slot) {
       tree.Bio[slot] = EP_GetWt(ep, slot) * factor;
     }

@@ -5,10 +5,13 @@
 
 #include <string>
 
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+
 namespace sylvanor {
 
-// Fills the Bio weights of every tree of the list. Returns 1, or 0 with the
-// first failing tree's message.
-int PTL_CrownFuel(std::string& message);
+// Fills the Bio weights of every tree of the list from the species table.
+// Returns 1, or 0 with the first failing tree's message.
+int PTL_CrownFuel(d_PTLTable& trees, const d_ETTable& species, std::string& message);
 
 }  // namespace sylvanor

@@ -28,16 +28,16 @@ std::string NotFound(std::string_view species) {
 
 }  // namespace
 
-int EP_Calc(d_EP& ep) {
+int EP_Calc(const d_ETTable& table, d_EP& ep) {
   ep.Message.clear();
 
-  const int idx = ET_Idx(ep.Species);
+  const int idx = ET_Idx(table, ep.Species);
   if (idx < 0) {
     ep.Message = NotFound(ep.Species);
     return 0;
   }
   ep.SpeIdx = idx;
-  const d_ET& species = s_ET().Rows[static_cast<std::size_t>(idx)];
+  const d_ET& species = table.Rows[static_cast<std::size_t>(idx)];
 
   if (ep.DBH <= kSmallTreeMaxDbh) {
     const SmallTreeWeights weights = SmallTree_Weights(species.Components[kTotal].Code, ep.Height);
@@ -62,15 +62,15 @@ float EP_GetWt(const d_EP& ep, int slot) {
   return ep.Comps[static_cast<std::size_t>(slot)].Weight;
 }
 
-float EP_VertDist(std::string_view species, float x) {
+float EP_VertDist(const d_ETTable& table, std::string_view species, float x) {
   if (!(x > 0.0f)) return 0.0f;
-  const int idx = ET_Idx(species);
+  const int idx = ET_Idx(table, species);
   if (idx < 0) return 0.0f;
 
   d_EP ep;
   ep.Species = species;
   ep.SpeIdx = idx;
-  return EP_VertDistAt(s_ET().Rows[static_cast<std::size_t>(idx)].Components[kVertDist], ep, x);
+  return EP_VertDistAt(table.Rows[static_cast<std::size_t>(idx)].Components[kVertDist], ep, x);
 }
 
 float EP_VertDistAt(const d_ETCom& entry, d_EP& ep, float x) {

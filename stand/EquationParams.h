@@ -21,17 +21,18 @@ struct d_EP {
   std::string Message;                      // empty, or why a computation failed
 };
 
-// Fills the six weights of the tree (pounds per tree) from its species'
-// equations, or the small-tree table for a DBH of 1 in or less. Returns 1, or
-// 0 with Message set.
-int EP_Calc(d_EP& ep);
+// Fills the six weights of the tree (pounds per tree) from the equations of
+// its species in the species table, or the small-tree table for a DBH of 1 in
+// or less. Returns 1, or 0 with Message set.
+int EP_Calc(const d_ETTable& table, d_EP& ep);
 
 // Weight of slot 0 to 5 (Total ... Br-3inP); 0 for any other slot.
 float EP_GetWt(const d_EP& ep, int slot);
 
 // Fraction of a species' crown fuel below the relative crown height x (0 at
-// the crown base, 1 at the top), by its "VD" equation; 0 when x <= 0.
-float EP_VertDist(std::string_view species, float x);
+// the crown base, 1 at the top), by its "VD" equation in the species table; 0
+// when x <= 0.
+float EP_VertDist(const d_ETTable& table, std::string_view species, float x);
 
 // The same by a species' "VD" entry, evaluated with a record the caller
 // keeps for the tree (its Height field carries x).

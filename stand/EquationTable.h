@@ -1,10 +1,8 @@
 #pragma once
 // The species table ("equation table"): for each species code the codes of
 // the equations and tables that turn a tree into crown fuel, canopy cover,
-// bole volume and fire mortality. One program-wide instance, filled at each
-// engine initialisation from the user's species file or the built-in rows;
-// an initialisation for the batch run window leaves it as it stands, so that
-// every engine of the program sees the same table.
+// bole volume and fire mortality. An engine fills one at its initialisation
+// from the user's species file or the built-in rows (stand/Context.h).
 
 #include <array>
 #include <cstddef>
@@ -67,10 +65,7 @@ struct d_ETTable {
   std::string Source;
 };
 
-// The program-wide species table.
-d_ETTable& s_ET();
-
-// Row of a species code (compared without case), or -1.
-int ET_Idx(std::string_view species);
+// Row of a species code (compared without case) in the table, or -1.
+int ET_Idx(const d_ETTable& table, std::string_view species);
 
 }  // namespace sylvanor

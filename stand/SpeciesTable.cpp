@@ -119,8 +119,7 @@ std::string CheckRecord(const d_ET& et, const MortalityTable& mortality) {
 
 }  // namespace
 
-void ET_Load(const std::string& path) {
-  d_ETTable& table = s_ET();
+void ET_Load(d_ETTable& table, const std::string& path) {
   table.Rows.clear();
   std::ifstream file;
   if (!path.empty()) file.open(FindFileNoCase(path), std::ios::binary);
@@ -139,8 +138,8 @@ void ET_Load(const std::string& path) {
     table.Rows.push_back(ET_BuiltInRecord(row));
 }
 
-void ET_LinkEq() {
-  for (d_ET& et : s_ET().Rows) {
+void ET_LinkEq(d_ETTable& table) {
+  for (d_ET& et : table.Rows) {
     for (d_ETCom& com : et.Components) {
       const int row = EQ_Find(com.Code, com.Component);
       if (row < 0) continue;
@@ -150,14 +149,14 @@ void ET_LinkEq() {
   }
 }
 
-int ET_Check(const std::string& path, std::string& message) {
+int ET_Check(const d_ETTable& table, const std::string& path, std::string& message) {
   MortalityTable mortality;
   std::string loadMessage;
   if (!MRT_LoadSpeFile(MortalityFilePath(path), mortality, loadMessage)) {
     message = CFormat("Error try to open/load Qorvel species file.\n%s\n", loadMessage);
     return -1;
   }
-  for (const d_ET& et : s_ET().Rows) {
+  for (const d_ET& et : table.Rows) {
     if (et.Species.empty()) break;
     message = CheckRecord(et, mortality);
     if (!message.empty()) return 0;
@@ -165,11 +164,11 @@ int ET_Check(const std::string& path, std::string& message) {
   return 1;
 }
 
-int ET_Setup(std::string& message, const std::string& path) {
+int ET_Setup(d_ETTable& table, std::string& message, const std::string& path) {
   message.clear();
-  ET_Load(path);
-  ET_LinkEq();
-  switch (ET_Check(path, message)) {
+  ET_Load(table, path);
+  ET_LinkEq(table);
+  switch (ET_Check(table, path, message)) {
     case 1:
       return 1;
     case 0:
@@ -230,9 +229,8 @@ bool ET_ItemText(const d_ET& et, const std::string& item, std::string& text) {
   return false;
 }
 
-int ET_GetItem(int row, const std::string& item, std::string& text) {
+int ET_GetItem(const d_ETTable& table, int row, const std::string& item, std::string& text) {
   text.clear();
-  const d_ETTable& table = s_ET();
   if (SameKeyword(item, "Source")) {
     text = table.Source;
     return table.Source == kInternal ? 0 : 1;

@@ -1,12 +1,9 @@
 #include "stand/StandMeasures.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "stand/CrownTables.h"
-#include "stand/EquationTable.h"
-#include "stand/TreeList.h"
 #include "stand/UnitFactors.h"
 
 namespace sylvanor {
@@ -27,54 +24,55 @@ double StemArea(double dia) {
 // species missing from the table, or a canopy cover code without an
 // equation, gives no crown rather than the -1 the crown table answers with;
 // the species check at load time keeps both from happening.
-double CrownArea(const d_PTLRec& rec) {
-  const int row = ET_Idx(rec.Species);
+double CrownArea(const d_ETTable& species, const d_PTLRec& rec) {
+  const int row = ET_Idx(species, rec.Species);
   if (row < 0) return 0.0;
-  const float area = ET_CrownArea(s_ET().Rows[row].Canopy, rec.Dia, rec.Hgt);
+  const float area = ET_CrownArea(species.Rows[row].Canopy, rec.Dia, rec.Hgt);
   return area > 0.0f ? area : 0.0;
 }
 
 }  // namespace
 
-float SM_Basal(const std::string& code) {
+float SM_Basal(const d_PTLTable& trees, const std::string& code) {
   double basalSqIn = 0.0;
-  const int n = PTL_Count();
+  const int n = PTL_Count(trees);
   for (int i = 0; i < n; ++i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = trees[i];
     if (!PTL_IsDead(rec)) basalSqIn += rec.BasAre * static_cast<double>(PTL_GetTPA(rec, code));
   }
   return static_cast<float>(basalSqIn / kSqInPerSqFt);
 }
 
-d_StandMeasures SM_Calc(const std::string& code, float esdd) {
-  double trees = 0.0;
+d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const std::string& code,
+                        float esdd, d_SMWork& work) {
+  double stems = 0.0;
   double treesAbove = 0.0;
   double basalSqIn = 0.0;
   double sdi = 0.0;
   double diaSqTrees = 0.0;
   double crownArea = 0.0;
-  const int n = PTL_Count();
+  const int n = PTL_Count(trees);
   for (int i = 0; i < n; ++i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = trees[i];
     const double c = PTL_GetTPA(rec, code);
     const double dia = rec.Dia;
-    trees += c;
+    stems += c;
     if (rec.Dia >= esdd) treesAbove += c;
     sdi += c * std::pow(dia / 10.0, kSdiExponent);
     diaSqTrees += dia * dia * c;
     // Dead trees count in the density but hold no live basal area or crown.
     if (PTL_IsDead(rec)) continue;
     basalSqIn += rec.BasAre * c;
-    crownArea += CrownArea(rec) * c;
+    crownArea += CrownArea(species, rec) * c;
   }
 
   d_StandMeasures m;
-  m.SteDen = static_cast<float>(trees);
+  m.SteDen = static_cast<float>(stems);
   m.SteDenExc = static_cast<float>(treesAbove);
   m.Basal = static_cast<float>(basalSqIn / kSqInPerSqFt);
   m.StdDenIdx = static_cast<float>(sdi);
-  m.QuaMeaDia = trees > 0.0 ? static_cast<float>(std::sqrt(diaSqTrees / trees)) : 0.0f;
-  m.Qd75 = SM_Qd75(code);
+  m.QuaMeaDia = stems > 0.0 ? static_cast<float>(std::sqrt(diaSqTrees / stems)) : 0.0f;
+  m.Qd75 = SM_Qd75(trees, code, work);
   // Crowns placed at random over the acre overlap, so the share of ground
   // they cover is 1 - e^(-crown area / acre).
   m.CanCov = crownArea > 0.0
@@ -83,23 +81,24 @@ d_StandMeasures SM_Calc(const std::string& code, float esdd) {
   return m;
 }
 
-float SM_Qd75(const std::string& code) {
-  // Scratch for a full tree list, kept between calls so that none allocates.
-  static std::array<float, kTreeSlots> dia;
-  static std::array<float, kTreeSlots> tpa;
-  static std::array<int, kTreeSlots> order;
-
-  const int n = PTL_Count();
+float SM_Qd75(const d_PTLTable& trees, const std::string& code, d_SMWork& work) {
+  std::vector<float>& dia = work.Dia;
+  std::vector<float>& tpa = work.Tpa;
+  std::vector<int>& order = work.Order;
+  dia.clear();
+  tpa.clear();
+  order.clear();
+  const int n = PTL_Count(trees);
   for (int i = 0; i < n; ++i) {
-    dia[i] = s_PTL()[i].Dia;
-    tpa[i] = PTL_GetTPA(s_PTL()[i], code);
-    order[i] = i;
+    dia.push_back(trees[i].Dia);
+    tpa.push_back(PTL_GetTPA(trees[i], code));
+    order.push_back(i);
   }
   // Largest diameter first. Records of equal diameter give identical trees
   // to the walk below, so their order among themselves cannot change the
   // result and any sort into descending diameter will do; an index sort
   // keeps this O(n log n) on a list of up to 5000 records.
-  std::sort(order.begin(), order.begin() + n, [](int a, int b) { return dia[a] > dia[b]; });
+  std::sort(order.begin(), order.end(), [&dia](int a, int b) { return dia[a] > dia[b]; });
 
   double total = 0.0;
   for (int k = 0; k < n; ++k) {
@@ -129,16 +128,16 @@ float SM_Qd75(const std::string& code) {
   return count > 0 ? static_cast<float>(std::sqrt(diaSq / count)) : 0.0f;
 }
 
-d_StandVolumes SM_Volumes(float subMerDia) {
+d_StandVolumes SM_Volumes(const d_PTLTable& trees, float subMerDia) {
   double stCuFt = 0.0;
   double stBdFt = 0.0;
   double stMeCuFt = 0.0;
   double haCuFt = 0.0;
   double haBdFt = 0.0;
   double haMeCuFt = 0.0;
-  const int n = PTL_Count();
+  const int n = PTL_Count(trees);
   for (int i = 0; i < n; ++i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = trees[i];
     if (rec.TPAadj > 0.0f) {
       stCuFt += static_cast<double>(rec.VolCuFt) * rec.TPAadj;
       // Board feet and merchantable cubic feet only from trees big enough
@@ -159,7 +158,7 @@ d_StandVolumes SM_Volumes(float subMerDia) {
   v.StCuFt = static_cast<float>(stCuFt);
   v.StBdft = static_cast<float>(stBdFt);
   v.StMeCuft = static_cast<float>(stMeCuFt);
-  v.HaBasal = SM_Basal("Thinned");
+  v.HaBasal = SM_Basal(trees, "Thinned");
   v.HaCuFt = static_cast<float>(haCuFt);
   v.HaBdft = static_cast<float>(haBdFt);
   v.HaMeCuft = static_cast<float>(haMeCuFt);

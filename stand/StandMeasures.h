@@ -5,30 +5,43 @@
 // volumes per acre of the stand after treatment.
 
 #include <string>
+#include <vector>
 
 #include "stand/CanopyTypes.h"
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
 
 namespace sylvanor {
+
+// Room for the diameters, densities and order of a whole tree list, kept by
+// the caller between measures so that none allocates once it has grown.
+struct d_SMWork {
+  std::vector<float> Dia;
+  std::vector<float> Tpa;
+  std::vector<int> Order;
+};
 
 // Every stand measure over the tree list, each record counting for the trees
 // per acre it has under the density code ("TPA", "TPAadj", "Thinned",
 // "PostMort"; see PTL_GetTPA). esdd is the diameter (in) from which trees
 // count in SteDenExc. Dead trees count in the density, SDI, QMD and QD75 but
-// not in the basal area or the canopy cover.
-d_StandMeasures SM_Calc(const std::string& code, float esdd);
+// not in the basal area or the canopy cover; a tree's crown for the cover
+// comes from its species' crown width equation in the species table.
+d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const std::string& code,
+                        float esdd, d_SMWork& work);
 
 // Only the basal area of the live trees for the density code, ft2/acre.
-float SM_Basal(const std::string& code);
+float SM_Basal(const d_PTLTable& trees, const std::string& code);
 
 // Quadratic mean diameter (in) of the largest trees that together hold 75 %
 // of the basal area, counting whole trees: a record with 2.3 trees per acre
 // gives three trees, one with 0.4 gives one. 0 when the list has no basal
 // area under the code.
-float SM_Qd75(const std::string& code);
+float SM_Qd75(const d_PTLTable& trees, const std::string& code, d_SMWork& work);
 
 // Standing volumes after treatment (board feet and merchantable cubic feet
 // only from trees whose diameter is at least subMerDia, in), and the
 // harvested basal area and volumes.
-d_StandVolumes SM_Volumes(float subMerDia);
+d_StandVolumes SM_Volumes(const d_PTLTable& trees, float subMerDia);
 
 }  // namespace sylvanor

@@ -35,10 +35,10 @@ bool IsStatus(const std::string& code) {
 
 // Every check of a tree line, in the order the messages are given; the
 // numbers are in the caller's units. Written so that a NaN fails each check.
-bool CheckTree(const std::string& species, float dia, float hgt, float crnHgt, float tpa,
-               const std::string& crnCls, const std::string& status, float retPri, float cutEff,
-               bool metric, std::string& message) {
-  if (ET_Idx(species) < 0) {
+bool CheckTree(const d_ETTable& speciesTable, const std::string& species, float dia, float hgt,
+               float crnHgt, float tpa, const std::string& crnCls, const std::string& status,
+               float retPri, float cutEff, bool metric, std::string& message) {
+  if (ET_Idx(speciesTable, species) < 0) {
     message = CFormat("Error - Invalid Species Code %s\n", species);
     return false;
   }
@@ -89,28 +89,24 @@ bool CheckTree(const std::string& species, float dia, float hgt, float crnHgt, f
 
 }  // namespace
 
-std::array<d_PTLRec, kTreeSlots>& s_PTL() {
-  static std::array<d_PTLRec, kTreeSlots> table;
-  return table;
-}
-
-int PTL_InitTbl() {
+int PTL_InitTbl(d_PTLTable& table) {
   // A record without a species is never read, and PTL_PutRec clears a slot
   // before filling it, so only the records in use need clearing: a batch
   // empties the table for every plot.
-  for (d_PTLRec& rec : s_PTL()) {
+  for (d_PTLRec& rec : table) {
     if (!rec.Species.empty()) rec = d_PTLRec{};
   }
   return kTreeListMax;
 }
 
-int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
-               float crnHgt, float tpa, const std::string& crnCls, const std::string& status,
-               float retPri, float cutEff, const std::string& units, const std::string& note,
-               std::string& message) {
+int PTL_PutRec(d_PTLTable& table, const d_ETTable& speciesTable, int recNum, int treeNum,
+               const std::string& species, float dia, float hgt, float crnHgt, float tpa,
+               const std::string& crnCls, const std::string& status, float retPri, float cutEff,
+               const std::string& units, const std::string& note, std::string& message) {
   message.clear();
   const bool metric = SameKeyword(units, "Metric");
-  if (!CheckTree(species, dia, hgt, crnHgt, tpa, crnCls, status, retPri, cutEff, metric, message)) {
+  if (!CheckTree(speciesTable, species, dia, hgt, crnHgt, tpa, crnCls, status, retPri, cutEff,
+                 metric, message)) {
     return 0;
   }
   if (metric) {
@@ -120,7 +116,6 @@ int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, f
     tpa /= kAcresPerHa;
   }
 
-  std::array<d_PTLRec, kTreeSlots>& table = s_PTL();
   int slot = 0;
   for (;; ++slot) {
     if (slot >= kTreeListMax) {
@@ -150,19 +145,18 @@ int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, f
   return 1;
 }
 
-int PTL_Count() {
-  const std::array<d_PTLRec, kTreeSlots>& table = s_PTL();
+int PTL_Count(const d_PTLTable& table) {
   int n = 0;
-  while (n < static_cast<int>(kTreeSlots) && !table[n].Species.empty())
+  while (n < static_cast<int>(table.Slots.size()) && !table[n].Species.empty())
     ++n;
   return n;
 }
 
-int PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct, float& thinned,
-                float& pctThinned) {
-  const int n = PTL_Count();
+int PTL_GetInfo(const d_PTLTable& table, int treeNum, std::string& species, float& killed,
+                float& mortPct, float& thinned, float& pctThinned) {
+  const int n = PTL_Count(table);
   for (int i = 0; i < n; ++i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = table[i];
     if (rec.TreeNum != treeNum) continue;
     species = rec.Species.str();
     killed = rec.Killed;
@@ -180,11 +174,12 @@ int PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct
   return 0;
 }
 
-int PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt, float& crnHgt,
-                   float& tpa, float& retPri, std::string& crnCls, std::string& status) {
-  const int n = PTL_Count();
+int PTL_GetRecInfo(const d_PTLTable& table, int treeNum, std::string& species, float& dia,
+                   float& hgt, float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
+                   std::string& status) {
+  const int n = PTL_Count(table);
   for (int i = n - 1; i >= 0; --i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = table[i];
     if (rec.TreeNum != treeNum) continue;
     species = rec.Species.str();
     dia = rec.Dia;
@@ -217,37 +212,36 @@ float PTL_GetTPA(const d_PTLRec& rec, const std::string& code) {
   return 0.0f;  // a code the program never sends
 }
 
-float PTL_SumTPA(const std::string& code) {
-  const int n = PTL_Count();
+float PTL_SumTPA(const d_PTLTable& table, const std::string& code) {
+  const int n = PTL_Count(table);
   float sum = 0.0f;
   for (int i = 0; i < n; ++i)
-    sum += PTL_GetTPA(s_PTL()[i], code);
+    sum += PTL_GetTPA(table[i], code);
   return sum;
 }
 
-float PTL_SumTPA(const std::string& code, float minDia) {
-  const int n = PTL_Count();
+float PTL_SumTPA(const d_PTLTable& table, const std::string& code, float minDia) {
+  const int n = PTL_Count(table);
   float sum = 0.0f;
   for (int i = 0; i < n; ++i) {
-    const d_PTLRec& rec = s_PTL()[i];
+    const d_PTLRec& rec = table[i];
     if (rec.Dia >= minDia) sum += PTL_GetTPA(rec, code);
   }
   return sum;
 }
 
-void PTL_Prepare() {
-  const int n = PTL_Count();
+void PTL_Prepare(d_PTLTable& table) {
+  const int n = PTL_Count(table);
   for (int i = 0; i < n; ++i) {
-    d_PTLRec& rec = s_PTL()[i];
+    d_PTLRec& rec = table[i];
     rec.TPAadj = rec.TPA;
     const float radius = rec.Dia / 2.0f;
     rec.BasAre = kPi * radius * radius;
   }
 }
 
-void PTL_SortRetPri() {
-  std::array<d_PTLRec, kTreeSlots>& table = s_PTL();
-  const int n = PTL_Count();
+void PTL_SortRetPri(d_PTLTable& table) {
+  const int n = PTL_Count(table);
   for (int i = 0; i < n; ++i) {
     for (int j = 0; j < n; ++j) {
       if (table[i].RetPri < table[j].RetPri) std::swap(table[i], table[j]);

@@ -1,16 +1,19 @@
 #pragma once
 // The plot tree list: the trees of the plot being computed, one record per
 // tree line, to which the engine's steps add each tree's crown fuel, basal
-// area, volumes, thinning and mortality results. One program-wide table of
-// 5000 slots; the list is the run of used slots from the first, a slot with
-// an empty species ending it, and at most 4999 slots are ever used.
+// area, volumes, thinning and mortality results. A table of 5000 slots (each
+// engine has its own, stand/Context.h); the list is the run of used slots
+// from the first, a slot with an empty species ending it, and at most 4999
+// slots are ever used.
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/FixedText.h"
+#include "stand/EquationTable.h"
 
 namespace sylvanor {
 
@@ -56,42 +59,52 @@ struct d_PTLRec {
   d_LayerSpan Span;            // the crown's canopy layers (canopy profile)
 };
 
-// The program-wide table of kTreeSlots slots.
-std::array<d_PTLRec, kTreeSlots>& s_PTL();
+// The table of kTreeSlots slots.
+struct d_PTLTable {
+  std::vector<d_PTLRec> Slots = std::vector<d_PTLRec>(kTreeSlots);
+
+  d_PTLRec& operator[](std::size_t slot) { return Slots[slot]; }
+  const d_PTLRec& operator[](std::size_t slot) const { return Slots[slot]; }
+  auto begin() { return Slots.begin(); }
+  auto end() { return Slots.end(); }
+  auto begin() const { return Slots.begin(); }
+  auto end() const { return Slots.end(); }
+};
 
 // The list holds at most this many trees: slots 0 to 4998. The table-full
 // message names the table size, kTreeSlots.
 inline constexpr int kTreeListMax = 4999;
 
 // Empties every slot and gives back the number of trees the list can hold.
-int PTL_InitTbl();
+int PTL_InitTbl(d_PTLTable& table);
 
-// Checks one tree line and appends it to the list. `units` "Metric" (without
-// regard to case) means dia is in cm, hgt and crnHgt in m and tpa per
-// hectare; anything else means in, ft and per acre. The record is stored in
-// English units. Returns 1, or 0 with the reason in `message` and the table
-// left as it was.
-int PTL_PutRec(int recNum, int treeNum, const std::string& species, float dia, float hgt,
-               float crnHgt, float tpa, const std::string& crnCls, const std::string& status,
-               float retPri, float cutEff, const std::string& units, const std::string& note,
-               std::string& message);
+// Checks one tree line and appends it to the list; its species must be a
+// code of speciesTable. `units` "Metric" (without regard to case) means
+// dia is in cm, hgt and crnHgt in m and tpa per hectare; anything else means
+// in, ft and per acre. The record is stored in English units. Returns 1, or 0
+// with the reason in `message` and the table left as it was.
+int PTL_PutRec(d_PTLTable& table, const d_ETTable& speciesTable, int recNum, int treeNum,
+               const std::string& species, float dia, float hgt, float crnHgt, float tpa,
+               const std::string& crnCls, const std::string& status, float retPri, float cutEff,
+               const std::string& units, const std::string& note, std::string& message);
 
 // The first tree with number treeNum: its species, the trees per acre killed
 // by the burn and its mortality probability, the trees per acre thinned and
 // these as a percentage of the trees entered (both 0 when none were thinned).
 // Returns 0, copying nothing, when no tree has that number.
-int PTL_GetInfo(int treeNum, std::string& species, float& killed, float& mortPct, float& thinned,
-                float& pctThinned);
+int PTL_GetInfo(const d_PTLTable& table, int treeNum, std::string& species, float& killed,
+                float& mortPct, float& thinned, float& pctThinned);
 
 // The tree line as stored (English units, crown base height as entered) of
 // the last tree with number treeNum. Returns 0, copying nothing, when no
 // tree has that number.
-int PTL_GetRecInfo(int treeNum, std::string& species, float& dia, float& hgt, float& crnHgt,
-                   float& tpa, float& retPri, std::string& crnCls, std::string& status);
+int PTL_GetRecInfo(const d_PTLTable& table, int treeNum, std::string& species, float& dia,
+                   float& hgt, float& crnHgt, float& tpa, float& retPri, std::string& crnCls,
+                   std::string& status);
 
 // Number of trees in the list: the used slots from slot 0 up to the first
 // free one.
-int PTL_Count();
+int PTL_Count(const d_PTLTable& table);
 
 // True for a dead tree (status "D", without regard to case).
 bool PTL_IsDead(const d_PTLRec& rec);
@@ -104,17 +117,17 @@ float PTL_GetTPA(const d_PTLRec& rec, const std::string& code);
 
 // A density code summed over the list, and over the trees whose diameter is
 // not below minDia (inches).
-float PTL_SumTPA(const std::string& code);
-float PTL_SumTPA(const std::string& code, float minDia);
+float PTL_SumTPA(const d_PTLTable& table, const std::string& code);
+float PTL_SumTPA(const d_PTLTable& table, const std::string& code, float minDia);
 
 // At the start of each execution: every tree's TPAadj back to its TPA and
 // its basal area from its diameter.
-void PTL_Prepare();
+void PTL_Prepare(d_PTLTable& table);
 
 // Reorders the list by retention priority with the exchange scheme the
 // thinning relies on: for every position i and every position j, records i
 // and j change places when i's priority is below j's. The list ends up in
 // ascending priority; records of equal priority need not keep their order.
-void PTL_SortRetPri();
+void PTL_SortRetPri(d_PTLTable& table);
 
 }  // namespace sylvanor

@@ -6,11 +6,14 @@
 
 #include <string>
 
+#include "stand/EquationTable.h"
+#include "stand/TreeList.h"
+
 namespace sylvanor {
 
 // Fills the volumes of every tree of the list with the log top diameter (in;
-// 0 or less means 0.1 in). Returns 1, or 0 with the first failing tree's
-// message.
-int PTL_Volumes(float logTopDia, std::string& message);
+// 0 or less means 0.1 in), each by the bole equation of its species in the
+// species table. Returns 1, or 0 with the first failing tree's message.
+int PTL_Volumes(d_PTLTable& trees, const d_ETTable& species, float logTopDia, std::string& message);
 
 }  // namespace sylvanor

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/Keyword.h"
-#include "stand/TreeList.h"
 
 namespace sylvanor {
 
@@ -123,9 +122,8 @@ float RPC_Get_RetPri(d_RetPriSet& set, const RetPriSpeList& list, const std::str
   return static_cast<float>(w * s * c * r * d);
 }
 
-int PLT_RetPriCalc(d_RetPriSet& set, const RetPriSpeList& list) {
-  std::array<d_PTLRec, kTreeSlots>& table = s_PTL();
-  const int n = PTL_Count();
+int PLT_RetPriCalc(d_PTLTable& table, d_RetPriSet& set, const RetPriSpeList& list) {
+  const int n = PTL_Count(table);
   float minDia = kNoLiveDia;
   float maxDia = 0.0f;
   for (int i = 0; i < n; ++i) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/FixedText.h"
+#include "stand/TreeList.h"
 
 namespace sylvanor {
 
@@ -94,6 +95,6 @@ float RPC_Get_RetPri(d_RetPriSet& set, const RetPriSpeList& list, const std::str
 // smallest and largest DBH of the live trees go into the set first (9999 and 0
 // when there is no live tree), then each tree's priority replaces whatever
 // was entered. Returns 1.
-int PLT_RetPriCalc(d_RetPriSet& set, const RetPriSpeList& list);
+int PLT_RetPriCalc(d_PTLTable& table, d_RetPriSet& set, const RetPriSpeList& list);
 
 }  // namespace sylvanor

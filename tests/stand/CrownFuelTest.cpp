@@ -2,81 +2,62 @@
 
 #include <gtest/gtest.h>
 
-#include "stand/EquationTable.h"
-#include "stand/SpeciesTable.h"
-#include "stand/TreeList.h"
+#include <tuple>
+
+#include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
 
 namespace {
 
-class CrownFuelTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ET_Load("");  // the built-in species
-    ET_LinkEq();
-    PTL_InitTbl();
-  }
-  void TearDown() override {
-    s_ET().Rows.clear();
-    PTL_InitTbl();
-  }
-  static void Put(int slot, const std::string& species, float dia, float hgt,
-                  const std::string& crnCls, const std::string& status = "H") {
-    d_PTLRec& t = s_PTL()[slot];
-    t.Species = species;
-    t.Dia = dia;
-    t.Hgt = hgt;
-    t.CrnHgt = hgt / 2;
-    t.CrnCls = crnCls;
-    t.Status = status;
-  }
-  std::string message_;
-};
+const d_ETTable kSpecies = BuiltInSpeciesTable();
 
-TEST_F(CrownFuelTest, WeightsAreScaledByTheCrownClassFactor) {
-  Put(0, "PIPO", 10, 50, "S");
-  Put(1, "PIPO", 10, 50, "D");
-  ASSERT_EQ(PTL_CrownFuel(message_), 1) << message_;
-  // "PP" total e^(0.268 + 2.074 ln 10) = 155.0211 lb; foliage share
-  // 0.558 e^-0.475 = 0.347012; the "PP" reduction code keeps 15 % of a
-  // suppressed tree and 55 % of a dominant one
-  EXPECT_NEAR(s_PTL()[0].Bio[kTotal], 23.2532f, 1e-3f);
-  EXPECT_NEAR(s_PTL()[0].Bio[kFoliage], 155.0211f * 0.347012f * 0.15f, 1e-3f);
-  EXPECT_NEAR(s_PTL()[1].Bio[kTotal], 155.0211f * 0.55f, 1e-3f);
-  for (int slot = 0; slot < 6; ++slot) {
-    EXPECT_NEAR(s_PTL()[0].Bio[slot] / 0.15f, s_PTL()[1].Bio[slot] / 0.55f, 1e-3f) << slot;
-  }
+d_PTLRec Tree(const char* species, float dia, float hgt, const char* crnCls, const char* status) {
+  return TreeRec({.Species = species,
+                  .Dia = dia,
+                  .Hgt = hgt,
+                  .CrnHgt = hgt / 2,
+                  .Status = status,
+                  .CrnCls = crnCls});
 }
 
-TEST_F(CrownFuelTest, DeadTreesKeepNoFoliageOrTwigs) {
-  Put(0, "PIPO", 10, 50, "D", "d");
-  ASSERT_EQ(PTL_CrownFuel(message_), 1);
-  // foliage and twigs together are 0.625 e^-0.511 = 0.374935 of the crown:
-  // 155.0211 * (1 - 0.374935) * 0.55
-  EXPECT_NEAR(s_PTL()[0].Bio[kTotal], 53.2941f, 1e-3f);
-  EXPECT_EQ(s_PTL()[0].Bio[kFoliage], 0.0f);
-  EXPECT_EQ(s_PTL()[0].Bio[kTwig], 0.0f);
-  EXPECT_GT(s_PTL()[0].Bio[kBr1in], 0.0f);
+TEST(CrownFuel, WeightsWorkedByHand) {
+  // "PP" total e^(0.268 + 2.074 ln 10) = 155.0211 lb; foliage share 0.558
+  // e^-0.475 = 0.347012; foliage and twigs together 0.625 e^-0.511 =
+  // 0.374935. The "PP" reduction code keeps 15 % of a suppressed tree and
+  // 55 % of a dominant one. A small tree (0.8 in, 9.5 ft) takes class 10 of
+  // the "DF" row, 12.3 lb total and 1.599 lb Br-3inP, with the "DF"
+  // reduction of a codominant tree, 1.15. Dead trees keep no foliage or twigs.
+  d_PTLTable trees = TreeList({Tree("PIPO", 10, 50, "S", "H"), Tree("PIPO", 10, 50, "D", "H"),
+                               Tree("PIPO", 10, 50, "D", "d"), Tree("PSME", 0.8f, 9.5f, "C", "H")});
+  std::string message;
+  ASSERT_EQ(PTL_CrownFuel(trees, kSpecies, message), 1) << message;
+  // tree, weight, lb
+  const std::tuple<int, int, float> rows[] = {{0, kTotal, 155.0211f * 0.15f},
+                                              {0, kFoliage, 155.0211f * 0.347012f * 0.15f},
+                                              {1, kTotal, 155.0211f * 0.55f},
+                                              {2, kTotal, 155.0211f * (1 - 0.374935f) * 0.55f},
+                                              {2, kFoliage, 0},
+                                              {2, kTwig, 0},
+                                              {3, kTotal, 12.3f * 1.15f},
+                                              {3, kBr3inP, 1.599f * 1.15f}};
+  for (const auto& [slot, weight, expected] : rows)
+    EXPECT_NEAR(trees[slot].Bio[weight], expected, 1e-3f) << slot << " " << weight;
+  for (int w = 0; w < 6; ++w) {  // every weight is scaled alike
+    EXPECT_NEAR(trees[0].Bio[w] / 0.15f, trees[1].Bio[w] / 0.55f, 1e-3f) << w;
+    EXPECT_GT(trees[0].Bio[w], 0.0f) << w;
+  }
+  EXPECT_EQ(trees[2].Bio[kBr1in], trees[1].Bio[kBr1in]);
 }
 
-TEST_F(CrownFuelTest, SmallTreesTakeTheirHeightClass) {
-  // 0.8 in and 9.5 ft: class 10 of the "DF" row, 12.3 lb; "DF" reduction of a
-  // codominant tree 1.15
-  Put(0, "PSME", 0.8f, 9.5f, "C");
-  ASSERT_EQ(PTL_CrownFuel(message_), 1);
-  EXPECT_NEAR(s_PTL()[0].Bio[kTotal], 12.3f * 1.15f, 1e-4f);
-  EXPECT_NEAR(s_PTL()[0].Bio[kBr3inP], 1.599f * 1.15f, 1e-4f);
-}
-
-TEST_F(CrownFuelTest, UnknownSpeciesStopsTheStep) {
-  Put(0, "PIPO", 10, 50, "D");
-  Put(1, "XXXX", 10, 50, "D");
-  Put(2, "PIPO", 10, 50, "D");
-  EXPECT_EQ(PTL_CrownFuel(message_), 0);
-  EXPECT_EQ(message_, "Species (XXXX) Not Found in Equation Table");
-  EXPECT_GT(s_PTL()[0].Bio[kTotal], 0.0f);
-  EXPECT_EQ(s_PTL()[2].Bio[kTotal], 0.0f);
+TEST(CrownFuel, UnknownSpeciesStopsTheStep) {
+  d_PTLTable trees = TreeList({Tree("PIPO", 10, 50, "D", "H"), Tree("XXXX", 10, 50, "D", "H"),
+                               Tree("PIPO", 10, 50, "D", "H")});
+  std::string message;
+  EXPECT_EQ(PTL_CrownFuel(trees, kSpecies, message), 0);
+  EXPECT_EQ(message, "Species (XXXX) Not Found in Equation Table");
+  EXPECT_GT(trees[0].Bio[kTotal], 0.0f);
+  EXPECT_EQ(trees[2].Bio[kTotal], 0.0f);
 }
 
 }  // namespace

@@ -2,29 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <string>
+#include <tuple>
 
-#include "stand/EqFun.h"
-#include "stand/EquationTable.h"
+#include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
 
 namespace {
 
-// A species whose crown (Total, Foliage, Twig), branch and "VD" entries name
-// the given codes, each linked to its built-in equation when there is one.
-d_ET MakeSpecies(const char* name, const char* crown, const char* branches, const char* vd) {
-  d_ET et;
-  et.Species = name;
-  for (std::size_t i = 0; i < kComponentSlots; ++i) {
-    d_ETCom& c = et.Components[i];
-    c.Code = i < 3 ? crown : (i < 6 ? branches : vd);
-    c.EqIdx = EQ_Find(c.Code, c.Component);
-    if (c.EqIdx >= 0) c.Kind = "EFD";
-  }
-  return et;
-}
+using namespace std::string_literals;
+
+// "BEPA" has neither branch nor "VD" equations.
+const d_ETTable kSpecies = SpeciesTable({
+    {.Species = "PIPO", .Crown = "PP", .Branches = "PP", .VertDist = "PP"},
+    {.Species = "ABBA", .Crown = "BF", .Branches = "GF", .VertDist = "DF"},
+    {.Species = "TSHE", .Crown = "WH", .Branches = "WH", .VertDist = "PS"},
+    {.Species = "BEPA", .Crown = "PB", .Branches = "ZZ", .VertDist = "QQ"},
+});
 
 d_EP Tree(const char* species, float dbh, float height, float crownBase = 0.0f) {
   d_EP ep;
@@ -35,100 +30,56 @@ d_EP Tree(const char* species, float dbh, float height, float crownBase = 0.0f) 
   return ep;
 }
 
-class EquationParams : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = std::move(s_ET().Rows);
-    s_ET().Rows.clear();
-    s_ET().Rows.push_back(MakeSpecies("PIPO", "PP", "PP", "PP"));
-    s_ET().Rows.push_back(MakeSpecies("ABBA", "BF", "GF", "DF"));
-    s_ET().Rows.push_back(MakeSpecies("TSHE", "WH", "WH", "PS"));
-    s_ET().Rows.push_back(MakeSpecies("BEPA", "PB", "ZZ", "QQ"));  // no branch or VD equations
+TEST(EquationParams, WeightsWorkedByHand) {
+  using Row = std::tuple<const char*, d_EP, int, int, float, float, const char*>;
+  const Row rows[] = {
+      // name, tree, species row, slot, weight, tolerance, entry code
+      // e^(0.268 + 2.074 ln 10) = 155.02; Br-3inP 155.02 x (1 - (1.083 - 0.131)) = 7.441
+      {"PP total", Tree("pipo", 10, 60, 20), 0, kTotal, 155.02f, 0.02f, "PP"},
+      {"PP Br-3inP", Tree("PIPO", 10, 60, 20), 0, kBr3inP, 7.441f, 5e-3f, "PP"},
+      // "BF": T = e^(-2.0259 + 1.7433 ln 25.4) kg = 81.7605 lb
+      {"BF total", Tree("ABBA", 10, 50, 10), 1, kTotal, 81.7605f, 0.01f, "BF"},
+      // "GF" Br-1in on its own total: e^(1.3094 + 1.6076 ln 10) = 150.060,
+      // 1in 1.027 - 0.15 = 0.877, Twg 1 / (1.15 + 0.416) = 0.638570 -> 35.779
+      {"GF Br-1in", Tree("ABBA", 10, 50, 10), 1, kBr1in, 35.779f, 0.01f, "GF"},
+      {"unlinked", Tree("BEPA", 10, 50, 10), 3, kBr3in, 0, 0, "ZZ"},
+      // 1.0 in and 9.5 ft: height class 10 of the "WH" row
+      {"small WH total", Tree("TSHE", 1, 9.5f), 2, kTotal, 4.24f, 0, "WH"},
+      {"small WH Br-3inP", Tree("TSHE", 1, 9.5f), 2, kBr3inP, 0.551f, 0, "WH"},
+      // "PB" has no small-tree row of its own: "DF" class 2 (1.5 ft)
+      {"small PB total", Tree("BEPA", 0.5f, 1.5f), 3, kTotal, 0.2f, 0, "PB"},
+      {"small PB Br-3in", Tree("BEPA", 0.5f, 1.5f), 3, kBr3in, 0.012f, 0, "ZZ"}};
+  for (auto [name, tree, speIdx, slot, weight, tol, code] : rows) {
+    tree.Message = "left over";
+    ASSERT_EQ(EP_Calc(kSpecies, tree), 1) << name;
+    EXPECT_NEAR(EP_GetWt(tree, slot), weight, tol) << name;
+    // the species' entry comes with the weight; only the six weights are read
+    const d_ETCom& got = tree.Comps[slot];
+    EXPECT_EQ(std::tuple(tree.Message, tree.SpeIdx, got.Code.str(), got.Component.str(), got.EqIdx,
+                         EP_GetWt(tree, kVertDist) + EP_GetWt(tree, -1)),
+              std::tuple(""s, speIdx, std::string(code), std::string(kComponentNames[slot]),
+                         kSpecies.Rows[speIdx].Components[slot].EqIdx, 0.0f))
+        << name;
   }
-  void TearDown() override { s_ET().Rows = std::move(saved_); }
-
- private:
-  std::vector<d_ET> saved_;
-};
-
-TEST_F(EquationParams, PonderosaPineOfTenInches) {
-  d_EP ep = Tree("pipo", 10.0f, 60.0f, 20.0f);
-  ep.Message = "left over";
-  ASSERT_EQ(EP_Calc(ep), 1);
-  EXPECT_TRUE(ep.Message.empty());
-  EXPECT_EQ(ep.SpeIdx, 0);
-  // Total e^(0.268 + 2.074 ln 10) = 155.02; Br-3inP 155.02 x (1 - (1.083 - 0.131)) = 7.441
-  EXPECT_NEAR(EP_GetWt(ep, kTotal), 155.02, 0.02);
-  EXPECT_NEAR(EP_GetWt(ep, kBr3inP), 7.441, 0.005);
-  for (std::size_t i = 0; i < kWeightSlots; ++i) {
-    EXPECT_EQ(ep.Comps[i].Code, "PP");
-    EXPECT_EQ(ep.Comps[i].Component, kComponentNames[i]);
-    EXPECT_EQ(ep.Comps[i].Kind, "EFD");
-    EXPECT_EQ(ep.Comps[i].EqIdx, EQ_Find("PP", kComponentNames[i]));
-  }
-  // only the six weights are read
-  EXPECT_EQ(EP_GetWt(ep, kVertDist), 0.0f);
-  EXPECT_EQ(EP_GetWt(ep, -1), 0.0f);
+  d_EP bepa = Tree("BEPA", 10, 50, 10);
+  ASSERT_EQ(EP_Calc(kSpecies, bepa), 1);
+  EXPECT_GT(EP_GetWt(bepa, kTwig), 0.0f);
+  EXPECT_EQ(EP_GetWt(bepa, kBr1in) + EP_GetWt(bepa, kBr3inP), 0.0f);
 }
 
-TEST_F(EquationParams, EasternCrownWithWesternBranches) {
-  d_EP ep = Tree("ABBA", 10.0f, 50.0f, 10.0f);
-  ASSERT_EQ(EP_Calc(ep), 1);
-  EXPECT_EQ(ep.SpeIdx, 1);
-  // "BF": T = e^(-2.0259 + 1.7433 ln 25.4) kg = 81.7605 lb
-  EXPECT_NEAR(EP_GetWt(ep, kTotal), 81.7605, 0.01);
-  // "GF" Br-1in on its own total: e^(1.3094 + 1.6076 ln 10) = 150.060,
-  // 1in 1.027 - 0.15 = 0.877, Twg 1 / (1.15 + 0.416) = 0.638570 -> 35.779
-  EXPECT_NEAR(EP_GetWt(ep, kBr1in), 35.779, 0.01);
-  EXPECT_EQ(ep.Comps[kBr1in].Code, "GF");
-}
-
-TEST_F(EquationParams, UnlinkedEntriesWeighNothing) {
-  d_EP ep = Tree("BEPA", 10.0f, 50.0f, 10.0f);
-  ASSERT_EQ(EP_Calc(ep), 1);
-  EXPECT_GT(EP_GetWt(ep, kTwig), 0.0f);
-  for (int slot = kBr1in; slot <= kBr3inP; ++slot) {
-    EXPECT_EQ(EP_GetWt(ep, slot), 0.0f);
-    EXPECT_EQ(ep.Comps[static_cast<std::size_t>(slot)].Code, "ZZ");
-  }
-}
-
-TEST_F(EquationParams, SmallTreesTakeTheTableByTheirTotalCode) {
-  // 1.0 in and 9.5 ft: height class 10 of the "WH" row
-  d_EP ep = Tree("TSHE", 1.0f, 9.5f);
-  ASSERT_EQ(EP_Calc(ep), 1);
-  const float wh10[] = {4.24f, 1.145f, 0.466f, 0.806f, 1.272f, 0.551f};
-  for (int slot = kTotal; slot <= kBr3inP; ++slot)
-    EXPECT_EQ(EP_GetWt(ep, slot), wh10[slot]);
-  EXPECT_EQ(ep.Comps[kFoliage].Code, "WH");
-  EXPECT_EQ(ep.Comps[kFoliage].Kind, "EFD");
-
-  // "PB" has no row of its own: "DF" class 2 (1.5 ft)
-  ep = Tree("BEPA", 0.5f, 1.5f);
-  ASSERT_EQ(EP_Calc(ep), 1);
-  EXPECT_EQ(EP_GetWt(ep, kTotal), 0.2f);
-  EXPECT_EQ(EP_GetWt(ep, kBr3in), 0.012f);
-  EXPECT_EQ(ep.Comps[kBr3in].Code, "ZZ");
-}
-
-TEST_F(EquationParams, UnknownSpeciesFails) {
-  d_EP ep = Tree("XYZ", 10.0f, 50.0f);
-  EXPECT_EQ(EP_Calc(ep), 0);
-  EXPECT_EQ(ep.Message, "Species (XYZ) Not Found in Equation Table");
+TEST(EquationParams, UnknownSpeciesAndVerticalDistribution) {
   // small trees need their species too
-  ep = Tree("QUGA", 0.8f, 5.0f);
-  EXPECT_EQ(EP_Calc(ep), 0);
-  EXPECT_EQ(ep.Message, "Species (QUGA) Not Found in Equation Table");
-}
-
-TEST_F(EquationParams, VerticalDistributionOfASpecies) {
-  // "PP" at 0.5: 2.3637 x 0.25 - 1.3637 x 0.125 = 0.420463
-  EXPECT_NEAR(EP_VertDist("pipo", 0.5f), 0.420463, 1e-6);
-  EXPECT_EQ(EP_VertDist("TSHE", 0.99f), 1.0f);  // "PS", limited to 1
-  EXPECT_EQ(EP_VertDist("PIPO", 0.0f), 0.0f);
-  EXPECT_EQ(EP_VertDist("PIPO", -0.2f), 0.0f);
-  EXPECT_EQ(EP_VertDist("XYZ", 0.5f), 0.0f);
-  EXPECT_EQ(EP_VertDist("BEPA", 0.5f), 0.0f);  // its "VD" entry is not linked
+  for (d_EP ep : {Tree("XYZ", 10, 50), Tree("QUGA", 0.8f, 5)}) {
+    EXPECT_EQ(EP_Calc(kSpecies, ep), 0);
+    EXPECT_EQ(ep.Message, "Species (" + ep.Species.str() + ") Not Found in Equation Table");
+  }
+  const std::tuple<const char*, float, float> rows[] = {
+      {"pipo", 0.5f, 0.420463f},  // "PP": 2.3637 x 0.25 - 1.3637 x 0.125
+      {"TSHE", 0.99f, 1.0f},      // "PS", limited to 1
+      {"PIPO", 0.0f, 0.0f},      {"PIPO", -0.2f, 0.0f},
+      {"XYZ", 0.5f, 0.0f},       {"BEPA", 0.5f, 0.0f}};  // its "VD" entry is not linked
+  for (const auto& [species, x, expected] : rows)
+    EXPECT_NEAR(EP_VertDist(kSpecies, species, x), expected, 1e-6f) << species << " " << x;
 }
 
 }  // namespace

@@ -3,178 +3,141 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <tuple>
+#include <utility>
 
-#include "stand/BuiltInSpecies.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace std::string_literals;
 
-const std::string kPsme = "6,PSME,Douglas Fir,C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n";
-const std::string kPipo =
-    "26,PIPO,Ponderosa Pine,C,Yes,PP,PP,PP,PP,PP,PP,PP,PP,15,I00FW2W122,PIPO\n";
+// the codes of a species row from the conifer/hardwood code on
+const std::string kDF = "C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n";
+const std::string kPP = "C,Yes,PP,PP,PP,PP,PP,PP,PP,PP,15,I00FW2W122,";
+const std::string kPsme = "6,PSME,Douglas Fir," + kDF;
 
 // A user folder holding the shipped mortality species file.
 class SpeciesTableTest : public ::testing::Test {
  protected:
-  SpeciesTableTest() {
-    fs::copy_file(fs::path(SYLVANOR_DATA_DIR) / "qor_Spp.csv", temp_.path() / "qor_Spp.csv");
+  int Setup(const std::string& speciesFile) {
+    if (!speciesFile.empty()) temp_.Write("species.csv", speciesFile);
+    return ET_Setup(table_, message_, path_);
   }
-  std::string SpeciesFile(const std::string& text) {
-    return temp_.Write("species.csv", text).string();
-  }
-  std::string Advice(const std::string& path) {
+  std::string Advice() const {
     return "\n This problem may result in bogus output values.\n\n"
            "Please correct the error shown and look for other invalid\n"
            "codes in the species file and then restart the program or\n"
            "click the 'Calculate' button to recheck the file\n " +
-           path + " \n";
+           path_ + " \n";
+  }
+  std::pair<int, std::string> Item(int row, const char* item) {
+    std::string text = "stale";
+    const int result =
+        table_.Rows.empty() ? ESD_GetItem(row, item, text) : ET_GetItem(table_, row, item, text);
+    return {result, text};
   }
 
   TempFolder temp_;
+  const std::string path_ = UserSpeciesPath(temp_);
+  d_ETTable table_;
   std::string message_;
 };
 
 TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
-  const std::string path = (temp_.path() / "species.csv").string();
-  ASSERT_EQ(ET_Setup(message_, path), 1) << message_;
-  EXPECT_EQ(message_, "");
-  ASSERT_EQ(s_ET().Rows.size(), 55u);
-  EXPECT_EQ(s_ET().Rows[0].Species, "ALRU2");
-  EXPECT_EQ(s_ET().Rows[54].Species, "PIRU");
-  std::string text;
-  EXPECT_EQ(ET_GetItem(0, "Source", text), 0);
-  EXPECT_EQ(text, "Internal");
+  const std::tuple<int, const char*, int, std::string> esd[] = {
+      // of the built-in rows
+      {0, "Species", 1, "ALRU2"}, {5, "orderNUMBER", 1, " 6.0"}, {39, "Foliage", 1, "QA"},
+      {39, "3InchPlus", 1, "BM"}, {54, "Mortality", 1, "PIRU"},  {3, "Colour", 1, ""},
+      {55, "Species", 0, ""},     {-1, "Species", 0, ""}};
+  for (const auto& [row, item, result, text] : esd)
+    EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
+
+  ASSERT_EQ(Setup(""), 1) << message_;
+  EXPECT_EQ(std::tuple(message_, table_.Rows.size(), Item(0, "Source")),
+            std::tuple(""s, 55u, std::pair(0, "Internal"s)));
   // every entry of every built-in species is linked to its equation
-  for (const d_ET& et : s_ET().Rows) {
-    for (const d_ETCom& com : et.Components) {
-      EXPECT_EQ(com.Kind, "EFD") << et.Species.str() << " " << com.Component.str();
-      EXPECT_GE(com.EqIdx, 0);
-    }
+  for (const d_ET& et : table_.Rows) {
+    for (const d_ETCom& com : et.Components)
+      EXPECT_TRUE(com.Kind == "EFD" && com.EqIdx >= 0) << et.Species.str() << com.Component.str();
   }
-  EXPECT_EQ(ET_Idx("pipo"), 25);
-  EXPECT_EQ(ET_Idx("PIAR5"), 26);
-  EXPECT_EQ(ET_Idx("NOPE"), -1);
+  EXPECT_EQ(std::tuple(ET_Idx(table_, "ALRU2"), ET_Idx(table_, "pipo"), ET_Idx(table_, "PIAR5"),
+                       ET_Idx(table_, "PIRU"), ET_Idx(table_, "NOPE")),
+            std::tuple(0, 25, 26, 54, -1));
 }
 
-TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpecies) {
-  const std::string path =
-      SpeciesFile("# my species\n" + kPsme + kPipo +
-                  "27,,Nobody,C,Yes,PP,PP,PP,PP,PP,PP,PP,PP,15,I00FW2W122,PIPO\n" +
-                  "28,PILA,Sugar Pine,C,Yes,PP,PP,PP,PP,PP,PP,PP,PP,13,400MATW117,PILA\n");
-  ASSERT_EQ(ET_Setup(message_, path), 1) << message_;
-  ASSERT_EQ(s_ET().Rows.size(), 2u);
-  EXPECT_EQ(s_ET().Rows[1].Species, "PIPO");
-  std::string text;
-  EXPECT_EQ(ET_GetItem(0, "source", text), 1);
-  EXPECT_EQ(text, path);
-  EXPECT_EQ(ET_GetItem(1, "OrderNumber", text), 1);
-  EXPECT_EQ(text, "26.0");
-  EXPECT_EQ(ET_GetItem(0, "Twig", text), 1);
-  EXPECT_EQ(text, "DF");
-  EXPECT_EQ(ET_GetItem(2, "Species", text), 0);
-  EXPECT_EQ(ET_GetItem(1, "Colour", text), -1);
-  EXPECT_EQ(text, "Bullshit Request Colour");
-}
+TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpeciesAndLongTextsAreCut) {
+  ASSERT_EQ(Setup("# my species\n" + kPsme + "26,PIPO,Ponderosa Pine," + kPP + "PIPO\n27,,," + kPP +
+                  "PIPO\n28,PILA,Sugar Pine," + kPP + "PILA\n"),
+            1)
+      << message_;
+  ASSERT_EQ(table_.Rows.size(), 2u);
+  const std::tuple<int, const char*, int, std::string> rows[] = {
+      {0, "source", 1, path_}, {1, "OrderNumber", 1, "26.0"},
+      {0, "Twig", 1, "DF"},    {1, "Species", 1, "PIPO"},
+      {2, "Species", 0, ""},   {1, "Colour", -1, "Bullshit Request Colour"}};
+  for (const auto& [row, item, result, text] : rows)
+    EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
 
-TEST_F(SpeciesTableTest, SpeciesFileNameIsFoundWithoutRegardToCase) {
-  temp_.Write("SPECIES.CSV", kPsme);
-  ASSERT_EQ(ET_Setup(message_, (temp_.path() / "species.csv").string()), 1) << message_;
-  EXPECT_EQ(s_ET().Rows.size(), 1u);
-}
-
-TEST_F(SpeciesTableTest, LongTextsAreCutToTheirFields) {
-  const std::string name(300, 'n');
-  ASSERT_EQ(ET_Setup(message_, SpeciesFile("1,PSME," + name +
-                                           ",C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n")),
-            1);
-  EXPECT_EQ(s_ET().Rows[0].CommonName.size(), 149u);
-}
-
-TEST_F(SpeciesTableTest, BadBiomassCodeNamesComponentSpeciesAndCode) {
-  const std::string path = SpeciesFile(kPsme +
-                                       "26,PIPO,Ponderosa "
-                                       "Pine,C,Yes,PP,ZZ,PP,PP,PP,PP,PP,PP,15,I00FW2W122,PIPO\n");
-  EXPECT_EQ(ET_Setup(message_, path), 0);
-  EXPECT_EQ(message_,
-            "Invalid/Missing 'Foliage' biomass equation code, "
-            "Species: PIPO, Code: ZZ" +
-                Advice(path));
-  // the table stays as loaded, the bad entry unlinked
-  ASSERT_EQ(s_ET().Rows.size(), 2u);
-  EXPECT_EQ(s_ET().Rows[1].Components[kFoliage].EqIdx, -1);
-  EXPECT_EQ(s_ET().Rows[1].Components[kFoliage].Kind, "");
+  std::filesystem::remove(path_);
+  temp_.Write("SPECIES.CSV", "1,PSME," + std::string(300, 'n') + "," + kDF);
+  ASSERT_EQ(Setup(""), 1) << message_;  // the name is found without regard to case
+  EXPECT_EQ(std::tuple(table_.Rows.size(), table_.Rows[0].CommonName.size()), std::tuple(1u, 149u));
 }
 
 TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
-  const auto check = [this](const std::string& row) {
-    ET_Setup(message_, SpeciesFile(row));
-    return message_.substr(0, message_.find('\n', message_.find("Code:")));
+  const std::string rows[][2] = {
+      {"h,yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME", ""},
+      {"X,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
+       "Invalid/Missing Conifer/Hardwood Code.  Species: A, Code: X"},
+      {"C,Yep,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
+       "Invalid/Missing Include CBD Code.  Species: A, Code: Yep"},
+      {"C,Yes,DF,DF,DF,DF,DF,DF,XX,DF,16,I00FW2W202,PSME",
+       "Invalid/Missing 'VD' biomass equation code, Species: A, Code: XX"},
+      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,QQ,16,I00FW2W202,PSME",
+       "Invalid/Missing crown reduction code. Species: A, Code: QQ"},
+      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,38,I00FW2W202,PSME",
+       "Invalid/Missing crown cover code. Species: A, Code: 38"},
+      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W555,PSME",
+       "Invalid/Missing Volume Eq Code. Species: A, Code: I00FW2W555"},
+      {"C,Yes,DF,ZZ,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
+       "Invalid/Missing 'Foliage' biomass equation code, Species: A, Code: ZZ"},
   };
-  EXPECT_EQ(check("1,A,a,h,yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n"), "");
-  EXPECT_EQ(check("1,A,a,X,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n"),
-            "Invalid/Missing Conifer/Hardwood Code.  Species: A, Code: X");
-  EXPECT_EQ(check("1,A,a,C,Yep,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME\n"),
-            "Invalid/Missing Include CBD Code.  Species: A, Code: Yep");
-  EXPECT_EQ(check("1,A,a,C,Yes,DF,DF,DF,DF,DF,DF,XX,DF,16,I00FW2W202,PSME\n"),
-            "Invalid/Missing 'VD' biomass equation code, Species: A, Code: XX");
-  EXPECT_EQ(check("1,A,a,C,Yes,DF,DF,DF,DF,DF,DF,DF,QQ,16,I00FW2W202,PSME\n"),
-            "Invalid/Missing crown reduction code. Species: A, Code: QQ");
-  EXPECT_EQ(check("1,A,a,C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,38,I00FW2W202,PSME\n"),
-            "Invalid/Missing crown cover code. Species: A, Code: 38");
-  EXPECT_EQ(check("1,A,a,C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W555,PSME\n"),
-            "Invalid/Missing Volume Eq Code. Species: A, Code: I00FW2W555");
+  // a failing row is reported after the rows before it; the table stays as
+  // loaded
+  for (const auto& [row, message] : rows) {
+    EXPECT_EQ(Setup(kPsme + "1,A,a," + row + "\n"), message.empty() ? 1 : 0) << row;
+    EXPECT_EQ(message_, message.empty() ? "" : message + Advice()) << row;
+    EXPECT_EQ(table_.Rows.size(), 2u) << row;
+  }
+  // the bad entry of the last row is left unlinked
+  const d_ETCom& foliage = table_.Rows[1].Components[kFoliage];
+  EXPECT_EQ(std::tuple(foliage.EqIdx, foliage.Kind.str()), std::tuple(-1, ""s));
 }
 
-TEST_F(SpeciesTableTest, MortalityCodeNeedsARecordOrTheDefault) {
+TEST_F(SpeciesTableTest, MortalityFileDecidesTheMortalityCodes) {
+  // a code needs a record of the file or its default
   temp_.Write("qor_Spp.csv", "1,PSME,Douglas-fir,x,1,36,0,0,0,0,0\n");
-  EXPECT_EQ(ET_Setup(message_, SpeciesFile(kPsme)), 1) << message_;
-  const std::string path = SpeciesFile(kPsme +
-                                       "26,PIPO,Ponderosa "
-                                       "Pine,C,Yes,PP,PP,PP,PP,PP,PP,PP,PP,15,I00FW2W122,pipo\n");
-  EXPECT_EQ(ET_Setup(message_, path), 0);
+  EXPECT_EQ(Setup(kPsme), 1) << message_;
+  EXPECT_EQ(Setup(kPsme + "26,PIPO,Ponderosa Pine," + kPP + "pipo\n"), 0);
   EXPECT_EQ(message_,
-            "Invalid/Missing Qorvel Mortality Species Equation Code. "
-            "Species: PIPO, Code: pipo\n" +
-                Advice(path));
-}
-
-TEST_F(SpeciesTableTest, MissingMortalityFileIsReported) {
-  fs::remove(temp_.path() / "qor_Spp.csv");
-  const std::string path = (temp_.path() / "species.csv").string();
-  EXPECT_EQ(ET_Setup(message_, path), 0);
-  const std::string qor = (temp_.path() / "qor_Spp.csv").string();
+            "Invalid/Missing Qorvel Mortality Species Equation Code. Species: PIPO, Code: pipo\n" +
+                Advice());
+  std::filesystem::remove(temp_.path() / "qor_Spp.csv");
+  std::filesystem::remove(path_);
+  EXPECT_EQ(Setup(""), 0);
   EXPECT_EQ(message_,
             "Error try to open/load Qorvel species file.\n"
             "Can't Open Input Qorvel Mortality Species Equation File:\n " +
-                qor +
+                (temp_.path() / "qor_Spp.csv").string() +
                 " \nCheck path and file name.\n"
                 "\n\nError encountered while attempting to validate equations "
                 "codes\n in File: " +
-                path + "\n");
-  // the built-in table is loaded all the same
-  EXPECT_EQ(s_ET().Rows.size(), 55u);
-}
-
-TEST(SpeciesTableItems, BuiltInRows) {
-  std::string text;
-  EXPECT_EQ(ESD_GetItem(0, "Species", text), 1);
-  EXPECT_EQ(text, "ALRU2");
-  EXPECT_EQ(ESD_GetItem(5, "orderNUMBER", text), 1);
-  EXPECT_EQ(text, " 6.0");
-  EXPECT_EQ(ESD_GetItem(39, "Foliage", text), 1);
-  EXPECT_EQ(text, "QA");
-  EXPECT_EQ(ESD_GetItem(39, "3InchPlus", text), 1);
-  EXPECT_EQ(text, "BM");
-  EXPECT_EQ(ESD_GetItem(54, "Mortality", text), 1);
-  EXPECT_EQ(text, "PIRU");
-  EXPECT_EQ(ESD_GetItem(3, "Colour", text), 1);
-  EXPECT_EQ(text, "");
-  EXPECT_EQ(ESD_GetItem(55, "Species", text), 0);
-  EXPECT_EQ(ESD_GetItem(-1, "Species", text), 0);
+                path_ + "\n");
+  EXPECT_EQ(table_.Rows.size(), 55u);  // the built-in table is loaded all the same
 }
 
 }  // namespace

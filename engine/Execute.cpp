@@ -1,0 +1,111 @@
+#include "engine/Execute.h"
+
+#include <string>
+
+#include "base/Keyword.h"
+#include "engine/OutputUnits.h"
+#include "engine/SettingsUnits.h"
+#include "stand/CrownFuel.h"
+#include "stand/TreeList.h"
+#include "stand/TreeListVolumes.h"
+
+namespace sylvanor {
+
+namespace {
+
+// One state of the stand: the profile pass with the scorch height, its
+// running mean, and the stand measures for the density code.
+void CanopyState(d_Exec& x, float scorchHgt, const std::string& code, d_Canopy& out) {
+  const d_Settings& s = x.set;
+  const d_ETTable& species = *x.ctx.Species;
+  out.AvailFuel = CP_ProfilePass(x.ctx.Trees, species, s.LayWid, s.RASpread, s.CBDCriThr, scorchHgt,
+                                 x.shares, x.layers);
+  CP_RunMean(x.layers);
+  out.Prof = x.layers;
+  out.Meas = SM_Calc(x.ctx.Trees, species, code, s.ESDD, x.measures);
+}
+
+// The standard fuel model of one state of the surface fuel (tons/acre), with
+// the settings' climate, set, SAVs (1/ft) and fuel bed depth (in).
+FMSelector FuelModelOf(const d_Settings& s, const d_GroundFuel& f) {
+  StandardFuelInputs in;
+  in.Climate = s.Climate;
+  in.FuelModelSet = s.FueModSet;
+  in.Litter = f.Litter;
+  in.Lichen = f.Lichen;
+  in.Moss = f.Moss;
+  in.OneHour = f.Hr1;
+  in.Grass = f.Grass;
+  in.Shrub = f.Shrub;
+  in.TenHour = f.Hr10;
+  in.HundredHour = f.Hr100;
+  in.OneHourSav = s.Hr1SAV;
+  in.GrassSav = s.GrassSAV;
+  in.ShrubSav = s.ShrubSAV;
+  in.FuelBedDepth = s.FueBedDep;
+  FMSelector bed = FillFMSelector(in);
+  SelectStandardFuelModel(bed);
+  return bed;
+}
+
+}  // namespace
+
+int EX_Settings(d_Exec& x) {
+  Settings_MoisturesToPercent(x.set);
+  if (!SameKeyword(x.set.InUnits, "English")) Settings_ToEnglish(x.set);
+  return 1;
+}
+
+int EX_SurfaceFuel(d_Exec& x) {
+  const d_Settings& s = x.set;
+  x.before = {s.Duff, s.Litter, s.Lichen, s.Moss,  s.Grass, s.Shrub,
+              s.Hr1,  s.Hr10,   s.Hr100,  s.SCSnd, s.SCRot, s.ExiPilLoa};
+  x.std.AGF = x.before;
+  x.std.ScoHgt = 0.0f;  // without a burn no crown is scorched
+  return 1;
+}
+
+int EX_Trees(d_Exec& x) {
+  d_PTLTable& trees = x.ctx.Trees;
+  const d_ETTable& species = *x.ctx.Species;
+  PTL_Prepare(trees);
+  std::string message;
+  if (!PTL_CrownFuel(trees, species, message) ||
+      !PTL_Volumes(trees, species, x.set.LogTopDia, message)) {
+    x.std.ErrMes = message;
+    return 0;
+  }
+  CP_PrepareTrees(trees, species, x.set.LayWid, x.shares);
+  return 1;
+}
+
+int EX_CanopyBefore(d_Exec& x) {
+  CanopyState(x, 0.0f, "TPA", x.pre);
+  return 1;
+}
+
+int EX_CanopyAfter(d_Exec& x) {
+  CanopyState(x, x.std.ScoHgt, "PostMort", x.std.Post);
+  x.std.WildHab = 0.0f;
+  x.std.Vol = SM_Volumes(x.ctx.Trees, x.set.SubMerDia);
+  return 1;
+}
+
+int EX_FuelModels(d_Exec& x) {
+  // From the loads in tons/acre: chosen before the results are converted for
+  // output, so that metric output cannot convert the loads after treatment
+  // twice.
+  if (SameKeyword(x.set.FueModSet, "None")) return 1;
+  x.std.FmsPre = FuelModelOf(x.set, x.before);
+  x.std.FmsPost = FuelModelOf(x.set, x.std.AGF);
+  return 1;
+}
+
+int EX_Output(d_Exec& x) {
+  std::string message;
+  OU_ConvertOutput(x.std, x.pre.Prof, x.set.OutUnits.str(), message);
+  if (!message.empty()) x.std.ErrMes = message;
+  return 1;
+}
+
+}  // namespace sylvanor
