@@ -21,17 +21,10 @@ TEST(CrownScorchTest, ScorchHeightFlameLengthAndTheScorchedCrown) {
 
 TEST(CrownScorchTest, ProbabilitiesWorkedByHand) {
   for (const d_Case& c : ReadCases("treat", "CrownScorchCases.txt", "eq")) {
-    const auto f = [&c](std::size_t i) { return static_cast<float>(c[i]); };
-    d_ScorchTree t;
-    t.DBH = f(1);
-    t.Hgt = f(2);
-    t.CR = f(3);
-    t.Scorch = f(4);
-    t.Flame = FlameFromScorch(t.Scorch);
-    t.BarkThick = 0.063f * t.DBH;
-    t.BarkThick1 = 0.063f;
-    t.LowSeverity = c[5] != 0;
-    t.Crown = CrownScorched(t.Hgt, t.CR, t.Scorch);
+    const float dbh = c[1], hgt = c[2], cr = c[3], scorch = c[4];
+    const d_CrownScorch crown = CrownScorched(hgt, cr, scorch);
+    const d_ScorchTree t{dbh,          hgt,    cr,        scorch, FlameFromScorch(scorch),
+                         0.063f * dbh, 0.063f, c[5] != 0, crown};
     EXPECT_NEAR(CrownScorchProb(static_cast<int>(c[0]), t), c[6], 2e-6) << c.name;
   }
 }
