@@ -1,13 +1,13 @@
 #pragma once
 // Burn inputs for the tests: fuel beds of the burnout simulation, mortality
-// species records and the hand-worked cases of the fire effects equations
-// kept in data files.
+// species records and the hand-worked cases kept in data files.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <numeric>
 #include <sstream>
 
 #include "stand/MortalitySpecies.h"
@@ -15,9 +15,8 @@
 
 namespace sylvanor {
 
-// A particle class of the consumption model: key, size, sigma (1/m), dry
-// density (kg/m3) and ignition temperature (C). All have 18600 kJ/kg, 2750
-// J/kg/K, 0.133 W/m/K, a char temperature of 377 C and 5 % ash.
+// A particle class: key, size, sigma (1/m), dry density (kg/m3), ignition temperature (C); all
+// have 18600 kJ/kg, 2750 J/kg/K, 0.133 W/m/K, a char temperature of 377 C and 5 % ash.
 struct d_BurnSlot {
   const char* key;
   int size;
@@ -42,10 +41,8 @@ inline std::unique_ptr<d_BU> NewBurn() {
   return bu;
 }
 
-// A bed in the consumption model's order: 0.4 kg/m2 litter and 0.1 1-hour
-// wood at the fine moisture, 0.25 10-hour and 0.4 100-hour wood 2 and 4
-// points wetter, 1.0 sound and 0.3 rotten (2.5 times as wet, at most 3) 3-6
-// in. logs and, unless left out, 2.0 of 20+ in. logs.
+// A bed (kg/m2): litter 0.4, 1-hour 0.1, 10-hour 0.25 and 100-hour 0.4 (2 and 4 points wetter),
+// 3-6 in. logs 1.0 sound and 0.3 rotten (2.5 times as wet, at most 3), 20+ in. logs 2.0 if wanted.
 inline std::unique_ptr<d_BU> WoodyBed(double fineMoisture, double logMoisture,
                                       bool bigLogs = true) {
   auto bu = NewBurn();
@@ -61,18 +58,13 @@ inline std::unique_ptr<d_BU> WoodyBed(double fineMoisture, double logMoisture,
 
 // The load burned (kg/m2).
 inline double Burned(const d_BU& bu) {
-  double sum = 0;
-  for (const d_BUParticle& p : bu.particles)
-    sum += p.load - p.remaining;
-  return sum;
+  return std::accumulate(
+      bu.particles.begin(), bu.particles.end(), 0.0,
+      [](double sum, const d_BUParticle& p) { return sum + p.load - p.remaining; });
 }
 
 inline d_MortSpe MortRecord(const std::string& species, const std::string& eqCode, int barkNum) {
-  d_MortSpe r;
-  r.Species = species;
-  r.EqCode = eqCode;
-  r.BarkNum = barkNum;
-  return r;
+  return {{species}, {}, {}, {eqCode}, barkNum, {}};
 }
 
 // A hand-worked case: its name (file, line and first word) and its words,
