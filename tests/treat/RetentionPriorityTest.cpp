@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
@@ -14,18 +15,14 @@ namespace sylvanor {
 
 namespace {
 
-// A default set by name with the largest live DBH of the plot; crs, crm and
-// dia replace its crown ratio and diameter weights when given (not -1).
+// A default set by name with the largest live DBH of the plot; crs, crm and dia replace its
+// crown ratio and diameter weights (the last three) when given (not -1).
 d_RetPriSet Set(std::string_view name, float maxDia, float crs = -1, float crm = -1,
                 float dia = -1) {
-  d_RetPriSet s;
-  for (const d_RetPriDefault& d : kDefaultRetPriSets) {
-    if (d.Name == name) s = std::apply([](auto... w) { return d_RetPriSet{w...}; }, d.Weights);
-  }
-  s.MaxDia = maxDia;
-  for (auto [field, value] : {std::pair{&s.CRs, crs}, {&s.CRm, crm}, {&s.Dia, dia}})
-    *field = value == -1 ? *field : value;
-  return s;
+  auto w = std::ranges::find(kDefaultRetPriSets, name, &d_RetPriDefault::Name)->Weights;
+  for (auto [i, v] : {std::pair{11, crs}, {12, crm}, {13, dia}})
+    w[i] = v == -1 ? w[i] : v;
+  return std::apply([maxDia](auto... v) { return d_RetPriSet{v..., -1, maxDia}; }, w);
 }
 
 RetPriSpeList Species(std::initializer_list<std::tuple<const char*, float, float, float>> rows) {
@@ -43,14 +40,12 @@ TEST(RetentionPriority, SpeciesFactorExactCodeInRangeElseLastOtherElseHalf) {
   const RetPriSpeList one = Species({{"PIPO", 0, 20, 0.8f}});
   const RetPriSpeList other = Species({{"_Other", 0, 10, 0.3f}, {"_Other", 5, 50, 0.6f},
       {"PIPO", 10, 30, 0.9f}, {"PIPO", 0, 10, 0.2f}, {"PIPO", 0, 10, 0.7f}});
-  RetPriSpeList gap = one;  // the walk ends at the first empty name
-  gap[2] = Species({{"PSME", 0, 50, 0.1f}})[0];
   const std::tuple<const RetPriSpeList*, const char*, float, float> rows[] = {
       {&kNone, "PIPO", 10, 0.5f}, {&one, "PSME", 10, 0.5f}, {&one, "pipo", 10, 0.5f},  // by case
       {&one, "PIPO", 0, 0.8f}, {&one, "PIPO", 20, 0.5f},  // the minimum is inside, the maximum not
       {&other, "PSME", 3, 0.3f}, {&other, "PSME", 7, 0.6f},  // the later "_Other" replaces
       {&other, "PSME", 60, 0.5f}, {&other, "PIPO", 12, 0.9f}, {&other, "PIPO", 40, 0.6f},
-      {&other, "PIPO", 7, 0.2f}, {&gap, "PSME", 10, 0.5f}};  // the first match wins
+      {&other, "PIPO", 7, 0.2f}};  // the first match wins
   // clang-format on
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const auto& [list, species, dbh, expected] = rows[i];
@@ -58,10 +53,9 @@ TEST(RetentionPriority, SpeciesFactorExactCodeInRangeElseLastOtherElseHalf) {
   }
 }
 
-// Factors: w status, s species, c crown class, r = (1 - CRs) / (CRm - 0.1) *
-// (cr - CRm) + 1 held to 0 ... 1 (0 for no crown), d = DBH / MaxDia * (1 -
-// Dia) + Dia (1 above MaxDia; 0 outside 0 ... 1 or without a live tree).
-// Live trees get w s c r d, dead ones w s d.
+// Factors: w status, s species, c crown class, r = (1 - CRs) / (CRm - 0.1) * (cr - CRm) + 1 held
+// to 0 ... 1 (0 for no crown), d = DBH / MaxDia * (1 - Dia) + Dia (1 above MaxDia; 0 outside 0 ...
+// 1 or without a live tree). Live trees get w s c r d, dead ones w s d.
 TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
   using Row = std::tuple<const char*, d_RetPriSet, const char*, float, const char*, float, float>;
   // clang-format off
@@ -73,8 +67,7 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
       {"Diam dead", Set("Diam", 20), "SC", 0, "d", 10, 0.275f},
       {"Diam SC", Set("Diam", 20), "SC", 0.5f, "H", 10, 0},
       {"High", Set("High", 20), "E", 0.6f, "H", 10, 0.04f},  // r 1, d 0.5 * 0.4 + 0.6: 0.5 0.1 0.8
-      // Low at the largest DBH (d = 1): 0.5 r
-      {"no crown", Set("Low", 20), "D", 0, "H", 20, 0},
+      {"no crown", Set("Low", 20), "D", 0, "H", 20, 0},  // at the largest DBH d = 1: 0.5 r
       {"r held at 1", Set("Low", 20), "D", 0.8f, "H", 20, 0.5f},  // 0.8 + 0.4
       // CRs 0.05 counts as 0.1: r = 0.9 / 0.5 * (0.4 - 0.6) + 1 = 0.64
       {"CRs raised", Set("Low", 20, 0.05f), "D", 0.4f, "H", 20, 0.32f},
@@ -90,8 +83,7 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
       {"CRm raised", Set("None", 20, 0.5f, 0.05f), "D", 0.3f, "H", 20, 0.5f},
       {"CRm raised, at 0.1", Set("None", 20, 0.5f, 0.05f), "D", 0.1f, "H", 20, 0.5f},
       {"CRm raised, below", Set("None", 20, 0.5f, 0.05f), "D", 0.05f, "H", 20, 0.25f},
-      // Low at crown ratio 0.6 (r = 1): 0.5 d; DBH 30 is taken as 20, where 30 / 20 * 0.2 + 0.8
-      // = 1.1 would give 0
+      // Low at cr 0.6 (r 1): 0.5 d; DBH 30 is taken as 20 (30 / 20 * 0.2 + 0.8 = 1.1 would give 0)
       {"d at 0", Set("Low", 20), "D", 0.6f, "H", 0, 0.4f},
       {"d above MaxDia", Set("Low", 20), "D", 0.6f, "H", 30, 0.5f},
       {"no live tree", Set("Diam", 0), "D", 0.6f, "H", 10, 0},
