@@ -40,8 +40,7 @@ TEST(BurnoutInput, SetFuelRefusesEmptyLoadsAndConvertsUnits) {
 TEST(BurnoutInput, FailuresInOrderWithTheirMessages) {
   // clang-format off
   const std::pair<std::function<void(d_BU&)>, std::string> rows[] = {
-      // the edges the consumption model reaches: a 10-hour moisture of 3 % makes a 1-hour
-      // particle of 0.03 - 0.02
+      // the edges the consumption model reaches: a 10-hour moisture of 3 % makes 1-hour 0.03 - 0.02
       {[](d_BU& b) { b.control = {.intensity = 40, .duffLoad = 0.022, .duffMoisture = 1.96};
                      b.particles[1].moisture = 0.03 - 0.02, b.particles[5].moisture = 3.0; }, ""},
       {[](d_BU& b) { b.control.maxSteps = 0; },
@@ -96,9 +95,8 @@ TEST(BurnoutPrepare, OverlapOfTheParticlesWorkedByHand) {
   Burn(*bu);
   Burn(*dense);
   ASSERT_EQ(bu->particles[0].key.str(), "Litter");
-  // a = 3.25 exp(-20 M^2) of the finer particle; litter with itself 1 - exp(-a 8200 / pi 0.2 /
-  // 513) = 0.9656; the 10-hour with it min(1, a 394 / pi 0.2 / 513), with itself 1 - exp(-a' 394
-  // / pi 0.5 / 513)
+  // x = 3.25 exp(-20 M^2) sigma / pi load / 513, M and load of the finer of the pair: a particle
+  // with itself 1 - exp(-x) (0.9656 for the litter), with a finer one min(1, x)
   const double a = 3.25 * std::exp(-20 * 0.05 * 0.05), pi = std::numbers::pi;
   const double area = 1 - std::exp(-a * 8200 / pi * 0.2 / 513);
   const double withLitter = std::min(1.0, a * 394 / pi * 0.2 / 513);
@@ -163,17 +161,14 @@ TEST(BurnoutRun, ABurnConservesMassAndTheDuffSmoldersByItsType) {
 }
 
 TEST(BurnoutRun, HerbsShrubsCrownEmissionFactorsAndTheFilesOfEveryStep) {
-  // the fixed factors in place of a new record's sets of 0
-  auto bu = WoodyBed(0.08, 0.3, false), more = WoodyBed(0.08, 0.3, false),
-       fixed = WoodyBed(0.08, 0.3, false);
-  BRN_SetEmission(*fixed, {}, {}, {}, -1);
+  auto bu = WoodyBed(0.08, 0.3, false), more = WoodyBed(0.08, 0.3, false);
+  BRN_SetEmission(*bu, {}, {}, {}, -1);  // the fixed factors
   TempFolder folder;
   std::ostringstream frames;
   more->standardOutput = &frames;
   const auto consumed = folder.path() / "consumed.txt", table = folder.path() / "table.csv";
   more->files = {consumed.string(), "#FRAMES#", table.string()};
-  ASSERT_EQ(Burn(*bu) + Burn(*fixed) + BRN_Run(*more, -1, 4.0, 8.0, 1.5, "DuffLow"), 3)
-      << more->message;
+  ASSERT_EQ(Burn(*bu) + BRN_Run(*more, -1, 4.0, 8.0, 1.5, "DuffLow"), 2) << more->message;
   const auto &records = bu->emission.Records(), &moreRecords = more->emission.Records();
   // 12 tons/acre of herbs and shrubs and 1.5 of crown, all flaming
   EXPECT_NEAR(more->emission.FlameMass() - bu->emission.FlameMass(), (12.0 + 1.5) / 4.46, 1e-9);
@@ -182,12 +177,11 @@ TEST(BurnoutRun, HerbsShrubsCrownEmissionFactorsAndTheFilesOfEveryStep) {
               1e-6);
   EXPECT_GT(moreRecords[1].intensity - records[1].intensity, 2.5 * 367.30945 / 15 * 11.35 - 1e-6);
   // the fixed factors: PM2.5 2.604 g/kg flaming, 22.644 smoldering
-  const c_BurnEmission& e = fixed->emission;
+  const c_BurnEmission& e = bu->emission;
   EXPECT_NEAR(e.FlameTotals()[kBE_PM25], 2.604 * e.FlameMass(), 1e-9);
   EXPECT_NEAR(e.SmolderTotals()[kBE_PM25], 22.644 * e.SmolderMass(), 1e-9);
   EXPECT_GT(e.EndOfSmoldering(), e.EndOfFlaming());
-  // a record a step, every 15 s from 60 s; the last is the first quiet step (0.1 kW/m2 or less,
-  // no duff)
+  // records every 15 s from 60 s; the last at the first quiet step (0.1 kW/m2 or less, no duff)
   const int steps = more->emission.Steps();
   ASSERT_TRUE(steps > 3 && steps < 1500) << steps;
   EXPECT_EQ(moreRecords[steps].time, -1.0);
@@ -195,8 +189,7 @@ TEST(BurnoutRun, HerbsShrubsCrownEmissionFactorsAndTheFilesOfEveryStep) {
     EXPECT_DOUBLE_EQ(moreRecords[i].time, 60.0 + 15.0 * i) << i;
     EXPECT_EQ(moreRecords[i].intensity <= 0.1, i == steps - 1) << i;
   }
-  // the frames: 13 column lines, then a line a step (number, time, intensity, seven pollutants
-  // and four masses)
+  // the frames: 13 column lines, a line a step (number, time, intensity, 7 pollutants, 4 masses)
   const std::string text = frames.str();
   EXPECT_TRUE(text.starts_with("Emis-Start\n Column  1: Time since ignition, seconds\n"));
   EXPECT_TRUE(text.ends_with("Emis-End\n"));
