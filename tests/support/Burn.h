@@ -41,18 +41,17 @@ inline std::unique_ptr<d_BU> NewBurn() {
   return bu;
 }
 
-// A bed (kg/m2): litter 0.4, 1-hour 0.1, 10-hour 0.25 and 100-hour 0.4 (2 and 4 points wetter),
-// 3-6 in. logs 1.0 sound and 0.3 rotten (2.5 times as wet, at most 3), 20+ in. logs 2.0 if wanted.
-inline std::unique_ptr<d_BU> WoodyBed(double fineMoisture, double logMoisture,
-                                      bool bigLogs = true) {
+// A bed (kg/m2): litter 0.4 and 1-hour 0.1 at `fine`, 10-hour 0.25 and 100-hour 0.4 2 and 4 points
+// wetter, 3-6 in. logs 1.0 sound at `logs` and 0.3 rotten (2.5 times as wet, at most 3), 20+ 2.0.
+inline std::unique_ptr<d_BU> WoodyBed(double fine, double logs, bool bigLogs = true) {
   auto bu = NewBurn();
-  AddFuel(*bu, kLitter, 0.4, fineMoisture);
-  AddFuel(*bu, kOneHour, 0.1, fineMoisture);
-  AddFuel(*bu, kTenHour, 0.25, fineMoisture + 0.02);
-  AddFuel(*bu, kHundredHour, 0.4, fineMoisture + 0.04);
-  AddFuel(*bu, kSound3, 1.0, logMoisture);
-  AddFuel(*bu, kRotten3, 0.3, std::min(3.0, 2.5 * logMoisture));
-  if (bigLogs) AddFuel(*bu, kSound20, 2.0, logMoisture);
+  AddFuel(*bu, kLitter, 0.4, fine);
+  AddFuel(*bu, kOneHour, 0.1, fine);
+  AddFuel(*bu, kTenHour, 0.25, fine + 0.02);
+  AddFuel(*bu, kHundredHour, 0.4, fine + 0.04);
+  AddFuel(*bu, kSound3, 1.0, logs);
+  AddFuel(*bu, kRotten3, 0.3, std::min(3.0, 2.5 * logs));
+  if (bigLogs) AddFuel(*bu, kSound20, 2.0, logs);
   return bu;
 }
 
@@ -80,12 +79,10 @@ struct d_Case {
   }
 };
 
-// The cases of a data file of a test folder whose name starts with `prefix`.
-// A line holds the name and the words, then '#' and the working; a line
-// starting with '#' is a comment.
-inline std::vector<d_Case> ReadCases(const std::string& folder, const std::string& file,
-                                     const std::string& prefix) {
-  std::ifstream in(std::filesystem::path(SYLVANOR_TESTS_DIR) / folder / file);
+// The cases of a data file under tests/ whose name starts with `prefix`. A line holds the name and
+// the words, then '#' and the working; a line starting with '#' is a comment.
+inline std::vector<d_Case> ReadCases(const std::string& file, const std::string& prefix) {
+  std::ifstream in(std::filesystem::path(SYLVANOR_TESTS_DIR) / file);
   std::vector<d_Case> cases;
   std::string line, name, word;
   for (int number = 1; std::getline(in, line); ++number) {

@@ -115,13 +115,12 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
   }
   // a CRs or CRm below 0.1 is raised in the set once a crown ratio factor is worked out: not for
   // a species factor of 99 or a tree without a crown
-  d_RetPriSet low = Set("Low", 20, 0.05f), none = Set("None", 20, 0.5f, 0.05f);
-  RPC_Get_RetPri(low, keep, "PIPO", "D", 0.5f, "H", 10);
-  RPC_Get_RetPri(low, kNone, "PIPO", "D", 0, "H", 20);
-  EXPECT_EQ(low.CRs, 0.05f);
-  RPC_Get_RetPri(low, kNone, "PIPO", "D", 0.4f, "H", 20);
-  RPC_Get_RetPri(none, kNone, "PIPO", "D", 0.3f, "H", 20);
-  EXPECT_EQ(std::pair(low.CRs, none.CRm), std::pair(0.1f, 0.1f));
+  d_RetPriSet small = Set("None", 20, 0.05f, 0.05f);
+  RPC_Get_RetPri(small, keep, "PIPO", "D", 0.5f, "H", 10);
+  RPC_Get_RetPri(small, kNone, "PIPO", "D", 0, "H", 20);
+  EXPECT_EQ(std::pair(small.CRs, small.CRm), std::pair(0.05f, 0.05f));
+  RPC_Get_RetPri(small, kNone, "PIPO", "D", 0.4f, "H", 20);
+  EXPECT_EQ(std::pair(small.CRs, small.CRm), std::pair(0.1f, 0.1f));
 }
 
 TEST(RetentionPriority, PlotPrioritiesReplaceEveryTreesFromTheLiveDiameters) {
