@@ -11,26 +11,7 @@ namespace sylvanor {
 
 void SetInputs(Sylvanor& syl, const d_PlotFuel& fuel) {
   syl.Set_ESDD(3.0f);
-  syl.Set_Duff(fuel.Duff);
-  syl.Set_Grass(fuel.Grass);
-  syl.Set_Lichen(fuel.Lichen);
-  syl.Set_Moss(fuel.Moss);
-  syl.Set_Shrub(fuel.Shrub);
-  syl.Set_Litter(fuel.Litter);
-  syl.Set_1Hr(fuel.Hr1);
-  syl.Set_10Hr(fuel.Hr10);
-  syl.Set_100Hr(fuel.Hr100);
-  syl.Set_SC1Snd(fuel.Snd[0]);
-  syl.Set_SC2Snd(fuel.Snd[1]);
-  syl.Set_SC3Snd(fuel.Snd[2]);
-  syl.Set_SC4Snd(fuel.Snd[3]);
-  syl.Set_SC5Snd(fuel.Snd[4]);
-  syl.Set_SC1Rot(fuel.Rot[0]);
-  syl.Set_SC2Rot(fuel.Rot[1]);
-  syl.Set_SC3Rot(fuel.Rot[2]);
-  syl.Set_SC4Rot(fuel.Rot[3]);
-  syl.Set_SC5Rot(fuel.Rot[4]);
-  syl.Set_ExiPilLoa(fuel.Pile);
+  syl.Set_SurfaceFuel(fuel.Loads);
 }
 
 void TakePlotSAVs(const d_PDQPlotRow& row, d_TMS& tms) {

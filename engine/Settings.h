@@ -8,6 +8,7 @@
 #include <array>
 
 #include "base/FixedText.h"
+#include "stand/SurfaceFuel.h"
 
 namespace sylvanor {
 
@@ -41,19 +42,7 @@ struct d_Settings {
   float RASpread = 0;          // running-average spread, layers
   float CBDCriThr = 0;         // critical canopy bulk density, kg/m3
 
-  // surface fuel loads, tons/acre / kg/m2
-  float Duff = 0;
-  float Litter = 0;
-  float Lichen = 0;
-  float Moss = 0;
-  float Grass = 0;
-  float Shrub = 0;
-  float Hr1 = 0;
-  float Hr10 = 0;
-  float Hr100 = 0;
-  std::array<float, 5> SCSnd{};  // 1000-hour sound, size classes 1-5
-  std::array<float, 5> SCRot{};  // 1000-hour rotten, size classes 1-5
-  float ExiPilLoa = 0;           // existing pile load
+  d_SurfaceFuel Fuel;  // surface fuel loads, tons/acre / kg/m2
 
   float PilGroFra = 0;  // fraction of ground fuels put on piles
   float PilTPFra = 0;   // fraction of thinning and pruning slash put on piles

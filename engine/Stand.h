@@ -7,27 +7,11 @@
 #include "base/FixedText.h"
 #include "crownfire/FuelModelSelect.h"
 #include "stand/CanopyTypes.h"
+#include "stand/SurfaceFuel.h"
 
 namespace sylvanor {
 
 inline constexpr std::size_t kMessageCapacity = 3000;
-
-// Surface fuel loads after treatment, tons/acre: the plot's loads, changed
-// by piling and the burn.
-struct d_GroundFuel {
-  float Duff = 0;
-  float Litter = 0;
-  float Lichen = 0;
-  float Moss = 0;
-  float Grass = 0;
-  float Shrub = 0;
-  float Hr1 = 0;
-  float Hr10 = 0;
-  float Hr100 = 0;
-  std::array<float, 5> SCSnd{};
-  std::array<float, 5> SCRot{};
-  float ExiPil = 0;  // existing piles
-};
 
 // Fuel left by pruning and thinning, burned in piles, and the piles left,
 // tons/acre.
@@ -60,7 +44,7 @@ struct d_EmiTotals {
 struct d_Stand {
   FixedText<kMessageCapacity> ErrMes;   // reason of the last failed operation
   FixedText<kMessageCapacity> Warning;  // thinning and burn notices
-  d_GroundFuel AGF;
+  d_SurfaceFuel AGF;    // surface fuel after treatment: the plot's, changed by piling and the burn
   d_Canopy Post;        // canopy and stand measures after treatment
   d_StandVolumes Vol;   // standing and harvested volumes
   float WildHab = 0;    // wildlife-habitat value, always 0

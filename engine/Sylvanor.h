@@ -186,6 +186,8 @@ class Sylvanor {
   int Set_SC4Rot(float v);
   int Set_SC5Rot(float v);
   int Set_ExiPilLoa(float v);
+  // every surface fuel load and the existing piles at once
+  int Set_SurfaceFuel(const d_SurfaceFuel& fuel);
   int Set_PilGroFra(float v);
   int Set_PilTPFra(float v);
   int Set_PilBurFra(float v);

@@ -22,9 +22,6 @@ inline constexpr std::size_t kBERecords = 1500;
 // Positions in a reported list.
 enum BEReported : std::size_t { kBE_PM25, kBE_PM10, kBE_CH4, kBE_CO2, kBE_CO, kBE_NOx, kBE_SO2 };
 
-// g/m2 to lb/acre.
-inline constexpr double kBELbAcrePerGm2 = 4046.86 / 453.592;
-
 // A factor set: its group name and factors (g/kg) in the order CO, CO2,
 // CH4, PM2.5, PM10, NOx, SO2.
 struct d_BEFactorSet {

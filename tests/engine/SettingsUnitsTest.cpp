@@ -34,10 +34,7 @@ TEST(SettingsUnitsTest, MetricSettingsBecomeEnglish) {
       {&s.ShrubSAV, 328.08f, 100}, {&s.ThiCriVal, 10, 43.5604f}, {&s.CutEff, 0.8f, 0.8f},
       {&s.CBDCriThr, 0.1f, 0.1f}};
   // every surface fuel load, kg/m2
-  float* loads[] = {&s.Duff,     &s.Litter,   &s.Lichen,   &s.Moss,     &s.Grass,
-                    &s.Shrub,    &s.Hr1,      &s.Hr10,     &s.Hr100,    &s.SCSnd[0],
-                    &s.SCSnd[1], &s.SCSnd[2], &s.SCSnd[3], &s.SCSnd[4], &s.SCRot[0],
-                    &s.SCRot[1], &s.SCRot[2], &s.SCRot[3], &s.SCRot[4], &s.ExiPilLoa};
+  const auto loads = Loads(s.Fuel);
   for (const auto& [field, metric, english] : rows)
     *field = metric;
   for (float* load : loads)

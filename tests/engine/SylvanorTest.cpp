@@ -52,8 +52,8 @@ TEST(Sylvanor, InitialisationResetsSettingsAndMessagesAndSettersStoreUnchecked) 
   EXPECT_EQ(std::tuple(e.Get_ErrMes(), s.UserFolder.str(), s.EmisFlame.Name.str(), s.ThinInc.str(),
                        s.InUnits.str(), s.OutUnits.str()),
             std::tuple(""s, "/data/qor_spp.csv"s, "Woody"s, ""s, "English"s, "Metric"s));
-  EXPECT_EQ(std::tuple(s.Litter, s.SCRot[4], s.MinCutDia, s.FueBedDep, s.CriFirInt, s.LayWid,
-                       s.RASpread, s.CBDCriThr, s.MLCons),
+  EXPECT_EQ(std::tuple(s.Fuel.Litter, s.Fuel.Rot[4], s.MinCutDia, s.FueBedDep, s.CriFirInt,
+                       s.LayWid, s.RASpread, s.CBDCriThr, s.MLCons),
             std::tuple(-9999.0f, -9999.0f, -9999.0f, -9999.0f, 0.0f, 1.0f, 5.0f, 0.012f, 0.9f));
   EXPECT_EQ(e.Init_LarGUI("metric", "metric", "BATCH"), 0);  // loads nothing
   EXPECT_EQ(e.Settings().LayWid, 0.1f);
@@ -118,7 +118,7 @@ TEST_F(SylvanorExecTest, MetricSettingsAreConvertedAndTreesStoredInEnglish) {
   EXPECT_NEAR(s.LayWid, 0.32808f, 1e-6f);
   // the loads in tons/acre, copied for the stand after treatment
   EXPECT_NEAR(e_.GetPre_Litter(), 1.0f, 1e-5f);
-  EXPECT_NEAR(e_.Stand().AGF.SCSnd[2], 2.0f, 1e-5f);
+  EXPECT_NEAR(e_.Stand().AGF.Snd[2], 2.0f, 1e-5f);
   // 10 in and 100 per acre; no fuel model chosen from the set "None"
   EXPECT_NEAR(Tree(0).TPAadj, 100.0f, 1e-3f);
   EXPECT_EQ(e_.Get_FuelModel_PreTreatment() + e_.Get_FuelModel_PostTreatment(), "");
