@@ -85,12 +85,11 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
   }
   if (unnamed == 3) return {};  // the plot keeps the current factors
 
-  std::array<d_EmisGroup, 3> groups;
+  std::array<d_EmisFactors, 3> groups;
   int found = 0;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    d_EmisGroup& g = groups[i];
-    g.Name = *names[i];
-    found += nes.Get_MajFactor(g.Name, g.CO, g.CO2, g.CH4, g.PM25, g.PM10, g.NOX, g.SO2);
+    groups[i].Name = *names[i];
+    found += nes.Get_MajFactor(groups[i].Name, groups[i]);
   }
   if (found < 3) {
     return "Missing or invalid emissions factors detected. The emissions factors set on the GUI "
@@ -100,11 +99,9 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
   emis.Duff = groups[1];
   emis.Coarse = groups[2];
   emis.CriFirInt = nes.Get_CriFirInt();
-  const std::pair<const char*, const d_EmisGroup*> engine[] = {
-      {"Flame", &emis.Flame}, {"Duff", &emis.Duff}, {"Smolder", &emis.Coarse}};
-  for (const auto& [component, g] : engine) {
-    syl.Set_EmisFactor(component, g->Name, g->CO, g->CO2, g->CH4, g->PM25, g->PM10, g->NOX, g->SO2);
-  }
+  syl.Set_EmisFactor("Flame", emis.Flame);
+  syl.Set_EmisFactor("Duff", emis.Duff);
+  syl.Set_EmisFactor("Smolder", emis.Coarse);
   syl.Set_CriFirInt(emis.CriFirInt);
   return {};
 }

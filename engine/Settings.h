@@ -9,17 +9,14 @@
 
 #include "base/FixedText.h"
 #include "stand/SurfaceFuel.h"
+#include "treat/Pollutants.h"
 
 namespace sylvanor {
 
 inline constexpr float kMissing = -9999.0f;
 
-// One smoke emission factor group: its name and factors in g/kg, in the order
-// CO, CO2, CH4, PM2.5, PM10, NOx, SO2.
-struct d_EmisSet {
-  FixedText<50> Name;
-  std::array<float, 7> Factor{};
-};
+// The capacity of a factor group's name in the settings.
+inline constexpr std::size_t kEmisNameCapacity = 50;
 
 struct d_Settings {
   FixedText<2000> UserFolder;  // user's species file with the mortality equations
@@ -65,9 +62,9 @@ struct d_Settings {
   float ShrubSAV = 0;
   float FueBedDep = 0;  // in / cm
 
-  d_EmisSet EmisFlame;
-  d_EmisSet EmisSmolder;
-  d_EmisSet EmisDuff;
+  d_EmisFactors EmisFlame;  // smoke emission factor groups, g/kg
+  d_EmisFactors EmisSmolder;
+  d_EmisFactors EmisDuff;
   float CriFirInt = 0;  // critical fire intensity of the consumption model
 };
 

@@ -8,6 +8,7 @@
 #include "crownfire/FuelModelSelect.h"
 #include "stand/CanopyTypes.h"
 #include "stand/SurfaceFuel.h"
+#include "treat/Pollutants.h"
 
 namespace sylvanor {
 
@@ -36,8 +37,8 @@ struct d_SlashPile {
 // SO2; and the fuel consumed flaming, smoldering (coarse wood) and in the
 // duff (kg/m2). All 0 until a burn fills them.
 struct d_EmiTotals {
-  std::array<float, 7> Flame{}, Smolder{};
-  std::array<float, 7> FlameFactors{}, SmolderFactors{};
+  std::array<float, kPollutants> Flame{}, Smolder{};
+  std::array<float, kPollutants> FlameFactors{}, SmolderFactors{};
   float FlaCon = 0, SmoCon = 0, DufCon = 0;
 };
 

@@ -293,13 +293,17 @@ SYLVANOR_FLOAT_SETTER(Set_CriFirInt, CriFirInt)
 
 int Sylvanor::Set_EmisFactor(const std::string& component, const std::string& name, float co,
                              float co2, float ch4, float pm25, float pm10, float nox, float so2) {
-  d_EmisSet* set = nullptr;
+  return Set_EmisFactor(component, {name, {co, co2, ch4, pm25, pm10, nox, so2}});
+}
+
+int Sylvanor::Set_EmisFactor(const std::string& component, const d_EmisFactors& factors) {
+  d_EmisFactors* set = nullptr;
   if (SameKeyword(component, "Flame")) set = &w_->set.EmisFlame;
   if (SameKeyword(component, "Smolder")) set = &w_->set.EmisSmolder;
   if (SameKeyword(component, "Duff")) set = &w_->set.EmisDuff;
   if (set) {
-    set->Name = name;
-    set->Factor = {co, co2, ch4, pm25, pm10, nox, so2};
+    *set = factors;
+    set->Name = factors.Name.substr(0, kEmisNameCapacity - 1);
   }
   return 1;
 }

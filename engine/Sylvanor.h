@@ -211,6 +211,7 @@ class Sylvanor {
   // (any case); any other component stores nothing. Factors in g/kg.
   int Set_EmisFactor(const std::string& component, const std::string& name, float co, float co2,
                      float ch4, float pm25, float pm10, float nox, float so2);
+  int Set_EmisFactor(const std::string& component, const d_EmisFactors& factors);
 
   // Smoke totals of the burn: "Flame", "Smolder", "Total" (their sums) in
   // lb/acre, "FlameFactors" and "SmolderFactors" the fixed factors in g/kg

@@ -193,13 +193,13 @@ TEST(BurnoutRun, HerbsShrubsCrownAndTheEmissionFactors) {
               1e-6);
   EXPECT_GT(moreRecords[1].intensity - records[1].intensity, 2.5 * 367.30945 / 15 * 11.35 - 1e-6);
   // factors of 0 emit nothing, while the records keep the intensity
-  for (std::size_t p = 0; p < kBEPollutants; ++p)
+  for (std::size_t p = 0; p < kPollutants; ++p)
     EXPECT_EQ(bu->emission.FlameTotals()[p] + bu->emission.SmolderTotals()[p], 0.0) << p;
   EXPECT_GT(records[0].intensity, 0.0);
   // the fixed factors: PM2.5 2.604 g/kg flaming, 22.644 smoldering
   const c_BurnEmission& e = fixed->emission;
-  EXPECT_NEAR(e.FlameTotals()[kBE_PM25], 2.604 * e.FlameMass(), 1e-9);
-  EXPECT_NEAR(e.SmolderTotals()[kBE_PM25], 22.644 * e.SmolderMass(), 1e-9);
+  EXPECT_NEAR(e.FlameTotals()[Reported(Pollutant::PM25)], 2.604 * e.FlameMass(), 1e-9);
+  EXPECT_NEAR(e.SmolderTotals()[Reported(Pollutant::PM25)], 22.644 * e.SmolderMass(), 1e-9);
   EXPECT_GT(e.EndOfSmoldering(), e.EndOfFlaming());
 }
 
