@@ -3,7 +3,8 @@
 //
 // Numbers are single-precision; kMissing marks a value that was not given.
 // Units are those of the input unit system until execution converts the
-// record to English units. Text fields keep their historical capacities.
+// record to English units. A text field holds at most its capacity less one
+// character; a setter cuts a longer text.
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The results record of the engine: what the last executed plot produced,
-// and the engine's two message buffers.
+// and the engine's two messages (the error and the warnings).
 
 #include <array>
 

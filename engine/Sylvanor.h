@@ -1,10 +1,10 @@
 #pragma once
 // The engine object. One instance serves a whole run of the program: it owns
 // every setting of a run, its species table and plot tree list (its
-// context), the results of the last executed plot and the engine's message
-// buffers. Engines share nothing they change, so two engines may run in two
-// threads. Callers fill the settings through the setters, validate them with
-// Check_Inputs or Check_InputsLG, and read the reason of a failure with
+// context), the results of the last executed plot and the engine's
+// messages. Engines share nothing they change, so two engines may run in
+// two threads. Callers fill the settings through the setters, validate them
+// with Check_Inputs or Check_InputsLG, and read the reason of a failure with
 // Get_ErrMes.
 //
 // Setters store their value unchanged (texts are cut to their field's
