@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sylvanor {
 
 // An identifier shorter than 10 characters is replaced by the library's
@@ -19,19 +21,17 @@ TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
       {"I00FW2W1222", "06", "PSME", "I00FW2W1222", "I00FW2W1222", kTarmelBadEquation},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(std::string("\"") + r.eqId + "\" in forest \"" + r.forest + "\"");
     DllVolume v;
     v.EqId = r.eqId;
     v.Forest = r.forest;
-    if (r.species != nullptr) v.Species = r.species;
     v.Dbh = 12;
     v.Height = 50;
     v.TopDia = 4;
+    if (r.species != nullptr) v.Species = r.species;
     v.Call();
-    EXPECT_EQ(v.EqId, r.heldEqId);
-    EXPECT_EQ(v.SettledEqId, r.settledEqId);
-    EXPECT_EQ(v.Error, r.error);
-    EXPECT_EQ(v.Vol[kVolTotalCuFt] > 0.0f, r.error == kTarmelOk);
+    EXPECT_EQ(std::tuple(v.EqId, v.SettledEqId, v.Error, v.Vol[kVolTotalCuFt] > 0.0f),
+              std::tuple(r.heldEqId, r.settledEqId, r.error, r.error == kTarmelOk))
+        << '"' << r.eqId << "\" in forest \"" << r.forest << '"';
   }
 }
 
