@@ -61,10 +61,6 @@ TEST(EquationParams, WeightsWorkedByHand) {
                          kSpecies.Rows[speIdx].Components[slot].EqIdx, 0.0f))
         << name;
   }
-  d_EP bepa = Tree("BEPA", 10, 50, 10);
-  ASSERT_EQ(EP_Calc(kSpecies, bepa), 1);
-  EXPECT_GT(EP_GetWt(bepa, kTwig), 0.0f);
-  EXPECT_EQ(EP_GetWt(bepa, kBr1in) + EP_GetWt(bepa, kBr3inP), 0.0f);
 }
 
 TEST(EquationParams, UnknownSpeciesAndVerticalDistribution) {

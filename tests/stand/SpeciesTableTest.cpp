@@ -59,11 +59,8 @@ TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
   ASSERT_EQ(Setup(""), 1) << message_;
   EXPECT_EQ(std::tuple(message_, table_.Rows.size(), Item(0, "Source")),
             std::tuple(""s, 55u, std::pair(0, "Internal"s)));
-  // every entry of every built-in species is linked to its equation
-  for (const d_ET& et : table_.Rows) {
-    for (const d_ETCom& com : et.Components)
-      EXPECT_TRUE(com.Kind == "EFD" && com.EqIdx >= 0) << et.Species.str() << com.Component.str();
-  }
+  for (const d_ET& et : table_.Rows)  // hardwoods are left out of canopy bulk density
+    EXPECT_EQ(et.Include.str(), et.HarCon.str() == "H" ? "No" : "Yes") << et.Species.str();
   EXPECT_EQ(std::tuple(ET_Idx(table_, "ALRU2"), ET_Idx(table_, "pipo"), ET_Idx(table_, "PIAR5"),
                        ET_Idx(table_, "PIRU"), ET_Idx(table_, "NOPE")),
             std::tuple(0, 25, 26, 54, -1));
