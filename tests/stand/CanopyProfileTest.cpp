@@ -47,16 +47,10 @@ TEST_F(CanopyProfileTest, PassesWorkedByHand) {
   cut.TPAadj = 0;    // walks no layers
   some.Killed = 60;  // 40 trees left: 40 lb/acre per layer
   const d_PTLTable mixed = TreeList({dead, Crown(10, 20, 100, "HARD"), killed, cut, some});
-  struct Row {
-    const char* name;
-    d_PTLTable trees;
-    float scorch, fuel;  // scorch height ft, available fuel tons/acre
-    int nLay;
-    std::vector<std::pair<int, float>> loads;  // layer, lb/acre
-  };
-  // 10 lb x 100 trees spread evenly over 10 ft: 100 lb/acre in each layer,
-  // 1000 lb = 0.5 tons/acre
-  const Row rows[] = {
+  // name, trees, scorch height ft, available fuel tons/acre, layers walked, {layer, lb/acre};
+  // 10 lb x 100 trees evenly over 10 ft: 100 lb/acre in each layer, 1000 lb = 0.5 tons/acre
+  using Loads = std::vector<std::pair<int, float>>;
+  const std::tuple<const char*, d_PTLTable, float, float, int, Loads> rows[] = {
       {"base to top", TreeList({Crown(10, 20)}), 0, 0.5f, 20, {{9, 0}, {10, 100}, {19, 100}}},
       {"one layer", TreeList({Crown(10.2f, 10.7f)}), 0, 0.5f, 11, {{10, 1000}, {11, 0}}},
       {"pruned", TreeList({pruned}), 0, 0.25f, 20, {{14, 0}, {15, 100}, {20, 0}}},
@@ -66,11 +60,11 @@ TEST_F(CanopyProfileTest, PassesWorkedByHand) {
       // the layer holding the top gets nothing rather than 1 - 1.000154
       {"PS crown top", TreeList({Crown(0, 10.01f, 100, "PSSW")}), 0, 0.5f, 11, {{10, 0}}},
   };
-  for (const Row& row : rows) {
-    EXPECT_NEAR(Pass(row.trees, 1.0f, row.scorch), row.fuel, 1e-5f) << row.name;
-    EXPECT_EQ(prof_->NLay, row.nLay) << row.name;
-    for (const auto& [layer, load] : row.loads)
-      EXPECT_NEAR(prof_->Load[layer], load, 1e-3f) << row.name << " layer " << layer;
+  for (const auto& [name, trees, scorch, fuel, nLay, loads] : rows) {
+    EXPECT_NEAR(Pass(trees, 1.0f, scorch), fuel, 1e-5f) << name;
+    EXPECT_EQ(prof_->NLay, nLay) << name;
+    for (const auto& [layer, load] : loads)
+      EXPECT_NEAR(prof_->Load[layer], load, 1e-3f) << name << " layer " << layer;
   }
   EXPECT_EQ(std::pair(prof_->LayWid, prof_->Spread), std::pair(1.0f, 5));
 }

@@ -24,9 +24,7 @@ const d_ETTable kSpecies = SpeciesTable({
 d_EP Tree(const char* species, float dbh, float height, float crownBase = 0.0f) {
   d_EP ep;
   ep.Species = species;
-  ep.DBH = dbh;
-  ep.Height = height;
-  ep.CrownBase = crownBase;
+  std::tie(ep.DBH, ep.Height, ep.CrownBase) = std::tuple(dbh, height, crownBase);
   return ep;
 }
 
