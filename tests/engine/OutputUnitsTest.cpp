@@ -66,10 +66,9 @@ TEST(OutputUnits, MetricConvertsEachUnitUnlessOneIsUnknown) {
   }
 }
 
-// Profiles after treatment (1 ft layers, 3 load and 5 running-mean layers)
-// and before (2 ft, 2 and 4 layers). rho(x) = x / (LayWid * 43560) * 16.02,
-// so 43560 lb/acre in a 1 ft layer and 87120 in a 2 ft layer are both 16.02
-// kg/m3. Layers past the counts are left alone, and so are the snapshot's
+// Profiles after treatment (1 ft layers, 3 load and 5 running-mean layers) and before (2 ft, 2 and
+// 4 layers). rho(x) = x / (LayWid * 43560) * 16.02, so 43560 lb/acre in a 1 ft layer and 87120 in a
+// 2 ft layer are both 16.02 kg/m3. Layers past the counts are left alone, and so are the snapshot's
 // other values; only metric output converts the stand's values.
 TEST(OutputUnits, ProfilesBecomeBulkDensitiesInEveryUnitSystem) {
   for (const char* units : {"english", "Metric"}) {

@@ -62,9 +62,8 @@ constexpr const char* kValid =
     "DuffMoist=0.5; ScoHgt=20; UserFolder=/home/forester/qor_spp.csv; FueModSet=All; "
     "Climate=Arid; 1HrSAV=2000; GrassSAV=1800; ShrubSAV=1500; FueBedDep=1";
 
-// A change to the settings and the message of Check_Inputs (fractions 0-1)
-// and of Check_InputsLG (0 or 1-100 percent; the same unless given), "" when
-// they pass.
+// A change to the settings and the message of Check_Inputs (fractions 0-1) and of Check_InputsLG (0
+// or 1-100 percent; the same unless given), "" when they pass.
 struct Row {
   std::string change;
   const char* message;

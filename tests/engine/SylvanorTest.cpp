@@ -204,9 +204,8 @@ TEST_F(SylvanorExecTest, CanopyStandVolumesAndFuelModelsWorkedByHand) {
     EXPECT_EQ(e_.Get_FuelModel_PreTreatment() + e_.Get_FuelModel_PostTreatment(), model + model);
   }
   EXPECT_NEAR(e_.FMS2_pr_outB16_BulkDensity(), 3.6846f, 1e-4f);  // 1.602 + 10.413 x 0.2
-  // standing volumes: every live tree for cubic feet, only C (at or above
-  // 15 in) for board and merchantable feet, logs to a tenth of an inch;
-  // nothing harvested
+  // standing volumes: every live tree for cubic feet, only C (at or above 15 in) for board and
+  // merchantable feet, logs to a tenth of an inch; nothing harvested
   d_TreeVol a, c;
   std::string message;
   ASSERT_EQ(TreeVolume("I00FW2W122", 10, 0.1f, 20, a, message), 1);
@@ -236,10 +235,9 @@ TEST_F(SylvanorExecTest, RetentionPrioritiesFromTheSetAndSpeciesList) {
   EXPECT_TRUE(e_.RetPriSpecies()[0].Name.empty());
 }
 
-// Puts a plot of 300 trees in the engine, of the built-in species or of the
-// one of a species file, and executes it again and again: the number of
-// executions unlike `alone` (or, when it is empty, the results into it) in
-// an output value or either profile.
+// Puts a plot of 300 trees in the engine, of the built-in species or of the one of a species file,
+// and executes it again and again: the number of executions unlike `alone` (or, when it is empty,
+// the results into it) in an output value or either profile.
 int Repeat(Sylvanor& e, const std::string& speciesPath, const std::string& out, int loads,
            std::vector<float>& alone) {
   int differ = 0;

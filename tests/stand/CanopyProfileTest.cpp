@@ -108,10 +108,9 @@ TEST_F(CanopyProfileTest, NoCanopyFuelAndTheWalkLimit) {
   EXPECT_EQ(std::pair(prof_->NLay, prof_->NRun), std::pair(kLayerWalkLimit, kLayers));
 }
 
-// Random trees of every built-in species, a fifth of them pruned, some dead
-// and some half killed: a pass over trees prepared for its layer width
-// gives what a pass working out every tree on the spot gives, whatever the
-// order of the records; shares prepared for another width are not used.
+// Random trees of every built-in species, a fifth of them pruned, some dead and some half killed: a
+// pass over trees prepared for its layer width gives what a pass working out every tree on the spot
+// gives, whatever the order of the records; shares prepared for another width are not used.
 TEST(CanopyProfileSameResult, PreparedAndUnpreparedPassesAgree) {
   const d_ETTable species = BuiltInSpeciesTable();
   d_PTLTable trees;

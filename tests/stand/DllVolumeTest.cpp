@@ -6,9 +6,8 @@
 
 namespace sylvanor {
 
-// An identifier shorter than 10 characters is replaced by the library's
-// default for the forest and species (the initial species is red alder); a
-// longer one is kept as given.
+// An identifier shorter than 10 characters is replaced by the library's default for the forest and
+// species (the initial species is red alder); a longer one is kept as given.
 TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
   const struct {
     const char *eqId, *forest, *species, *heldEqId, *settledEqId;

@@ -9,8 +9,7 @@
 
 namespace sylvanor {
 
-// A head of 16 comment lines ending in the column names, then one line per
-// built-in species.
+// A head of 16 comment lines ending in the column names, then one line per built-in species.
 TEST(SampleSpeciesTest, WritesTheHeadAndEveryBuiltInRow) {
   TempFolder temp;
   std::string message;

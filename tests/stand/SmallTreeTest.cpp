@@ -10,8 +10,7 @@ TEST(SmallTree, HeightClassesAndWeights) {
   for (const auto& [height, cls] :
        {std::pair{0.0f, 1}, {1.0f, 1}, {1.01f, 2}, {5.0f, 5}, {9.0f, 9}, {9.5f, 10}, {120.0f, 10}})
     EXPECT_EQ(SmallTree_HeightClass(height), cls) << "height " << height;
-  // the total and foliage weights tell the rows and classes apart; other codes
-  // take the "DF" row
+  // the total and foliage weights tell the rows and classes apart; other codes take the "DF" row
   const struct {
     const char* code;
     float height, total, foliage;

@@ -32,11 +32,10 @@ TEST(TreeVolume, JuniperByHand) {
   EXPECT_NEAR(meCuFt, 6.53747, 1e-4);  // pi/576 * 81/3888 * (39.5^3 - 16^3)
 }
 
-// Inputs adjusted before the call (identifiers compared without case) give
-// the volumes of the adjusted tree: the same as the second tree ('='), other
-// cubic feet ('!') or more ('>'). Red alder under 18 ft uses aspen; subalpine
-// fir is at most 350 ft; thin trees count as 1 in; incense cedar and sugar
-// pine use aspen only up to breast height.
+// Inputs adjusted before the call (identifiers compared without case) give the volumes of the
+// adjusted tree: the same as the second tree ('='), other cubic feet ('!') or more ('>'). Red alder
+// under 18 ft uses aspen; subalpine fir is at most 350 ft; thin trees count as 1 in; incense cedar
+// and sugar pine use aspen only up to breast height.
 TEST(TreeVolume, AdjustedInputs) {
   const std::tuple<Tree, char, Tree> rows[] = {
       {{"A00CURW260", 8, 2, 16}, '=', {"200DVEW746", 8, 2, 16}},
