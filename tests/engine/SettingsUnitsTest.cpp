@@ -49,13 +49,12 @@ TEST(SettingsUnitsTest, MetricSettingsBecomeEnglish) {
 
 // Trees per ha to per acre, kg/m2 to tons/acre; the others stay.
 TEST(SettingsUnitsTest, ThinningTargetByCriterion) {
-  const std::tuple<const char*, float, float> rows[] = {{"TreeDensity", 247.1f, 100},
-                                                        {"exceedingtreedensity", 247.1f, 100},
-                                                        {"StandDensityIndex", 494.2f, 200},
-                                                        {"CanopyFuelLoad", 0.44834f, 2},
-                                                        {"CanopyBulkDensity", 0.1f, 0.1f},
-                                                        {"CanopyCover", 0.4f, 0.4f},
-                                                        {"Free", -9999, -9999}};
+  // clang-format off
+  const std::tuple<const char*, float, float> rows[] = {
+      {"TreeDensity", 247.1f, 100}, {"exceedingtreedensity", 247.1f, 100},
+      {"StandDensityIndex", 494.2f, 200}, {"CanopyFuelLoad", 0.44834f, 2},
+      {"CanopyBulkDensity", 0.1f, 0.1f}, {"CanopyCover", 0.4f, 0.4f}, {"Free", -9999, -9999}};
+  // clang-format on
   for (const auto& [criterion, metric, english] : rows) {
     d_Settings s;
     s.ThinCrit = criterion;

