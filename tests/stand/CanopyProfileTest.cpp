@@ -24,8 +24,7 @@ const d_ETTable kSpecies = SpeciesTable({{.Species = "EVEN", .VertDist = "WF"},
 // A tree of 10 lb of available crown fuel (foliage 8, twigs 4) per tree.
 d_PTLRec Crown(float cb, float h, float tpa = 100, const char* species = "EVEN") {
   d_PTLRec t = TreeRec({.Species = species, .Hgt = h, .CrnHgt = cb, .TPA = tpa});
-  t.Bio[kFoliage] = 8;
-  t.Bio[kTwig] = 4;
+  std::tie(t.Bio[kFoliage], t.Bio[kTwig]) = std::pair(8.0f, 4.0f);
   return t;
 }
 

@@ -23,9 +23,7 @@ TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
     DllVolume v;
     v.EqId = r.eqId;
     v.Forest = r.forest;
-    v.Dbh = 12;
-    v.Height = 50;
-    v.TopDia = 4;
+    std::tie(v.Dbh, v.Height, v.TopDia) = std::tuple(12.0f, 50.0f, 4.0f);
     if (r.species != nullptr) v.Species = r.species;
     v.Call();
     EXPECT_EQ(std::tuple(v.EqId, v.SettledEqId, v.Error, v.Vol[kVolTotalCuFt] > 0.0f),
