@@ -1,11 +1,11 @@
 #include "batch/CommandLineBatch.h"
 
-#include <cctype>
 #include <exception>
 #include <fstream>
 #include <memory>
 
 #include "base/CFormat.h"
+#include "base/TextUtil.h"
 #include "platform/UserFolder.h"
 
 namespace sylvanor {
@@ -14,23 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kCommandLineNames = 6;
-
-// The words of a text separated by white space, at most `most` of them.
-std::vector<std::string> SplitWords(const std::string& text, int most) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (static_cast<int>(words.size()) < most) {
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-      ++i;
-    if (i == text.size()) break;
-    const std::size_t start = i;
-    while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
-      ++i;
-    words.push_back(text.substr(start, i - start));
-  }
-  return words;
-}
+constexpr std::size_t kCommandLineNames = 6;
 
 std::string Verdict(int result, const std::string& message) {
   switch (result) {
@@ -109,8 +93,8 @@ int VXLB_Mngr(const std::string& commandLine, const std::string& userFolder, std
   message.clear();
   if (commandLine.empty()) return 0;
 
-  const std::vector<std::string> names = SplitWords(commandLine, kCommandLineNames);
-  if (static_cast<int>(names.size()) < kCommandLineNames) {
+  const std::vector<std::string_view> names = SplitWords(commandLine, kCommandLineNames);
+  if (names.size() < kCommandLineNames) {
     message = CFormat("Wrong number of arguments on command line..\n %s", commandLine);
     return -2;
   }

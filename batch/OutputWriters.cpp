@@ -6,13 +6,13 @@
 
 #include "base/CFormat.h"
 #include "base/TextUtil.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
 namespace {
 
 // Converts g/m2 to lb/acre.
-constexpr float kLbAcrePerGm2 = 4046.86f / 453.592f;
 constexpr std::size_t kEmisComponents = 220;  // components totalled in the expanded form
 
 std::string NoCommas(std::string text) {
@@ -104,7 +104,7 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
   for (int k = 1; k <= components; ++k) {
     float factor = 0;
     if (nes.Get_Factor(emis.Flame.Name, k, cover, factor, heading, code) != 1) continue;
-    const float v = flame * factor * kLbAcrePerGm2;
+    const float v = flame * factor * kLbAcrePerGm2<>;
     text += EmissionValue(v);
     total[k] += v;
   }
@@ -117,7 +117,7 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
     float duffFactor = 0;
     // a duff group without this component adds nothing
     if (nes.Get_Factor(emis.Duff.Name, k, cover, duffFactor, heading, code) != 1) duffFactor = 0;
-    const float v = (coarse * factor + duff * duffFactor) * kLbAcrePerGm2;
+    const float v = (coarse * factor + duff * duffFactor) * kLbAcrePerGm2<>;
     text += EmissionValue(v);
     total[k] += v;
     counted[k] = true;

@@ -11,26 +11,7 @@ namespace sylvanor {
 
 void SetInputs(Sylvanor& syl, const d_PlotFuel& fuel) {
   syl.Set_ESDD(3.0f);
-  syl.Set_Duff(fuel.Duff);
-  syl.Set_Grass(fuel.Grass);
-  syl.Set_Lichen(fuel.Lichen);
-  syl.Set_Moss(fuel.Moss);
-  syl.Set_Shrub(fuel.Shrub);
-  syl.Set_Litter(fuel.Litter);
-  syl.Set_1Hr(fuel.Hr1);
-  syl.Set_10Hr(fuel.Hr10);
-  syl.Set_100Hr(fuel.Hr100);
-  syl.Set_SC1Snd(fuel.Snd[0]);
-  syl.Set_SC2Snd(fuel.Snd[1]);
-  syl.Set_SC3Snd(fuel.Snd[2]);
-  syl.Set_SC4Snd(fuel.Snd[3]);
-  syl.Set_SC5Snd(fuel.Snd[4]);
-  syl.Set_SC1Rot(fuel.Rot[0]);
-  syl.Set_SC2Rot(fuel.Rot[1]);
-  syl.Set_SC3Rot(fuel.Rot[2]);
-  syl.Set_SC4Rot(fuel.Rot[3]);
-  syl.Set_SC5Rot(fuel.Rot[4]);
-  syl.Set_ExiPilLoa(fuel.Pile);
+  syl.Set_SurfaceFuel(fuel.Loads);
 }
 
 void TakePlotSAVs(const d_PDQPlotRow& row, d_TMS& tms) {
@@ -104,12 +85,11 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
   }
   if (unnamed == 3) return {};  // the plot keeps the current factors
 
-  std::array<d_EmisGroup, 3> groups;
+  std::array<d_EmisFactors, 3> groups;
   int found = 0;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    d_EmisGroup& g = groups[i];
-    g.Name = *names[i];
-    found += nes.Get_MajFactor(g.Name, g.CO, g.CO2, g.CH4, g.PM25, g.PM10, g.NOX, g.SO2);
+    groups[i].Name = *names[i];
+    found += nes.Get_MajFactor(groups[i].Name, groups[i]);
   }
   if (found < 3) {
     return "Missing or invalid emissions factors detected. The emissions factors set on the GUI "
@@ -119,11 +99,9 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
   emis.Duff = groups[1];
   emis.Coarse = groups[2];
   emis.CriFirInt = nes.Get_CriFirInt();
-  const std::pair<const char*, const d_EmisGroup*> engine[] = {
-      {"Flame", &emis.Flame}, {"Duff", &emis.Duff}, {"Smolder", &emis.Coarse}};
-  for (const auto& [component, g] : engine) {
-    syl.Set_EmisFactor(component, g->Name, g->CO, g->CO2, g->CH4, g->PM25, g->PM10, g->NOX, g->SO2);
-  }
+  syl.Set_EmisFactor("Flame", emis.Flame);
+  syl.Set_EmisFactor("Duff", emis.Duff);
+  syl.Set_EmisFactor("Smolder", emis.Coarse);
   syl.Set_CriFirInt(emis.CriFirInt);
   return {};
 }

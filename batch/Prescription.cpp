@@ -75,17 +75,15 @@ void LoadEmissions(const c_PrjIndex& project, const c_NES& nes, d_EmisSettings& 
     return;
   }
   emis.CriFirInt = nes.Get_CriFirInt();
-  const std::pair<d_EmisGroup*, const char*> groups[] = {
+  const std::pair<d_EmisFactors*, const char*> groups[] = {
       {&emis.Flame, "EmisFlame"},
       {&emis.Duff, "EmisDuff"},
       {&emis.Coarse, "EmisCoarse"},
   };
   for (const auto& [group, keyword] : groups) {
     // a group the table does not hold leaves its factors at 0
-    *group = d_EmisGroup{};
-    group->Name = Prj_WordToName(ProjectValue(project, keyword));
-    nes.Get_MajFactor(group->Name, group->CO, group->CO2, group->CH4, group->PM25, group->PM10,
-                      group->NOX, group->SO2);
+    *group = {Prj_WordToName(ProjectValue(project, keyword)), {}};
+    nes.Get_MajFactor(group->Name, *group);
   }
 }
 

@@ -55,16 +55,10 @@ struct d_TMS {
   float FueBedDep = 0, GrassSAV = 0, ShrubSAV = 0, OneHrSAV = 0;
 };
 
-// One emission factor group: its name and seven factors (g/kg).
-struct d_EmisGroup {
-  std::string Name;
-  float CO = 0, CO2 = 0, CH4 = 0, PM25 = 0, PM10 = 0, NOX = 0, SO2 = 0;
-};
-
 // The emission groups for flaming, duff and coarse wood. A critical fire
 // intensity above 0 selects the expanded emissions output, -1 the default.
 struct d_EmisSettings {
-  d_EmisGroup Flame, Duff, Coarse;
+  d_EmisFactors Flame, Duff, Coarse;
   float CriFirInt = 0;
 };
 

@@ -25,7 +25,7 @@
 
 namespace sylvanor {
 
-// The longest line the writer writes, in characters, line end included;
+// The longest line the writer writes, in characters before the line end;
 // the reader takes longer lines whole.
 inline constexpr std::size_t kFuelModelLineLength = 254;
 

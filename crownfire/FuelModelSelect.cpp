@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Keyword.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
@@ -45,7 +46,7 @@ double Square(double x) {
 }  // namespace
 
 FMSelector FillFMSelector(const StandardFuelInputs& in) {
-  constexpr double kLoad = kFmsTonsPerAcreToKgPerM2;
+  constexpr double kLoad = kKgM2PerTonAcre<double>;
   FMSelector bed;
   bed.Climate = in.Climate;
   bed.FuelModelSet = in.FuelModelSet;
@@ -56,10 +57,10 @@ FMSelector FillFMSelector(const StandardFuelInputs& in) {
   bed.Shrub = in.Shrub * kLoad;
   bed.TenHour = in.TenHour * kLoad;
   bed.HundredHour = in.HundredHour * kLoad;
-  bed.OneHourSav = in.OneHourSav * kFmsPerFootToPerMetre;
-  bed.HerbSav = in.GrassSav * kFmsPerFootToPerMetre;
-  bed.ShrubSav = in.ShrubSav * kFmsPerFootToPerMetre;
-  bed.FuelBedDepth = in.FuelBedDepth * kFmsInchToCm;
+  bed.OneHourSav = in.OneHourSav * kFtPerM<double>;
+  bed.HerbSav = in.GrassSav * kFtPerM<double>;
+  bed.ShrubSav = in.ShrubSav * kFtPerM<double>;
+  bed.FuelBedDepth = in.FuelBedDepth * kCmPerIn<double>;
   return bed;
 }
 

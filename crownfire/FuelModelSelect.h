@@ -21,11 +21,6 @@
 
 namespace sylvanor {
 
-// Unit conversions from the engine's English settings.
-inline constexpr double kFmsTonsPerAcreToKgPerM2 = 0.22417;
-inline constexpr double kFmsPerFootToPerMetre = 3.2808;
-inline constexpr double kFmsInchToCm = 2.54;
-
 // Fixed SAVs (1/m) of the 10-hour and 100-hour wood.
 inline constexpr double kFmsTenHourSav = 357.63;
 inline constexpr double kFmsHundredHourSav = 98.43;

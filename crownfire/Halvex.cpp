@@ -11,7 +11,6 @@ namespace sylvanor {
 
 namespace {
 
-constexpr double kFeetPerMetre = 3.281;
 constexpr double kFtMinPerMph = 88.0;
 constexpr double kChHPerMMin = 2.9826;     // m/min to chains per hour
 constexpr double kKJm2PerBtuFt2 = 11.349;  // heat per unit area
@@ -41,7 +40,7 @@ double Finite(double x) {
 
 // Byram's flame length (ft) of an intensity in kW/m.
 double Byram(double kWm) {
-  return 0.0775 * std::pow(Positive(kWm), 0.46) * kFeetPerMetre;
+  return kByramCoef * std::pow(Positive(kWm), kByramExp) * kFeetPerMetre;
 }
 
 // The wind factor that brings the vector sum with the slope factor to the

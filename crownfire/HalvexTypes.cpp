@@ -18,11 +18,6 @@ bool Fail(CHalvexOutputs& out, int number, std::string text) {
   return false;
 }
 
-// Byram's flame length L = 0.0775 I^0.46 (m, with I in kW/m).
-constexpr double kByramCoef = 0.0775;
-constexpr double kByramExp = 0.46;
-constexpr double kFeetPerMetre = 3.281;
-
 // Foliar ignition: heat of ignition 460 + 25.9 M kJ/kg, 3050 at M = 100.
 constexpr double kIgnitionBase = 460.0;
 constexpr double kIgnitionPerMx = 25.9;

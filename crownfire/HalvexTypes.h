@@ -34,6 +34,12 @@ struct CFuelModel {
   friend bool operator==(const CFuelModel& a, const CFuelModel& b) { return a.Number == b.Number; }
 };
 
+// Byram's flame length L = 0.0775 I^0.46 (m, with I in kW/m), and the
+// crown fire model's feet per metre.
+inline constexpr double kByramCoef = 0.0775;
+inline constexpr double kByramExp = 0.46;
+inline constexpr double kFeetPerMetre = 3.281;
+
 // Vegetation types of a stand.
 inline constexpr int kVegShrub = 1;
 inline constexpr int kVegConifer = 2;

@@ -27,7 +27,7 @@ void CanopyState(d_Exec& x, float scorchHgt, const std::string& code, d_Canopy& 
 
 // The standard fuel model of one state of the surface fuel (tons/acre), with
 // the settings' climate, set, SAVs (1/ft) and fuel bed depth (in).
-FMSelector FuelModelOf(const d_Settings& s, const d_GroundFuel& f) {
+FMSelector FuelModelOf(const d_Settings& s, const d_SurfaceFuel& f) {
   StandardFuelInputs in;
   in.Climate = s.Climate;
   in.FuelModelSet = s.FueModSet;
@@ -58,8 +58,7 @@ int EX_Settings(d_Exec& x) {
 
 int EX_SurfaceFuel(d_Exec& x) {
   const d_Settings& s = x.set;
-  x.before = {s.Duff, s.Litter, s.Lichen, s.Moss,  s.Grass, s.Shrub,
-              s.Hr1,  s.Hr10,   s.Hr100,  s.SCSnd, s.SCRot, s.ExiPilLoa};
+  x.before = s.Fuel;
   x.std.AGF = x.before;
   x.std.ScoHgt = 0.0f;  // without a burn no crown is scorched
   return 1;

@@ -24,13 +24,13 @@ namespace sylvanor {
 // tables, the results and the working records of the steps.
 struct d_Exec {
   d_Settings set;
-  d_Context ctx;        // species table and plot tree list
-  d_Stand std;          // the results after treatment
-  d_Canopy pre;         // the canopy and stand before treatment
-  d_Profile layers;     // the canopy profile's work record
-  d_CPWork shares;      // the trees' layer shares
-  d_SMWork measures;    // the stand measures' work record
-  d_GroundFuel before;  // surface fuel before treatment, tons/acre
+  d_Context ctx;         // species table and plot tree list
+  d_Stand std;           // the results after treatment
+  d_Canopy pre;          // the canopy and stand before treatment
+  d_Profile layers;      // the canopy profile's work record
+  d_CPWork shares;       // the trees' layer shares
+  d_SMWork measures;     // the stand measures' work record
+  d_SurfaceFuel before;  // surface fuel before treatment, tons/acre
 };
 
 // A step: 1 to go on, 0 to end the execution with the reason in std.ErrMes.

@@ -128,25 +128,25 @@ constexpr auto kTable = std::to_array<d_OutField>({
      [](d_Stand& s) -> float& { return s.AGF.Hr100; }},
     Heading(""),
     {"#WoodyLoad1kHrSizeClass1Snd", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCSnd[0]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Snd[0]; }},
     {"#WoodyLoad1kHrSizeClass2Snd", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCSnd[1]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Snd[1]; }},
     {"#WoodyLoad1kHrSizeClass3Snd", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCSnd[2]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Snd[2]; }},
     {"#WoodyLoad1kHrSizeClass4Snd", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCSnd[3]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Snd[3]; }},
     {"#WoodyLoad1kHrSzieClass5Snd", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCSnd[4]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Snd[4]; }},
     {"#WoodyLoad1kHrSizeClass1Rot", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCRot[0]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Rot[0]; }},
     {"#WoodyLoad1kHrSizeClass2Rot", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCRot[1]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Rot[1]; }},
     {"#WoodyLoad1kHrSizeClass3Rot", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCRot[2]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Rot[2]; }},
     {"#WoodyLoad1kHrSizeClass4Rot", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCRot[3]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Rot[3]; }},
     {"#WoodyLoad1kHrSzieClass5Rot", "%7.3f", "Tons Per Acre", "Kg/M2",
-     [](d_Stand& s) -> float& { return s.AGF.SCRot[4]; }},
+     [](d_Stand& s) -> float& { return s.AGF.Rot[4]; }},
     Heading(""),
     {"#PileLoadWholeUnit", "%7.3f", "Tons Per Acre", "Kg/M2",
      [](d_Stand& s) -> float& { return s.Slash.PlTot; }},
@@ -168,17 +168,17 @@ static_assert(EveryRowReachable());
 // unit without one.
 bool ToMetricUnit(std::string_view metric, float& value) {
   if (metric == "meter") {
-    value *= kMPerFt;
+    value *= kMPerFt<>;
   } else if (metric == "cm") {
-    value *= kCmPerIn;
+    value *= kCmPerIn<>;
   } else if (metric == "Kg/M2") {
-    value *= kKgM2PerTonAcre;
+    value *= kKgM2PerTonAcre<>;
   } else if (metric == "Tress Per Hectare") {
-    value *= kAcresPerHa;
+    value *= kAcresPerHa<>;
   } else if (metric == "M2/Ha") {
-    value /= kBasalPerMetric;
+    value /= kBasalPerMetric<>;
   } else if (metric == "M3/Ha") {
-    value = value * kM3PerFt3 / kHaPerAcre;
+    value = value * kM3PerFt3<> / kHaPerAcre<>;
   } else if (metric != "percent" && metric != "NA" && metric != "Kg/M3") {
     return false;
   }

@@ -13,16 +13,14 @@ void ResetSettings(d_Settings& s) {
   for (float* f :
        {&fresh.ThiCriVal, &fresh.CutEff,    &fresh.MinCutDia, &fresh.MaxCutDia, &fresh.SubMerDia,
         &fresh.LogTopDia, &fresh.Yardloss,  &fresh.PrunHgt,   &fresh.PrunMRCR,  &fresh.ESDD,
-        &fresh.LayWid,    &fresh.RASpread,  &fresh.CBDCriThr, &fresh.Duff,      &fresh.Litter,
-        &fresh.Lichen,    &fresh.Moss,      &fresh.Grass,     &fresh.Shrub,     &fresh.Hr1,
-        &fresh.Hr10,      &fresh.Hr100,     &fresh.ExiPilLoa, &fresh.PilGroFra, &fresh.PilTPFra,
+        &fresh.LayWid,    &fresh.RASpread,  &fresh.CBDCriThr, &fresh.PilGroFra, &fresh.PilTPFra,
         &fresh.PilBurFra, &fresh.Moist10Hr, &fresh.Moist1kHr, &fresh.MLCons,    &fresh.DuffDepth,
         &fresh.DuffMoist, &fresh.ScoHgt,    &fresh.Hr1SAV,    &fresh.GrassSAV,  &fresh.ShrubSAV,
         &fresh.FueBedDep}) {
     *f = kMissing;
   }
-  fresh.SCSnd.fill(kMissing);
-  fresh.SCRot.fill(kMissing);
+  for (float* load : Loads(fresh.Fuel))
+    *load = kMissing;
   fresh.CriFirInt = 0;
   s = fresh;
 }

@@ -3,22 +3,21 @@
 //
 // Numbers are single-precision; kMissing marks a value that was not given.
 // Units are those of the input unit system until execution converts the
-// record to English units. Text fields keep their historical capacities.
+// record to English units. A text field holds at most its capacity less one
+// character; a setter cuts a longer text.
 
 #include <array>
 
 #include "base/FixedText.h"
+#include "stand/SurfaceFuel.h"
+#include "treat/Pollutants.h"
 
 namespace sylvanor {
 
 inline constexpr float kMissing = -9999.0f;
 
-// One smoke emission factor group: its name and factors in g/kg, in the order
-// CO, CO2, CH4, PM2.5, PM10, NOx, SO2.
-struct d_EmisSet {
-  FixedText<50> Name;
-  std::array<float, 7> Factor{};
-};
+// The capacity of a factor group's name in the settings.
+inline constexpr std::size_t kEmisNameCapacity = 50;
 
 struct d_Settings {
   FixedText<2000> UserFolder;  // user's species file with the mortality equations
@@ -41,19 +40,7 @@ struct d_Settings {
   float RASpread = 0;          // running-average spread, layers
   float CBDCriThr = 0;         // critical canopy bulk density, kg/m3
 
-  // surface fuel loads, tons/acre / kg/m2
-  float Duff = 0;
-  float Litter = 0;
-  float Lichen = 0;
-  float Moss = 0;
-  float Grass = 0;
-  float Shrub = 0;
-  float Hr1 = 0;
-  float Hr10 = 0;
-  float Hr100 = 0;
-  std::array<float, 5> SCSnd{};  // 1000-hour sound, size classes 1-5
-  std::array<float, 5> SCRot{};  // 1000-hour rotten, size classes 1-5
-  float ExiPilLoa = 0;           // existing pile load
+  d_SurfaceFuel Fuel;  // surface fuel loads, tons/acre / kg/m2
 
   float PilGroFra = 0;  // fraction of ground fuels put on piles
   float PilTPFra = 0;   // fraction of thinning and pruning slash put on piles
@@ -76,9 +63,9 @@ struct d_Settings {
   float ShrubSAV = 0;
   float FueBedDep = 0;  // in / cm
 
-  d_EmisSet EmisFlame;
-  d_EmisSet EmisSmolder;
-  d_EmisSet EmisDuff;
+  d_EmisFactors EmisFlame;  // smoke emission factor groups, g/kg
+  d_EmisFactors EmisSmolder;
+  d_EmisFactors EmisDuff;
   float CriFirInt = 0;  // critical fire intensity of the consumption model
 };
 

@@ -146,7 +146,7 @@ bool CheckBroadcastBurn(const d_Settings& s, bool metric, Checker& c) {
   if (!c.Value3(s.Moist10Hr, 0.03f, 2.98f, "10 Hour Moisture")) return false;
   if (!c.Value3(s.Moist1kHr, 0.01f, 3.0f, "1000 Hour Moisture")) return false;
   if (!c.Fraction(s.MLCons, "Percent of Moss & Lichen to be consumed")) return false;
-  const float maxDuffDepth = metric ? 999.0f * kCmPerIn : 999.0f;
+  const float maxDuffDepth = metric ? 999.0f * kCmPerIn<> : 999.0f;
   if (!c.Value3(s.DuffDepth, 0, maxDuffDepth, "Duff Depth")) return false;
   if (!c.Value3(s.DuffMoist, 0.1f, 2.0f, "Duff Moisture")) return false;
   if (!c.Value2(s.ScoHgt, 0.1f, 300, "Scorch Height")) return false;
@@ -211,39 +211,37 @@ bool CheckAll(const d_Settings& s, Checker& c) {
   if (!c.Value3(s.CBDCriThr, 0.001f, 1.0f, "CBD Critical Threshold")) return false;
 
   // a duff load of 0 is no duff; any other load must reach the lower limit
-  if (s.Duff != 0.0f) {
-    if (!c.Value3(s.Duff, metric ? 0.022f : 0.1f, metric ? 80.0f : 356.78f, "Duff Load")) {
+  const float duff = s.Fuel.Duff;
+  if (duff != 0.0f) {
+    if (!c.Value3(duff, metric ? 0.022f : 0.1f, metric ? 80.0f : 356.78f, "Duff Load")) {
       return false;
     }
   }
 
-  const float maxLoad = metric ? kMaxLoadTonsPerAcre * kKgM2PerTonAcre : kMaxLoadTonsPerAcre;
-  const struct {
-    float value;
-    const char* label;
-  } loads[] = {
-      {s.Litter, "Litter"},
-      {s.Lichen, "Lichen"},
-      {s.Moss, "Moss"},
-      {s.Grass, "Grass"},
-      {s.Shrub, "Shrub"},
-      {s.Hr1, "1 Hour"},
-      {s.Hr10, "10 Hour"},
-      {s.Hr100, "100 Hour"},
-      {s.SCSnd[0], "Size Class 1 Sound"},
-      {s.SCSnd[1], "Size Class 2 Sound"},
-      {s.SCSnd[2], "Size Class 3 Sound"},
-      {s.SCSnd[3], "Size Class 4 Sound"},
-      {s.SCSnd[4], "Size Class 5 Sound"},
-      {s.SCRot[0], "Size Class 1 Rotten"},
-      {s.SCRot[1], "Size Class 2 Rotten"},
-      {s.SCRot[2], "Size Class 3 Rotten"},
-      {s.SCRot[3], "Size Class 4 Rotten"},
-      {s.SCRot[4], "Size Class 5 Rotten"},
-      {s.ExiPilLoa, "Existing Pile Load"},
-  };
-  for (const auto& load : loads) {
-    if (!c.Load(load.value, maxLoad, load.label)) return false;
+  // the loads after the duff, in the record's order
+  constexpr const char* kLoadLabels[] = {"Litter",
+                                         "Lichen",
+                                         "Moss",
+                                         "Grass",
+                                         "Shrub",
+                                         "1 Hour",
+                                         "10 Hour",
+                                         "100 Hour",
+                                         "Size Class 1 Sound",
+                                         "Size Class 2 Sound",
+                                         "Size Class 3 Sound",
+                                         "Size Class 4 Sound",
+                                         "Size Class 5 Sound",
+                                         "Size Class 1 Rotten",
+                                         "Size Class 2 Rotten",
+                                         "Size Class 3 Rotten",
+                                         "Size Class 4 Rotten",
+                                         "Size Class 5 Rotten",
+                                         "Existing Pile Load"};
+  const float maxLoad = metric ? kMaxLoadTonsPerAcre * kKgM2PerTonAcre<> : kMaxLoadTonsPerAcre;
+  const auto loads = Loads(s.Fuel);
+  for (std::size_t i = 1; i < loads.size(); ++i) {
+    if (!c.Load(*loads[i], maxLoad, kLoadLabels[i - 1])) return false;
   }
 
   if (!c.Fraction(s.PilGroFra, "Percent of existing ground fuels to put on pile")) return false;

@@ -22,29 +22,23 @@ void Settings_MoisturesToPercent(d_Settings& s) {
 void Settings_ToEnglish(d_Settings& s) {
   for (float* cm : {&s.MinCutDia, &s.MaxCutDia, &s.SubMerDia, &s.LogTopDia, &s.ESDD, &s.DuffDepth,
                     &s.FueBedDep}) {
-    *cm *= kInPerCm;
+    *cm *= kInPerCm<>;
   }
   for (float* m : {&s.LayWid, &s.PrunHgt, &s.ScoHgt})
-    *m *= kFtPerM;
-  for (float* load : {&s.Duff, &s.Litter, &s.Lichen, &s.Moss, &s.Grass, &s.Shrub, &s.Hr1, &s.Hr10,
-                      &s.Hr100, &s.ExiPilLoa}) {
-    *load /= kKgM2PerTonAcre;
-  }
-  for (float& load : s.SCSnd)
-    load /= kKgM2PerTonAcre;
-  for (float& load : s.SCRot)
-    load /= kKgM2PerTonAcre;
+    *m *= kFtPerM<>;
+  for (float* load : Loads(s.Fuel))
+    *load /= kKgM2PerTonAcre<>;
   for (float* sav : {&s.Hr1SAV, &s.GrassSAV, &s.ShrubSAV})
-    *sav /= kFtPerM;
+    *sav /= kFtPerM<>;
 
   if (SameKeyword(s.ThinCrit, "BasalArea")) {
-    s.ThiCriVal *= kBasalPerMetric;
+    s.ThiCriVal *= kBasalPerMetric<>;
   } else if (SameKeyword(s.ThinCrit, "TreeDensity") ||
              SameKeyword(s.ThinCrit, "ExceedingTreeDensity") ||
              SameKeyword(s.ThinCrit, "StandDensityIndex")) {
-    s.ThiCriVal /= kAcresPerHa;
+    s.ThiCriVal /= kAcresPerHa<>;
   } else if (SameKeyword(s.ThinCrit, "CanopyFuelLoad")) {
-    s.ThiCriVal /= kKgM2PerTonAcre;
+    s.ThiCriVal /= kKgM2PerTonAcre<>;
   }
 }
 

@@ -1,33 +1,18 @@
 #pragma once
 // The results record of the engine: what the last executed plot produced,
-// and the engine's two message buffers.
+// and the engine's two messages (the error and the warnings).
 
 #include <array>
 
 #include "base/FixedText.h"
 #include "crownfire/FuelModelSelect.h"
 #include "stand/CanopyTypes.h"
+#include "stand/SurfaceFuel.h"
+#include "treat/Pollutants.h"
 
 namespace sylvanor {
 
 inline constexpr std::size_t kMessageCapacity = 3000;
-
-// Surface fuel loads after treatment, tons/acre: the plot's loads, changed
-// by piling and the burn.
-struct d_GroundFuel {
-  float Duff = 0;
-  float Litter = 0;
-  float Lichen = 0;
-  float Moss = 0;
-  float Grass = 0;
-  float Shrub = 0;
-  float Hr1 = 0;
-  float Hr10 = 0;
-  float Hr100 = 0;
-  std::array<float, 5> SCSnd{};
-  std::array<float, 5> SCRot{};
-  float ExiPil = 0;  // existing piles
-};
 
 // Fuel left by pruning and thinning, burned in piles, and the piles left,
 // tons/acre.
@@ -52,15 +37,15 @@ struct d_SlashPile {
 // SO2; and the fuel consumed flaming, smoldering (coarse wood) and in the
 // duff (kg/m2). All 0 until a burn fills them.
 struct d_EmiTotals {
-  std::array<float, 7> Flame{}, Smolder{};
-  std::array<float, 7> FlameFactors{}, SmolderFactors{};
+  std::array<float, kPollutants> Flame{}, Smolder{};
+  std::array<float, kPollutants> FlameFactors{}, SmolderFactors{};
   float FlaCon = 0, SmoCon = 0, DufCon = 0;
 };
 
 struct d_Stand {
   FixedText<kMessageCapacity> ErrMes;   // reason of the last failed operation
   FixedText<kMessageCapacity> Warning;  // thinning and burn notices
-  d_GroundFuel AGF;
+  d_SurfaceFuel AGF;    // surface fuel after treatment: the plot's, changed by piling and the burn
   d_Canopy Post;        // canopy and stand measures after treatment
   d_StandVolumes Vol;   // standing and harvested volumes
   float WildHab = 0;    // wildlife-habitat value, always 0

@@ -246,26 +246,27 @@ SYLVANOR_FLOAT_SETTER(Set_ESDD, ESDD)
 SYLVANOR_FLOAT_SETTER(Set_LayWid, LayWid)
 SYLVANOR_FLOAT_SETTER(Set_RASpread, RASpread)
 SYLVANOR_FLOAT_SETTER(Set_CBDCriThr, CBDCriThr)
-SYLVANOR_FLOAT_SETTER(Set_Duff, Duff)
-SYLVANOR_FLOAT_SETTER(Set_Litter, Litter)
-SYLVANOR_FLOAT_SETTER(Set_Lichen, Lichen)
-SYLVANOR_FLOAT_SETTER(Set_Moss, Moss)
-SYLVANOR_FLOAT_SETTER(Set_Grass, Grass)
-SYLVANOR_FLOAT_SETTER(Set_Shrub, Shrub)
-SYLVANOR_FLOAT_SETTER(Set_1Hr, Hr1)
-SYLVANOR_FLOAT_SETTER(Set_10Hr, Hr10)
-SYLVANOR_FLOAT_SETTER(Set_100Hr, Hr100)
-SYLVANOR_FLOAT_SETTER(Set_SC1Snd, SCSnd[0])
-SYLVANOR_FLOAT_SETTER(Set_SC2Snd, SCSnd[1])
-SYLVANOR_FLOAT_SETTER(Set_SC3Snd, SCSnd[2])
-SYLVANOR_FLOAT_SETTER(Set_SC4Snd, SCSnd[3])
-SYLVANOR_FLOAT_SETTER(Set_SC5Snd, SCSnd[4])
-SYLVANOR_FLOAT_SETTER(Set_SC1Rot, SCRot[0])
-SYLVANOR_FLOAT_SETTER(Set_SC2Rot, SCRot[1])
-SYLVANOR_FLOAT_SETTER(Set_SC3Rot, SCRot[2])
-SYLVANOR_FLOAT_SETTER(Set_SC4Rot, SCRot[3])
-SYLVANOR_FLOAT_SETTER(Set_SC5Rot, SCRot[4])
-SYLVANOR_FLOAT_SETTER(Set_ExiPilLoa, ExiPilLoa)
+SYLVANOR_FLOAT_SETTER(Set_Duff, Fuel.Duff)
+SYLVANOR_FLOAT_SETTER(Set_Litter, Fuel.Litter)
+SYLVANOR_FLOAT_SETTER(Set_Lichen, Fuel.Lichen)
+SYLVANOR_FLOAT_SETTER(Set_Moss, Fuel.Moss)
+SYLVANOR_FLOAT_SETTER(Set_Grass, Fuel.Grass)
+SYLVANOR_FLOAT_SETTER(Set_Shrub, Fuel.Shrub)
+SYLVANOR_FLOAT_SETTER(Set_1Hr, Fuel.Hr1)
+SYLVANOR_FLOAT_SETTER(Set_10Hr, Fuel.Hr10)
+SYLVANOR_FLOAT_SETTER(Set_100Hr, Fuel.Hr100)
+SYLVANOR_FLOAT_SETTER(Set_SC1Snd, Fuel.Snd[0])
+SYLVANOR_FLOAT_SETTER(Set_SC2Snd, Fuel.Snd[1])
+SYLVANOR_FLOAT_SETTER(Set_SC3Snd, Fuel.Snd[2])
+SYLVANOR_FLOAT_SETTER(Set_SC4Snd, Fuel.Snd[3])
+SYLVANOR_FLOAT_SETTER(Set_SC5Snd, Fuel.Snd[4])
+SYLVANOR_FLOAT_SETTER(Set_SC1Rot, Fuel.Rot[0])
+SYLVANOR_FLOAT_SETTER(Set_SC2Rot, Fuel.Rot[1])
+SYLVANOR_FLOAT_SETTER(Set_SC3Rot, Fuel.Rot[2])
+SYLVANOR_FLOAT_SETTER(Set_SC4Rot, Fuel.Rot[3])
+SYLVANOR_FLOAT_SETTER(Set_SC5Rot, Fuel.Rot[4])
+SYLVANOR_FLOAT_SETTER(Set_ExiPilLoa, Fuel.Pile)
+SYLVANOR_SETTER(Set_SurfaceFuel, Fuel, const d_SurfaceFuel&)
 SYLVANOR_FLOAT_SETTER(Set_PilGroFra, PilGroFra)
 SYLVANOR_FLOAT_SETTER(Set_PilTPFra, PilTPFra)
 SYLVANOR_FLOAT_SETTER(Set_PilBurFra, PilBurFra)
@@ -292,64 +293,68 @@ SYLVANOR_FLOAT_SETTER(Set_CriFirInt, CriFirInt)
 
 int Sylvanor::Set_EmisFactor(const std::string& component, const std::string& name, float co,
                              float co2, float ch4, float pm25, float pm10, float nox, float so2) {
-  d_EmisSet* set = nullptr;
+  return Set_EmisFactor(component, {name, {co, co2, ch4, pm25, pm10, nox, so2}});
+}
+
+int Sylvanor::Set_EmisFactor(const std::string& component, const d_EmisFactors& factors) {
+  d_EmisFactors* set = nullptr;
   if (SameKeyword(component, "Flame")) set = &w_->set.EmisFlame;
   if (SameKeyword(component, "Smolder")) set = &w_->set.EmisSmolder;
   if (SameKeyword(component, "Duff")) set = &w_->set.EmisDuff;
   if (set) {
-    set->Name = name;
-    set->Factor = {co, co2, ch4, pm25, pm10, nox, so2};
+    *set = factors;
+    set->Name = factors.Name.substr(0, kEmisNameCapacity - 1);
   }
   return 1;
 }
 
 float Sylvanor::GetPre_Litter() const {
-  return w_->set.Litter;
+  return w_->set.Fuel.Litter;
 }
 float Sylvanor::GetPre_Grass() const {
-  return w_->set.Grass;
+  return w_->set.Fuel.Grass;
 }
 float Sylvanor::GetPre_Shrub() const {
-  return w_->set.Shrub;
+  return w_->set.Fuel.Shrub;
 }
 float Sylvanor::GetPre_1Hr() const {
-  return w_->set.Hr1;
+  return w_->set.Fuel.Hr1;
 }
 float Sylvanor::GetPre_10Hr() const {
-  return w_->set.Hr10;
+  return w_->set.Fuel.Hr10;
 }
 float Sylvanor::GetPre_100Hr() const {
-  return w_->set.Hr100;
+  return w_->set.Fuel.Hr100;
 }
 float Sylvanor::GetPre_SC1Snd() const {
-  return w_->set.SCSnd[0];
+  return w_->set.Fuel.Snd[0];
 }
 float Sylvanor::GetPre_SC2Snd() const {
-  return w_->set.SCSnd[1];
+  return w_->set.Fuel.Snd[1];
 }
 float Sylvanor::GetPre_SC3Snd() const {
-  return w_->set.SCSnd[2];
+  return w_->set.Fuel.Snd[2];
 }
 float Sylvanor::GetPre_SC4Snd() const {
-  return w_->set.SCSnd[3];
+  return w_->set.Fuel.Snd[3];
 }
 float Sylvanor::GetPre_SC5Snd() const {
-  return w_->set.SCSnd[4];
+  return w_->set.Fuel.Snd[4];
 }
 float Sylvanor::GetPre_SC1Rot() const {
-  return w_->set.SCRot[0];
+  return w_->set.Fuel.Rot[0];
 }
 float Sylvanor::GetPre_SC2Rot() const {
-  return w_->set.SCRot[1];
+  return w_->set.Fuel.Rot[1];
 }
 float Sylvanor::GetPre_SC3Rot() const {
-  return w_->set.SCRot[2];
+  return w_->set.Fuel.Rot[2];
 }
 float Sylvanor::GetPre_SC4Rot() const {
-  return w_->set.SCRot[3];
+  return w_->set.Fuel.Rot[3];
 }
 float Sylvanor::GetPre_SC5Rot() const {
-  return w_->set.SCRot[4];
+  return w_->set.Fuel.Rot[4];
 }
 
 void Sylvanor::Get_EmiTot(const std::string& keyword, float& pm25, float& pm10, float& ch4,

@@ -1,10 +1,10 @@
 #pragma once
 // The engine object. One instance serves a whole run of the program: it owns
 // every setting of a run, its species table and plot tree list (its
-// context), the results of the last executed plot and the engine's message
-// buffers. Engines share nothing they change, so two engines may run in two
-// threads. Callers fill the settings through the setters, validate them with
-// Check_Inputs or Check_InputsLG, and read the reason of a failure with
+// context), the results of the last executed plot and the engine's
+// messages. Engines share nothing they change, so two engines may run in
+// two threads. Callers fill the settings through the setters, validate them
+// with Check_Inputs or Check_InputsLG, and read the reason of a failure with
 // Get_ErrMes.
 //
 // Setters store their value unchanged (texts are cut to their field's
@@ -186,6 +186,8 @@ class Sylvanor {
   int Set_SC4Rot(float v);
   int Set_SC5Rot(float v);
   int Set_ExiPilLoa(float v);
+  // every surface fuel load and the existing piles at once
+  int Set_SurfaceFuel(const d_SurfaceFuel& fuel);
   int Set_PilGroFra(float v);
   int Set_PilTPFra(float v);
   int Set_PilBurFra(float v);
@@ -209,6 +211,7 @@ class Sylvanor {
   // (any case); any other component stores nothing. Factors in g/kg.
   int Set_EmisFactor(const std::string& component, const std::string& name, float co, float co2,
                      float ch4, float pm25, float pm10, float nox, float so2);
+  int Set_EmisFactor(const std::string& component, const d_EmisFactors& factors);
 
   // Smoke totals of the burn: "Flame", "Smolder", "Total" (their sums) in
   // lb/acre, "FlameFactors" and "SmolderFactors" the fixed factors in g/kg

@@ -32,7 +32,7 @@ d_PlotFuelLoad LoadFuelText(const std::string& fileName) {
     load.message = CFormat("Can't open fuel file: %s \n", fileName);
     return load;
   }
-  d_PlotFuel& f = load.fuel;
+  d_SurfaceFuel& f = load.fuel.Loads;
   const std::array<float*, kFuelValues> targets = {
       &f.Litter, &f.Duff,   &f.Lichen, &f.Moss,   &f.Shrub,  &f.Grass,  &f.Hr1,
       &f.Hr10,   &f.Hr100,  &f.Snd[0], &f.Snd[1], &f.Snd[2], &f.Snd[3], &f.Snd[4],

@@ -112,19 +112,19 @@ void ReadKeys(const PlotFileRules<Row>& rules, std::istream& file, d_PlotKeys& k
 d_PlotFuel VXD_PlotFuel(const d_VXDPlotRow& row) {
   d_PlotFuel fuel;
   fuel.Key = PlotKey(row);
-  fuel.Duff = row.Duff;
+  fuel.Loads.Duff = row.Duff;
   fuel.DuffDepth = row.DuffDept;
-  fuel.Grass = row.Grass;
-  fuel.Lichen = row.Lichen;
-  fuel.Moss = row.Moss;
-  fuel.Shrub = row.Shrub;
-  fuel.Litter = row.Litter;
-  fuel.Hr1 = row.Hr1;
-  fuel.Hr10 = row.Hr10;
-  fuel.Hr100 = row.Hr100;
-  fuel.Snd = {row.SC1Snd, row.SC2Snd, row.SC3Snd, row.SC4Snd, row.SC5Snd};
-  fuel.Rot = {row.SC1Rot, row.SC2Rot, row.SC3Rot, row.SC4Rot, row.SC5Rot};
-  fuel.Pile = row.Pile;
+  fuel.Loads.Grass = row.Grass;
+  fuel.Loads.Lichen = row.Lichen;
+  fuel.Loads.Moss = row.Moss;
+  fuel.Loads.Shrub = row.Shrub;
+  fuel.Loads.Litter = row.Litter;
+  fuel.Loads.Hr1 = row.Hr1;
+  fuel.Loads.Hr10 = row.Hr10;
+  fuel.Loads.Hr100 = row.Hr100;
+  fuel.Loads.Snd = {row.SC1Snd, row.SC2Snd, row.SC3Snd, row.SC4Snd, row.SC5Snd};
+  fuel.Loads.Rot = {row.SC1Rot, row.SC2Rot, row.SC3Rot, row.SC4Rot, row.SC5Rot};
+  fuel.Loads.Pile = row.Pile;
   return fuel;
 }
 
@@ -140,26 +140,26 @@ d_PlotFuel PDQ_PlotFuel(const d_PDQPlotRow& row) {
 
   d_PlotFuel fuel;
   fuel.Key = PlotKey(row);
-  fuel.Duff = Positive(row.Duff);
-  fuel.Litter = Positive(row.Litter);
-  fuel.Lichen = Positive(row.Lichen);
-  fuel.Hr1 = Positive(row.Hr1);
-  fuel.Hr10 = Positive(row.Hr10);
-  fuel.Hr100 = Positive(row.Hr100);
-  fuel.Pile = Positive(row.PileLoad);
+  fuel.Loads.Duff = Positive(row.Duff);
+  fuel.Loads.Litter = Positive(row.Litter);
+  fuel.Loads.Lichen = Positive(row.Lichen);
+  fuel.Loads.Hr1 = Positive(row.Hr1);
+  fuel.Loads.Hr10 = Positive(row.Hr10);
+  fuel.Loads.Hr100 = Positive(row.Hr100);
+  fuel.Loads.Pile = Positive(row.PileLoad);
   for (int size = 0; size < 5; ++size) {
     for (int decay = 0; decay < 5; ++decay) {
       const float load = Positive(row.*kDecay[decay][size]);
-      (decay < 3 ? fuel.Snd : fuel.Rot)[size] += load;
+      (decay < 3 ? fuel.Loads.Snd : fuel.Loads.Rot)[size] += load;
     }
   }
-  fuel.Grass = Positive(row.GrassDead) + Positive(row.GrassLive);
-  fuel.Moss = Positive(row.MossLive) + Positive(row.MossDead);
-  fuel.Shrub = Positive(row.ShrubLive) + Positive(row.ShrubDead);
+  fuel.Loads.Grass = Positive(row.GrassDead) + Positive(row.GrassLive);
+  fuel.Loads.Moss = Positive(row.MossLive) + Positive(row.MossDead);
+  fuel.Loads.Shrub = Positive(row.ShrubLive) + Positive(row.ShrubDead);
   if (row.DuffDepth > 0) {
     fuel.DuffDepth = row.DuffDepth;
   } else {
-    fuel.DuffDepth = 0.1f * fuel.Duff;
+    fuel.DuffDepth = 0.1f * fuel.Loads.Duff;
     fuel.DuffDepthEstimated = true;
   }
   fuel.GrassSAV = row.SAVGrass < 0 ? 1800.0f : row.SAVGrass;
@@ -180,15 +180,15 @@ d_PlotFuel KVT_PlotFuel(const d_KVTPlotRow& row) {
 
   d_PlotFuel fuel;
   fuel.Key = PlotKey(row);
-  fuel.Duff = duff;
+  fuel.Loads.Duff = duff;
   fuel.DuffDepth = 0.1f * duff;
-  fuel.Shrub = Positive(row.Shrub);
-  fuel.Litter = Positive(row.Litter);
-  fuel.Hr1 = 0.07f * lt3;
-  fuel.Hr10 = 0.18f * lt3;
-  fuel.Hr100 = 0.75f * lt3;
-  fuel.Snd = {0.5f * in3To6, 0.25f * in6To12, 0.25f * in6To12, 0.25f * ge12, 0.25f * ge12};
-  fuel.Rot = fuel.Snd;
+  fuel.Loads.Shrub = Positive(row.Shrub);
+  fuel.Loads.Litter = Positive(row.Litter);
+  fuel.Loads.Hr1 = 0.07f * lt3;
+  fuel.Loads.Hr10 = 0.18f * lt3;
+  fuel.Loads.Hr100 = 0.75f * lt3;
+  fuel.Loads.Snd = {0.5f * in3To6, 0.25f * in6To12, 0.25f * in6To12, 0.25f * ge12, 0.25f * ge12};
+  fuel.Loads.Rot = fuel.Loads.Snd;
   fuel.FuelBedDepth = 0.0f;
   return fuel;
 }

@@ -9,17 +9,14 @@
 #include <vector>
 
 #include "io/PlotLayouts.h"
+#include "stand/SurfaceFuel.h"
 
 namespace sylvanor {
 
 // The surface fuels of one plot. Loads ton/acre, duff depth in, SAV 1/ft.
 struct d_PlotFuel {
-  std::string Key;  // the plot key (see PlotKey)
-  float Duff = 0, Grass = 0, Lichen = 0, Moss = 0, Shrub = 0, Litter = 0;
-  float Hr1 = 0, Hr10 = 0, Hr100 = 0;
-  std::array<float, 5> Snd{};       // coarse wood, sound, size classes 1-5
-  std::array<float, 5> Rot{};       // coarse wood, rotten, size classes 1-5
-  float Pile = 0;                   // existing piles
+  std::string Key;                  // the plot key (see PlotKey)
+  d_SurfaceFuel Loads;              // the 19 loads and the existing piles
   float DuffDepth = 0;              // duff depth for the broadcast burn
   bool DuffDepthEstimated = false;  // worked out from the duff load, not measured
   // Values only some layouts give; the current ones stay where none is given.

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "base/Keyword.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
 namespace {
 
-constexpr float kLbPerTon = 2000.0f;
 // Shares kept for all trees together; beyond this, trees are worked out on
 // the spot in every pass (only absurdly fine layers over tall stands reach it).
 constexpr std::size_t kStoreBudget = std::size_t{16} << 20;
@@ -138,7 +138,7 @@ float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float la
       total += load;
     }
   }
-  return static_cast<float>(total / kLbPerTon);
+  return static_cast<float>(total / kLbPerTon<>);
 }
 
 void CP_RunMean(d_Profile& prof) {

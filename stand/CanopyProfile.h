@@ -19,6 +19,7 @@
 #include "stand/EquationParams.h"
 #include "stand/EquationTable.h"
 #include "stand/TreeList.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
@@ -37,7 +38,7 @@ struct d_CPWork {
 // (lb/acre -> lb/ft3 -> kg/m3); 0 for a layer of no width.
 constexpr float CP_BulkDensity(float loadLbPerAcre, float layWid) {
   if (layWid == 0.0f) return 0.0f;
-  return loadLbPerAcre / (layWid * 43560.0f) * 16.02f;
+  return loadLbPerAcre / (layWid * kSqFtPerAcre<>)*kKgM3PerLbFt3<>;
 }
 
 // The layer walk of a tree stops at this many layers.

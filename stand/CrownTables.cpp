@@ -78,7 +78,7 @@ float ET_CrownArea(std::string_view code, float dbh, float height) {
   for (const d_CrownWidth& row : kCrownWidth) {
     if (row.Code != number) continue;
     const float width = height > kBreastHeight ? row.A * std::pow(dbh, row.B) : row.C * dbh;
-    return kPi * (width / 2.0f) * (width / 2.0f);
+    return kPi<> * (width / 2.0f) * (width / 2.0f);
   }
   return -1.0f;
 }

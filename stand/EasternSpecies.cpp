@@ -5,13 +5,11 @@
 #include <cmath>
 
 #include "base/Keyword.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
 namespace {
-
-constexpr double kCmPerIn = 2.54;
-constexpr double kLbPerKg = 2.20462262;
 
 // The twig share of the regular codes, as a function of the DBH in inches.
 enum class TwigShare {
@@ -65,9 +63,9 @@ double TwigShareOf(const d_EastRow& row, double D) {
 
 d_EastCrown Regular(const d_EastRow& row, double D) {
   d_EastCrown crown;
-  const double d = D * kCmPerIn;
+  const double d = D * kCmPerIn<double>;
   const double totalKg = std::exp(row.a + row.b * std::log(d));
-  crown.Total = totalKg * kLbPerKg;
+  crown.Total = totalKg * kLbPerKg<double>;
   if (totalKg > 0.0) crown.Foliage = std::exp(row.c + row.k * std::log(d)) / totalKg;
   crown.FolTwig = crown.Foliage + TwigShareOf(row, D);
   return crown;
@@ -76,23 +74,23 @@ d_EastCrown Regular(const d_EastRow& row, double D) {
 // Quaking aspen; DBHs outside 1 to 100 cm count as the nearest end.
 d_EastCrown Aspen(double D) {
   d_EastCrown crown;
-  const double d = std::clamp(D * kCmPerIn, 1.0, 100.0);
+  const double d = std::clamp(D * kCmPerIn<double>, 1.0, 100.0);
   const double totalKg = 0.0182 * std::pow(d, 2.509);
   crown.Foliage = 0.0079 * std::pow(d, 2.1012) / totalKg;
   crown.FolTwig =
       crown.Foliage + (0.0125 * std::pow(d, 2.5874) * 1.856 * std::pow(d, -0.773)) / totalKg;
-  crown.Total = totalKg * kLbPerKg;
+  crown.Total = totalKg * kLbPerKg<double>;
   return crown;
 }
 
 // Pitch pine; the equations give grams.
 d_EastCrown PitchPine(double D) {
   d_EastCrown crown;
-  const double d = D * kCmPerIn;
+  const double d = D * kCmPerIn<double>;
   const double totalKg = std::exp(2.37724 + 2.47786 * std::log(d)) / 1000.0;
   crown.Foliage = (std::exp(1.7263 + 2.30627 * std::log(d)) / 1000.0) / totalKg;
   crown.FolTwig = crown.Foliage + (std::exp(1.38394 + 2.26384 * std::log(d)) / 1000.0) / totalKg;
-  crown.Total = totalKg * kLbPerKg;
+  crown.Total = totalKg * kLbPerKg<double>;
   return crown;
 }
 
@@ -102,7 +100,8 @@ d_EastCrown Loblolly(double D) {
   d_EastCrown crown;
   crown.Total = std::pow(10.0, -0.573 + 2.538 * std::log10(D));
   if (crown.Total > 0.0) {
-    crown.Foliage = std::pow(10.0, -1.79586 + 2.67156 * std::log10(D)) * kLbPerKg / crown.Total;
+    crown.Foliage =
+        std::pow(10.0, -1.79586 + 2.67156 * std::log10(D)) * kLbPerKg<double> / crown.Total;
   }
   crown.FolTwig = crown.Foliage + (0.777 - 0.0146 * D) - (0.493 - 0.0117 * D);
   return crown;

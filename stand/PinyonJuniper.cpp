@@ -4,13 +4,12 @@
 #include <cmath>
 
 #include "base/Keyword.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
 namespace {
 
-constexpr double kCmPerIn = 2.54;
-constexpr double kLbPerKg = 2.20462262;
 constexpr double kMaxDbhCm = 500.0;
 
 // 10^(a + b L)
@@ -69,7 +68,7 @@ double PJ_RootCollar(double dbhCm) {
 }
 
 float PJ_Weight(std::string_view code, int slot, float dbh) {
-  const double rootCollar = PJ_RootCollar(dbh * kCmPerIn);
+  const double rootCollar = PJ_RootCollar(dbh * kCmPerIn<double>);
   if (rootCollar <= 0.0) return 0.0f;
   const double L = std::log10(rootCollar);
 
@@ -80,7 +79,7 @@ float PJ_Weight(std::string_view code, int slot, float dbh) {
     kg = JuniperKg(slot, L);
   }
   // the differences (total, through 1 in less the twigs) never go below 0
-  return static_cast<float>(std::max(0.0, kg) * kLbPerKg);
+  return static_cast<float>(std::max(0.0, kg) * kLbPerKg<double>);
 }
 
 }  // namespace sylvanor

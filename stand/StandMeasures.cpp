@@ -11,13 +11,12 @@ namespace sylvanor {
 namespace {
 
 constexpr double kSqInPerSqFt = 144.0;
-constexpr double kSqFtPerAcre = 43560.0;
 constexpr double kSdiExponent = 1.605;  // Reineke's slope
 constexpr double kQd75Share = 0.75;     // share of the basal area held by the largest trees
 
 double StemArea(double dia) {
   const double radius = dia / 2.0;
-  return kPi * radius * radius;
+  return kPi<> * radius * radius;
 }
 
 // Crown area (ft2) of one tree from its species' crown width equation. A
@@ -76,7 +75,7 @@ d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const
   // Crowns placed at random over the acre overlap, so the share of ground
   // they cover is 1 - e^(-crown area / acre).
   m.CanCov = crownArea > 0.0
-                 ? static_cast<float>(100.0 * (1.0 - std::exp(-crownArea / kSqFtPerAcre)))
+                 ? static_cast<float>(100.0 * (1.0 - std::exp(-crownArea / kSqFtPerAcre<double>)))
                  : 0.0f;
   return m;
 }

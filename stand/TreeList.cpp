@@ -110,10 +110,10 @@ int PTL_PutRec(d_PTLTable& table, const d_ETTable& speciesTable, int recNum, int
     return 0;
   }
   if (metric) {
-    dia *= kInPerCm;
-    hgt *= kFtPerM;
-    crnHgt *= kFtPerM;
-    tpa /= kAcresPerHa;
+    dia *= kInPerCm<>;
+    hgt *= kFtPerM<>;
+    crnHgt *= kFtPerM<>;
+    tpa /= kAcresPerHa<>;
   }
 
   int slot = 0;
@@ -236,7 +236,7 @@ void PTL_Prepare(d_PTLTable& table) {
     d_PTLRec& rec = table[i];
     rec.TPAadj = rec.TPA;
     const float radius = rec.Dia / 2.0f;
-    rec.BasAre = kPi * radius * radius;
+    rec.BasAre = kPi<> * radius * radius;
   }
 }
 

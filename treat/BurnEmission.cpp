@@ -32,7 +32,7 @@ struct FixedRow {
 };
 
 // The fixed factor table, in the reported order.
-constexpr std::array<FixedRow, kBEPollutants> kFixed = {{
+constexpr std::array<FixedRow, kPollutants> kFixed = {{
     {"pm25", "pm2.5", 2.604, 22.644},
     {"pm10", "", 3.07272, 26.71992},
     {"ch4", "", 0.796, 13.756},
@@ -41,10 +41,6 @@ constexpr std::array<FixedRow, kBEPollutants> kFixed = {{
     {"nox", "", 3.2, 0.0},
     {"so2", "", 1.0, 1.0},
 }};
-
-// The position in a factor set (CO, CO2, CH4, PM2.5, PM10, NOx, SO2) of each
-// pollutant of the reported order (PM2.5, PM10, CH4, CO2, CO, NOx, SO2).
-constexpr std::array<std::size_t, kBEPollutants> kSetIndex = {3, 4, 2, 1, 0, 5, 6};
 
 // Consumption (kg/m2) a step must exceed to count as flaming or smoldering.
 constexpr double kBurningMass = 1e-5;
@@ -63,11 +59,11 @@ void BE_FixedFactor(std::string_view key, double& flaming, double& smoldering) {
   smoldering = 0.0;
 }
 
-void c_BurnEmission::SetFactors(const d_BEFactorSet& flame, const d_BEFactorSet& smolder,
-                                const d_BEFactorSet& duff, double critical) {
-  flameSet_ = flame.factors;
-  smolderSet_ = smolder.factors;
-  duffSet_ = duff.factors;
+void c_BurnEmission::SetFactors(const d_EmisFactors& flame, const d_EmisFactors& smolder,
+                                const d_EmisFactors& duff, double critical) {
+  flameSet_ = flame;
+  smolderSet_ = smolder;
+  duffSet_ = duff;
   critical_ = critical;
 }
 
@@ -86,8 +82,8 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
                               double duff) {
   d_BEStep step;
   if (FixedFactorMode()) {
-    for (std::size_t p = 0; p < kBEPollutants; ++p) {
-      if (p == kBE_SO2) continue;  // no SO2 factor in this mode
+    for (std::size_t p = 0; p < kPollutants; ++p) {
+      if (p == Reported(Pollutant::SO2)) continue;  // no SO2 factor in this mode
       step.flame[p] = kFixed[p].flaming * flame;
       step.smolder[p] = kFixed[p].smoldering * smolder;
       duff_[p] += kFixed[p].smoldering * duff;
@@ -95,8 +91,8 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
     step.smolderMass = smolder;
     duffMass_ += duff;
   } else {
-    for (std::size_t p = 0; p < kBEPollutants; ++p) {
-      const std::size_t i = kSetIndex[p];
+    for (std::size_t p = 0; p < kPollutants; ++p) {
+      const Pollutant i = ReportedOrder()[p];
       step.flame[p] = static_cast<double>(flameSet_[i]) * flame;
       step.smolder[p] =
           static_cast<double>(smolderSet_[i]) * smolder + static_cast<double>(duffSet_[i]) * duff;
@@ -106,7 +102,7 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
   step.flameMass = flame;
   step.duffMass = duff;
 
-  for (std::size_t p = 0; p < kBEPollutants; ++p) {
+  for (std::size_t p = 0; p < kPollutants; ++p) {
     flame_[p] += step.flame[p];
     smolder_[p] += step.smolder[p];
   }
@@ -118,7 +114,7 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
   if (used_ < kBERecords) {
     d_BERecord& record = records_[used_++];
     record.time = t;
-    for (std::size_t p = 0; p < kBEPollutants; ++p)
+    for (std::size_t p = 0; p < kPollutants; ++p)
       record.emitted[p] = step.flame[p] + step.smolder[p];
     record.intensity = intensity;
   }

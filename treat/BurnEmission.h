@@ -14,23 +14,11 @@
 #include <string>
 #include <string_view>
 
+#include "treat/Pollutants.h"
+
 namespace sylvanor {
 
-inline constexpr std::size_t kBEPollutants = 7;
 inline constexpr std::size_t kBERecords = 1500;
-
-// Positions in a reported list.
-enum BEReported : std::size_t { kBE_PM25, kBE_PM10, kBE_CH4, kBE_CO2, kBE_CO, kBE_NOx, kBE_SO2 };
-
-// g/m2 to lb/acre.
-inline constexpr double kBELbAcrePerGm2 = 4046.86 / 453.592;
-
-// A factor set: its group name and factors (g/kg) in the order CO, CO2,
-// CH4, PM2.5, PM10, NOx, SO2.
-struct d_BEFactorSet {
-  std::string name;
-  std::array<float, kBEPollutants> factors{};
-};
 
 // The fixed factor table (g/kg) of a pollutant key ("pm10", "pm25" or
 // "pm2.5", "ch4", "co", "co2", "nox", "so2", any case): its flaming and
@@ -42,7 +30,7 @@ void BE_FixedFactor(std::string_view key, double& flaming, double& smoldering);
 // order) and the fire intensity (kW/m2).
 struct d_BERecord {
   double time = -1;
-  std::array<double, kBEPollutants> emitted{};
+  std::array<double, kPollutants> emitted{};
   double intensity = 0;
 };
 
@@ -51,7 +39,7 @@ struct d_BERecord {
 // smoldering (duff included in the three-set mode, excluded in the
 // fixed-factor mode) and duff.
 struct d_BEStep {
-  std::array<double, kBEPollutants> flame{}, smolder{};
+  std::array<double, kPollutants> flame{}, smolder{};
   double flameMass = 0, smolderMass = 0, duffMass = 0;
 };
 
@@ -59,8 +47,8 @@ class c_BurnEmission {
  public:
   // The three factor sets and the critical fire intensity (kW/m2): zero or
   // more selects the three-set mode, a negative value the fixed-factor mode.
-  void SetFactors(const d_BEFactorSet& flame, const d_BEFactorSet& smolder,
-                  const d_BEFactorSet& duff, double critical);
+  void SetFactors(const d_EmisFactors& flame, const d_EmisFactors& smolder,
+                  const d_EmisFactors& duff, double critical);
 
   // Empties the accumulators and the records (every time -1).
   void Reset();
@@ -75,9 +63,9 @@ class c_BurnEmission {
   // Accumulated emissions (g/m2, reported order) and consumed masses (kg/m2).
   // In the fixed-factor mode the duff is accumulated apart: it is not in the
   // smoldering totals or mass.
-  const std::array<double, kBEPollutants>& FlameTotals() const { return flame_; }
-  const std::array<double, kBEPollutants>& SmolderTotals() const { return smolder_; }
-  const std::array<double, kBEPollutants>& DuffTotals() const { return duff_; }
+  const std::array<double, kPollutants>& FlameTotals() const { return flame_; }
+  const std::array<double, kPollutants>& SmolderTotals() const { return smolder_; }
+  const std::array<double, kPollutants>& DuffTotals() const { return duff_; }
   double FlameMass() const { return flameMass_; }
   double SmolderMass() const { return smolderMass_; }
   double DuffMass() const { return duffMass_; }
@@ -92,9 +80,9 @@ class c_BurnEmission {
   bool FixedFactorMode() const { return critical_ < 0; }
 
  private:
-  std::array<float, kBEPollutants> flameSet_{}, smolderSet_{}, duffSet_{};  // set order
+  d_EmisFactors flameSet_, smolderSet_, duffSet_;
   double critical_ = 0;
-  std::array<double, kBEPollutants> flame_{}, smolder_{}, duff_{};
+  std::array<double, kPollutants> flame_{}, smolder_{}, duff_{};
   double flameMass_ = 0, smolderMass_ = 0, duffMass_ = 0;
   double endFlaming_ = 0, endSmoldering_ = 0;
   int steps_ = 0;

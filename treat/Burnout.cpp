@@ -595,8 +595,8 @@ void BRN_Clear(d_BU& bu) {
   bu.message.clear();
 }
 
-void BRN_SetEmission(d_BU& bu, const d_BEFactorSet& flame, const d_BEFactorSet& smolder,
-                     const d_BEFactorSet& duff, double critical) {
+void BRN_SetEmission(d_BU& bu, const d_EmisFactors& flame, const d_EmisFactors& smolder,
+                     const d_EmisFactors& duff, double critical) {
   bu.emission.SetFactors(flame, smolder, duff, critical);
 }
 

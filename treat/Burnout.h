@@ -123,8 +123,8 @@ struct d_BU {
 void BRN_Clear(d_BU& bu);
 
 // The emission factor sets and the critical fire intensity.
-void BRN_SetEmission(d_BU& bu, const d_BEFactorSet& flame, const d_BEFactorSet& smolder,
-                     const d_BEFactorSet& duff, double critical);
+void BRN_SetEmission(d_BU& bu, const d_EmisFactors& flame, const d_EmisFactors& smolder,
+                     const d_EmisFactors& duff, double critical);
 
 void BRN_SetControl(d_BU& bu, const d_BUControl& control);
 

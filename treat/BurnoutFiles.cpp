@@ -88,12 +88,12 @@ void c_BurnoutFiles::Step(const d_BUStepLine& line, const d_BEStep& emitted) {
   if (emis_ != nullptr) {
     std::string text = CFormat("%4d", steps_) + Value(line.time) + Value(intensity);
     if (splitLayout_) {
-      for (std::size_t p = 0; p < kBEPollutants; ++p) {
+      for (std::size_t p = 0; p < kPollutants; ++p) {
         text += Value(emitted.flame[p]) + Value(emitted.smolder[p]);
       }
       text += Value(emitted.flameMass) + Value(emitted.smolderMass);
     } else {
-      for (std::size_t p = 0; p < kBEPollutants; ++p) {
+      for (std::size_t p = 0; p < kPollutants; ++p) {
         text += Value(emitted.flame[p] + emitted.smolder[p]);
       }
       text += Value(emitted.flameMass) + Value(emitted.smolderMass) +

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stand/UnitFactors.h"
+
 namespace sylvanor {
 
 namespace {
@@ -39,7 +41,7 @@ double Eq4(const d_ScorchTree& t) {
 
 double Eq5(const d_ScorchTree& t) {
   if (t.Crown.PCL <= 0.0f) return 0.0;
-  const double b = 0.435 + 0.031 * t.DBH * 2.54;
+  const double b = 0.435 + 0.031 * t.DBH * kCmPerIn<double>;
   const double cvs = t.Crown.CVS / 10.0;
   const double p = 1.0 / (1.0 + std::exp(14.492 * b * b + 5.136 * b + 0.169 - 0.348 * cvs * cvs));
   return std::clamp(p, 0.0, 1.0);
@@ -47,11 +49,11 @@ double Eq5(const d_ScorchTree& t) {
 
 // Worked in metres and centimetres.
 double Eq21(const d_ScorchTree& t) {
-  const double hm = 0.3048 * t.Hgt;
-  const double cbm = 0.3048 * t.Hgt * (1.0 - t.CR / 100.0);
-  const double sm = 0.3048 * t.Scorch;
-  const double fm = 0.3048 * t.Flame;
-  const double dcm = 2.54 * t.DBH;
+  const double hm = kMPerFt<double> * t.Hgt;
+  const double cbm = kMPerFt<double> * t.Hgt * (1.0 - t.CR / 100.0);
+  const double sm = kMPerFt<double> * t.Scorch;
+  const double fm = kMPerFt<double> * t.Flame;
+  const double dcm = kCmPerIn<double> * t.DBH;
   const double pclm = sm > cbm ? (sm - cbm) / (hm - cbm) * 100.0 : 0.0;
   if (hm < 1.37) return Logistic(4.08 * fm + 2.714 - 3.63 * hm);
   if (dcm < 10.2) return Logistic(2.7981 * fm - 0.7661 - 1.2487 * hm);

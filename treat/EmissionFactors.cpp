@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+#include <tuple>
 
 #include "base/CFormat.h"
 #include "base/CsvRow.h"
@@ -27,8 +28,8 @@ constexpr std::array<std::string_view, 7> kOrderCode = {"CO2", "CO",    "CH4", "
                                                         "SO2", "PM2.5", "PM10"};
 constexpr std::array<int, 7> kOrderFault = {-2, -3, -4, -5, -7, -8, -9};
 
-// Component columns (1-based) of CO, CO2, CH4, PM2.5, PM10, NOx and SO2.
-constexpr std::array<int, 7> kMajorColumn = {2, 1, 3, 6, 7, 4, 5};
+// Component columns (1-based) of the pollutants, in the stored order.
+constexpr std::array<int, kPollutants> kMajorColumn = {2, 1, 3, 6, 7, 4, 5};
 
 // A line as the reader sees it: CR and LF dropped, tabs made blanks.
 void CleanLine(std::string& line) {
@@ -189,17 +190,23 @@ int c_NES::Get_Factor(const std::string& group, int component, std::string& cove
   return 1;
 }
 
-int c_NES::Get_MajFactor(const std::string& group, float& co, float& co2, float& ch4, float& pm25,
-                         float& pm10, float& nox, float& so2) const {
+int c_NES::Get_MajFactor(const std::string& group, d_EmisFactors& set) const {
   const Group* row = FindGroup(group);
   if (row == nullptr) return 0;
-  const auto column = [row](int number) {
-    const auto index = static_cast<std::size_t>(number) - 1;
-    return index < row->Factor.size() ? row->Factor[index] : kNesMissing;
-  };
-  float* const out[] = {&co, &co2, &ch4, &pm25, &pm10, &nox, &so2};
-  for (std::size_t i = 0; i < kMajorColumn.size(); ++i)
-    *out[i] = column(kMajorColumn[i]);
+  for (std::size_t i = 0; i < kPollutants; ++i) {
+    const auto index = static_cast<std::size_t>(kMajorColumn[i]) - 1;
+    set.Factor[i] = index < row->Factor.size() ? row->Factor[index] : kNesMissing;
+  }
+  return 1;
+}
+
+int c_NES::Get_MajFactor(const std::string& group, float& co, float& co2, float& ch4, float& pm25,
+                         float& pm10, float& nox, float& so2) const {
+  d_EmisFactors set;
+  if (!Get_MajFactor(group, set)) return 0;
+  using enum Pollutant;
+  std::tie(co, co2, ch4, pm25, pm10, nox, so2) =
+      std::tuple(set[CO], set[CO2], set[CH4], set[PM25], set[PM10], set[NOx], set[SO2]);
   return 1;
 }
 

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "base/FixedText.h"
+#include "treat/Pollutants.h"
 
 namespace sylvanor {
 
@@ -87,6 +88,8 @@ class c_NES {
   // 0 when the group is not in the table (outputs unchanged), else 1.
   int Get_MajFactor(const std::string& group, float& co, float& co2, float& ch4, float& pm25,
                     float& pm10, float& nox, float& so2) const;
+  // The same into a factor set (its name left as it is).
+  int Get_MajFactor(const std::string& group, d_EmisFactors& set) const;
 
   // The critical fire intensity of the expanded emissions, kW/m2.
   float Get_CriFirInt() const;

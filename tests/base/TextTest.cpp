@@ -15,6 +15,7 @@ namespace sylvanor {
 namespace {
 
 using namespace std::string_literals;
+using namespace std::string_view_literals;
 using Fields = std::vector<std::string>;
 
 // The last row: a dropped byte does not join two quotes. The other quoting
@@ -36,7 +37,7 @@ TEST(SplitWords, SplitsAtWhiteSpace) {
   const std::tuple<std::string, std::size_t, std::vector<std::string_view>> rows[] = {
       {" a\tbb\r\n c\v\fd ", 9, {"a", "bb", "c", "d"}},
       {"one two three", 2, {"one", "two"}},
-      {"x\0y z"s, 9, {"x\0y"s, "z"}},
+      {"x\0y z"s, 9, {"x\0y"sv, "z"}},
       {" \t\r\n", 9, {}}};
   for (const auto& [text, most, words] : rows)
     EXPECT_EQ(SplitWords(text, most), words) << "|" << text << "|";

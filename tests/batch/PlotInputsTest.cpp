@@ -62,7 +62,7 @@ TEST_F(PlotInputs, APlotsEmissionGroupsReplaceTheCurrentOnesOnlyWhenAllAreKnown)
     EXPECT_EQ(NextPlotEmis(syl_, nes, fuel, emis) + emis.Flame.Name, warning + after) << coarse;
   }
   // the last row's: duff "8" to the engine's duff, coarse "7" to smolder
-  EXPECT_EQ(s_.EmisFlame.Name.str() + s_.EmisDuff.Name.str() + s_.EmisSmolder.Name.str(), "187");
+  EXPECT_EQ(s_.EmisFlame.Name + s_.EmisDuff.Name + s_.EmisSmolder.Name, "187");
   EXPECT_EQ(s_.CriFirInt, nes.Get_CriFirInt());
 }
 

@@ -113,11 +113,12 @@ TEST(Prescription, ExpandedEmissionsTakeTheThreeGroups) {
   };
   const d_EmisSettings e = emissions("expanded", "7");
   EXPECT_EQ(e.Flame.Name + e.Duff.Name + e.Coarse.Name, "178");
-  EXPECT_EQ(Floats({e.Flame.CO, e.Flame.CO2, e.Flame.CH4, e.Flame.PM25, e.Flame.PM10, e.Flame.NOX,
-                    e.Flame.SO2, e.Duff.CO, e.Coarse.CO, e.CriFirInt}),
+  using enum Pollutant;
+  EXPECT_EQ(Floats({e.Flame[CO], e.Flame[CO2], e.Flame[CH4], e.Flame[PM25], e.Flame[PM10],
+                    e.Flame[NOx], e.Flame[SO2], e.Duff[CO], e.Coarse[CO], e.CriFirInt}),
             Floats({90, 1600, 3, 12, 14, 2.5f, 1, 250, 200, nes.Get_CriFirInt()}));
   // a group the table does not hold gets no factors; any other type is the default
-  EXPECT_EQ(emissions("Expanded", "99").Duff.CO, 0.0f);
+  EXPECT_EQ(emissions("Expanded", "99").Duff[CO], 0.0f);
   EXPECT_EQ(emissions("Default", "7").CriFirInt, -1.0f);
   EXPECT_EQ(Loaded(TestProject("6", "#BCBMoist Dry \n"), kThinHeavy).pre.Emis.CriFirInt, -1.0f);
 }

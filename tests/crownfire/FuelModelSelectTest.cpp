@@ -4,7 +4,9 @@
 
 #include <array>
 #include <string>
-#include <vector>
+#include <tuple>
+
+#include "base/CFormat.h"
 
 namespace sylvanor {
 
@@ -15,28 +17,23 @@ namespace {
 // shrub (2). Without shrub the ratio is 9; without fine fuel the shares stay 0 and only coarse wood
 // burns (4).
 TEST(FuelModelSelectTest, CategoryThresholds) {
-  using Row =
-      std::array<double, 8>;  // 1-hour, herb, shrub, 10-hour; live, herb share, ratio, category
-                              // clang-format off
-  for (const auto& [oneHour, herb, shrub, tenHour, live, herbShare, ratio, category] :
+  // 1-hour, herbaceous, shrub, 100-hour loads; live share, herbaceous share, ratio, category
+  using Row = std::array<double, 8>;
+  // clang-format off
+  for (const auto& [oneHour, herb, shrub, hundredHour, live, herbShare, ratio, category] :
        {Row{19, 6, 0, 0, 0.24, 0.24, 9, 4}, Row{18.9, 6, 0, 0, 6 / 24.9, 6 / 24.9, 9, 1},
         Row{1, 3, 0, 0, 0.75, 0.75, 9, 1}, Row{0, 1, 4, 0, 1, 0.2, 0.25, 3},
         Row{0, 1, 3.9, 0, 1, 1 / 4.9, 1 / 3.9, 2}, Row{1, 2, 1, 0, 0.75, 0.5, 2, 2},
         Row{1, 2.1, 1, 0, 3.1 / 4.1, 2.1 / 4.1, 2.1, 1}, Row{1, 1, 2, 0, 0.75, 0.25, 0.5, 2},
         Row{0, 0, 0, 1, 0, 0, 0, 4}, Row{0, 0, 0, 0, 0, 0, 0, 0}}) {
     // clang-format on
-    SCOPED_TRACE(testing::Message() << oneHour << " " << herb << " " << shrub << " " << tenHour);
-    const FuelBedClass c = ClassifyFuelBed(oneHour, herb, shrub, tenHour, 0);
-    EXPECT_EQ(c.Category, category);
-    EXPECT_DOUBLE_EQ(c.FineLoad, oneHour + herb + shrub);
-    EXPECT_DOUBLE_EQ(c.LiveFraction, live);
-    EXPECT_DOUBLE_EQ(c.HerbFraction, herbShare);
-    EXPECT_DOUBLE_EQ(c.HerbShrubRatio, ratio);
+    const FuelBedClass c = ClassifyFuelBed(oneHour, herb, shrub, 0, hundredHour);
+    const char* f = "%g %.9g %.9g %.9g";
+    EXPECT_EQ(CFormat(f, c.Category, c.LiveFraction, c.HerbFraction, c.HerbShrubRatio),
+              CFormat(f, category, live, herbShare, ratio))
+        << oneHour << " " << herb << " " << shrub << " " << hundredHour;
   }
   EXPECT_EQ(FuelCategoryText(3), "Shrub Timber Liter SH-TU-3");
-  EXPECT_EQ(FuelCategoryText(5), "");
-  EXPECT_EQ(FuelModelColumn(3, "HUMID"), 6);
-  EXPECT_EQ(FuelModelColumn(3, "Arid"), 2);
 }
 
 // Loads in tons/acre x 0.22417 = kg/m2, SAVs (1-hour 2000, grass 1800, shrub 1500 1/ft) x 3.2808 =
@@ -47,7 +44,7 @@ TEST(FuelModelSelectTest, CategoryThresholds) {
 //   Density: 1.602 + 10.413 x 0.5 / 2.5. Albini-13 arid grass, rows 1, 2, 3: 4.40548, 1.35080,
 //   3: 0.25 (1125.98/1329.4)^2 + 0.25 (2.7992/6.3949)^2 + 0.5 (-0.115975/0.68405)^2 = 0.24162.
 //   "All" adds GR1, GR2, GR4, GR7; GR4: 0.25 (58.58/1329.4)^2 + 0.25 (2.894/6.3949)^2 + 0.5
-//   (0.077325/0.68405)^2 = 0.05807, below model 3 and GR2 (0.15622). Humid Scott-40 has no GR4:
+//   (0.077325/0.68405)^2 = 0.058074, below model 3 and GR2 (0.15622). Humid Scott-40 has no GR4:
 //   GR5 0.06899 + 0.03130 + 0.00890 = 0.10920 beats GR6 0.11872 and GR1 0.35709.
 // 1-hour, grass and shrub 1 each: herb share 1/3, ratio 1: grass and shrub. SAV (2000^2 + 1800^2 +
 //   1500^2) / 5300 = 1790.566 1/ft = 5874.489 1/m; density 1.602 + 10.413 / 3 = 5.073; fine
@@ -62,77 +59,49 @@ TEST(FuelModelSelectTest, CategoryThresholds) {
 // Only 10-hour wood: fine load 0, timber; the SAV that of the 10-hour wood, no density. Row 11:
 //   0.25 ((357.63 - 3878.1)/1329.4)^2 = 1.75319, 0.25 (8.4731/6.3949)^2 = 0.43889, 0.5
 //   (0.3377/0.68405)^2 = 0.12186: 2.31394; 12 gives 3.24678.
-// An unknown set (the record keeps 39 characters of it) has no row: "NB9" at 1e8; no fuel at all:
-// "NB9" at 0 with no category.
+// An unknown set has no row: "NB9" at 1e8; no fuel at all: "NB9" at 0 with no category.
 TEST(FuelModelSelectTest, SelectsTheNearestEligibleModel) {
-  struct Row {
-    std::string set;
-    const char* climate;
-    std::array<double, 8> loads;  // litter, lichen, moss, 1-hour, grass, shrub, 10-, 100-hour
-    const char* model;
-    double distance, sav, density, fine, live;
-    const char* category;
-  };
-  const char* grass = "Grass GR-1 ";
-  const char* timber = "Timber litter or Slash blowdown TL-SB-4";
+  // the grass bed's SAV, bulk density, fine load and live share
+  const std::string grass = "|Grass GR-1 |", gv = " 6048.083 3.6846 0.560425 0.8";
+  const std::string timber = "|Timber litter or Slash blowdown TL-SB-4|";
   const std::array<double, 8> g{0, 0, 0, 0.5, 2, 0, 0, 0};
+  // set, climate, loads (litter, lichen, moss, 1-hour, grass, shrub, 10-, 100-hour); model,
+  // category; distance, SAV, bulk density, fine load, live share
   // clang-format off
-  const Row rows[] = {
-      {"Albini-13", "Arid", g, "3", 0.24162, 6048.0835, 3.6846, 0.560425, 0.8, grass},
-      {"all", "Arid", g, "GR4", 0.05807, 6048.0835, 3.6846, 0.560425, 0.8, grass},
-      {"Scott-40", "humid", g, "GR5", 0.10920, 6048.0835, 3.6846, 0.560425, 0.8, grass},
-      {"Albini-13", "Arid", {0, 0, 0, 1, 1, 1, 0, 0}, "5", 0.10510, 5874.489, 5.073, 0.67251,
-       2 / 3.0, "Grass Shrub GS-2"},
-      {"Albini-13", "Arid", {1, 1, 1, 1, 1, 0, 1, 1}, "9", 0.79822, 6355.214, 8.544, 1.12085, 0.2,
-       timber},
-      {"Albini-13", "Arid", {0, 0, 0, 0, 0, 0, 1, 0}, "11", 2.31394, 357.63, 0, 0, 0, timber},
-      {"Scott-40" + std::string(40, 'x'), "Arid", g, "NB9", 1e8, 6048.0835, 3.6846, 0.560425, 0.8,
-       grass},
-      {"Albini-13", "Arid", {}, "NB9", 0, 0, 0, 0, 0, ""},
+  const std::tuple<std::string, const char*, std::array<double, 8>, std::string> rows[] = {
+      {"Albini-13", "Arid", g, "3" + grass + "0.24162" + gv},
+      {"all", "Arid", g, "GR4" + grass + "0.058074" + gv},
+      {"Scott-40", "humid", g, "GR5" + grass + "0.1092" + gv},
+      {"Scott-40" + std::string(40, 'x'), "Arid", g, "NB9" + grass + "1e+08" + gv},
+      {"Albini-13", "Arid", {0, 0, 0, 1, 1, 1, 0, 0},
+       "5|Grass Shrub GS-2|0.1051 5874.489 5.073 0.67251 0.666667"},
+      {"Albini-13", "Arid", {1, 1, 1, 1, 1, 0, 1, 1},
+       "9" + timber + "0.79822 6355.214 8.544 1.12085 0.2"},
+      {"Albini-13", "Arid", {0, 0, 0, 0, 0, 0, 1, 0}, "11" + timber + "2.3139 357.63 0 0 0"},
+      {"Albini-13", "Arid", {}, "NB9||0 0 0 0 0"},
   };
   // clang-format on
-  for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << r.set << " " << r.climate << " " << r.model);
-    const auto& l = r.loads;
+  for (const auto& [set, climate, l, expected] : rows) {
     FMSelector bed = FillFMSelector(
-        {r.climate, r.set, l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], 2000, 1800, 1500, 10});
-    EXPECT_EQ(bed.Climate, r.climate);
-    EXPECT_EQ(bed.FuelModelSet, r.set.substr(0, 39));
+        {climate, set, l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], 2000, 1800, 1500, 10});
     EXPECT_DOUBLE_EQ(bed.FuelBedDepth, 25.4);
     bed.Model = bed.Category = "earlier";  // earlier results do not linger
     bed.BestDistance = bed.CharacteristicSav = bed.BulkDensity = bed.LiveFraction = -1;
     ASSERT_TRUE(SelectStandardFuelModel(bed));
-    EXPECT_EQ(bed.Model, r.model);
-    EXPECT_EQ(bed.Category, r.category);
-    EXPECT_NEAR(bed.BestDistance, r.distance, 1e-4);
-    EXPECT_NEAR(bed.CharacteristicSav, r.sav, 1e-3);
-    EXPECT_NEAR(bed.BulkDensity, r.density, 1e-9);
-    EXPECT_NEAR(bed.FineLoad, r.fine, 1e-12);
-    EXPECT_NEAR(bed.LiveFraction, r.live, 1e-12);
+    EXPECT_EQ(CFormat("%s|%s|%.5g %.7g %.6g %.6g %.6g", bed.Model, bed.Category, bed.BestDistance,
+                      bed.CharacteristicSav, bed.BulkDensity, bed.FineLoad, bed.LiveFraction),
+              expected)
+        << set << " " << climate;
   }
   EXPECT_EQ(CharacteristicSav(FMSelector{}), 0.0);  // no surface area
 }
 
-// Of rows at the same distance the earlier is chosen (a bed halfway between models 1 and 3); the
-// scan ends at an empty name or after kFmsMaxRows rows.
-TEST(FuelModelSelectTest, TableScan) {
-  const FuelModelRow &one = FuelModelTable[0], &three = FuelModelTable[2],
-                     &gr1 = FuelModelTable[13];
-  const double sav = (double{one.Sav} + three.Sav) / 2;
-  const double density = (double{one.BulkDensity} + three.BulkDensity) / 2;
-  const double fine = (double{one.FineLoad} + three.FineLoad) / 2;
-  ASSERT_EQ(FuelModelDistance(one, sav, density, fine),
-            FuelModelDistance(three, sav, density, fine));
-  EXPECT_EQ(NearestFuelModel(std::array{one, three}, "Albini-13", 0, sav, density, fine).Name, "1");
-  EXPECT_EQ(NearestFuelModel(std::array{three, one}, "Albini-13", 0, sav, density, fine).Name, "3");
-  FuelModelRow blank = gr1;
-  blank.Name = "";
-  EXPECT_EQ(NearestFuelModel(std::array{blank, gr1}, "All", 0, gr1.Sav, 0, 0).Name, "NB9");
-  std::vector<FuelModelRow> rows(kFmsMaxRows + 1, FuelModelTable[5]);  // model 6: never eligible
-  rows.back() = gr1;
-  EXPECT_EQ(NearestFuelModel(rows, "All", 0, gr1.Sav, 0, 0).Name, "NB9");
-  rows[kFmsMaxRows - 1] = gr1;
-  EXPECT_EQ(NearestFuelModel(rows, "All", 0, gr1.Sav, 0, 0).Name, "GR1");
+// Of rows at the same distance the earlier is chosen.
+TEST(FuelModelSelectTest, TiesGoToTheEarlierRow) {
+  FuelModelRow first = FuelModelTable[0], twin = first;
+  twin.Name = "twin";
+  EXPECT_EQ(NearestFuelModel(std::array{first, twin}, "All", 0, 5000, 1, 0.1).Name, "1");
+  EXPECT_EQ(NearestFuelModel(std::array{twin, first}, "All", 0, 5000, 1, 0.1).Name, "twin");
 }
 
 }  // namespace

@@ -23,71 +23,59 @@ constexpr double T::*kRhoB = &T::BulkDensity, T::*kBeta = &T::PackingRatio,
                  T::*kB = &T::WindB, T::*kE = &T::WindE, T::*kPhiS = &T::SlopeFactor,
                  T::*kUE = &T::EffectiveWind, T::*kR = &T::ROS, T::*kI = &T::FirelineIntensity;
 
-// One case: the fuel models, the stand and its bed.
-struct S {
-  std::vector<CFuelModel> m;
-  CHalvexInputs in;
-  CHalvexInputsSet bed;
-};
+// clang-format off
+struct S { std::vector<CFuelModel> m; CHalvexInputs in; CHalvexInputsSet bed; };  // one case
+// clang-format on
 
-// Model 1 (short grass), flat, 1-hour 6 %, 5 mph x 0.4 = 176 ft/min at midflame: w = 0.74 x 0.04591
-//   = 0.0339734 lb/ft2 = rho_b, beta = w / 32; A_d = 3500 w = 118.9069, A_l = 0.0001: f_dead =
-//   0.99999916, sigma = 3499.9971; Mx_live = 12 % (no live fine fuel); Wn = 0.9445 w = 0.03208788;
-//   Gamma'max = 207062.5 / 12794.5 = 16.1837, beta_op = 3.348 sigma^-0.8189, A = 133 sigma^-0.7913
-//   = 0.208656, Gamma' = 16.1837 x 0.253187^A x exp(A x 0.746813) = 14.1996; eta_M = eta(0.5) =
-//   0.5425, eta_s = 0.174 x 0.01^-0.19 = 0.417397: IR = 0.5425 Wn 8000 Gamma' eta_s; xi =
-//   exp((0.792 + 0.681 x 59.16077) x 0.10106167) / 1100.2492; HS = 0.99999916 x exp(-138/3500) x
-//   316.96; HPA = 384 IR / sigma; R0 = IR xi / (HS rho_b 3.281) m/min; C = 7.47 exp(-0.133 x
-//   88.96870), B = 0.02526 x 81.99673, E = 0.715 exp(-0.000359 sigma); phi_w = C 176^B
-//   0.253187^-E = 3.212100, U_E = 176 / 88, R = R0 (1 + phi_w).
-//   Backing: LB = 1 + U_E / 4 = 1.5, e = (1 - LB^-2)^0.5 = 0.745356: R (1 - e) / (1 + e) = R x
-//   0.145898. At 2000 mph phi_w stops at C (0.9 IR)^B 0.253187^-E = 63.403280, U_E at 0.9 IR / 88.
-//   No wind: R = R0. Load and depth x 2: rho_b kept, IR and R0 x 2. A conifer's crown bed: R0 x
-//   3.34 at the wind factor 0.4; a shrub's at its own (0.2: U_E 1). 1-hour at 11 %: IR x
-//   eta(11/12) / 0.5425 = IR x 0.2083565 / 0.5425.
-// Model 60, 0.24 ton/acre 1-hour and 0.5 herbaceous, dynamic, fully cured at 30 %: model 1's bed;
-//   the cured load at 12 %: Mf_dead = (0.5 x 12 + 0.24 x 6) / 0.74 = 10.054054 %, IR x
-//   eta(0.837838) / 0.5425 = IR x 0.3468292 / 0.5425.
-// Model 2 (timber grass), 30 % slope: dead 0.09182 / 0.04591 / 0.022955, live herbaceous 0.022955
-//   lb/ft2; A_d = 281.15284, A_l = 34.4325: f_dead = 0.890893; sigma = 0.109107 x 1500 + 0.890893
-//   x 2941.269 = 2784.017; Mf_dead = 6.02270 %; Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x
-//   0.017799 + 0.022955 x 0.002449) = 0.0857929 (three subclasses), Wn_live = 0.0216810; W =
-//   0.1008666 / 0.0164480 = 6.132465, Mf' = 0.0613290: Mx_live = 2.9 W (1 - 0.061329 / 0.15) -
-//   0.226 = 10.28692; eta_M live eta(0.6 / 10.28692) = 0.865620, dead eta(0.401513) = 0.556032;
-//   Gamma' = 15.89809: IR = (0.865620 x 0.0216810 + 0.556032 x 0.0857929) x 8000 Gamma' eta_s;
-//   phi_s = 5.275 x 0.00573875^-0.3 x 0.09, phi_w = 2.741843. 45 degrees off upslope: X = phi_s +
-//   phi_w cos 45 = 4.171421, Y = 1.938776, phi_E = 4.599957; upslope 4.974489, downslope 0.509197;
-//   R = R0 (1 + phi_E); HS 357.2119, xi 0.0531222, rho_b 0.18364, R0 0.870950; C = 2.198879e-4, B
-//   = 1.830443, E = 0.263175, beta/beta_op = 1.134681: U_E =
-//   [(phi_E / C)^(-1/E) / (beta/beta_op)]^(-E/B) / 88. Live heat 9000 weighs in by area: 0.109107
-//   x 9000 + 0.890893 x 8000 = 8109.107, IR x 1.0136384.
-// Model 4 (chaparral), live woody at 90 %: IR = 12000.04.
-// Model 50, live woody alone, 0.13773 lb/ft2, SAV 1500, 2 ft deep, extinction 25 % (Mx_live too):
-//   rho_b = 0.068865, beta/beta_op = 0.256427, A = 0.407953, Gamma' = 14.72308 x 0.256427^A x
-//   exp(A x 0.743573) = 11.44521; at 10 %: IR = eta(0.4) 0.9445 x 0.13773 x 8000 x 11.44521 x
-//   0.417397 = 0.55632 x 4971.59. Model 51 has no fuel, 52 no depth.
-// A case without values does not burn: every field is -1.
+// Model 1 (lb, ft, BTU; R m/min), flat, 1-hour 6 %, midflame 5 x 0.4 x 88 = 176 ft/min: rho_b = w
+//   = 0.74 x 0.04591 = 0.0339734, beta = w / 32; A_d = 3500 w = 118.9069, A_l = 0.0001: f_dead
+//   0.99999916, sigma 3499.9971; Mx_live 12 % (no live fuel); Wn = 0.9445 w = 0.03208788; Gamma'max
+//   = 207062.5 / 12794.5 = 16.1837, beta_op = 3.348 sigma^-0.8189, A = 133 sigma^-0.7913 =
+//   0.208656, Gamma' = 16.1837 x 0.253187^A exp(0.746813 A) = 14.1996; IR = eta(0.5) Wn 8000 Gamma'
+//   eta_s, eta(0.5) = 0.5425, eta_s = 0.174 x 0.01^-0.19 = 0.417397; xi = exp((0.792 + 0.681 x
+//   59.16077) 0.10106167) / 1100.2492; HS = 0.99999916 exp(-138 / 3500) 316.96; HPA = 384 IR /
+//   sigma; R0 = IR xi / (HS rho_b 3.281); C = 7.47 exp(-0.133 x 88.96870), B = 0.02526 x
+//   81.99673, E = 0.715 exp(-0.000359 sigma); phi_w = C 176^B 0.253187^-E = 3.212100, U_E = 176 /
+//   88, R = R0 (1 + phi_w).
+// backing: LB = 1 + 2 / 4, e = (1 - LB^-2)^0.5 = 0.745356: R (1 - e) / (1 + e) = R x 0.145898;
+//   the flank R / (1 + e) / LB = R x 0.381966
+// 2000 mph: phi_w stops at C (0.9 IR)^B 0.253187^-E = 63.403280, U_E at 0.9 IR / 88
+// load and depth x 2, rate x 1.5, intensity x 3: rho_b kept, IR x 2, R0 and R x 3, HPA x 6
+// crown beds: a conifer's R0 x 3.34 at the wind factor 0.4; a shrub's at its own 0.2 (U_E 1)
+// 1-hour at 11 %: IR x eta(11/12) / 0.5425 = IR x 0.2083565 / 0.5425
+// model 60 (1-hour 0.24, dynamic herbaceous 0.5 ton/acre) cured at 30 %: model 1's bed; the cured
+//   load at 12 %: Mf_dead = (0.5 x 12 + 0.24 x 6) / 0.74 = 10.054054 %, IR x eta(0.837838) /
+//   0.5425 = IR x 0.3468292 / 0.5425
+// Model 2, 30 % slope: dead 0.09182 / 0.04591 / 0.022955, live herbaceous 0.022955; A_d =
+//   281.15284, A_l = 34.4325: f_dead 0.890893; sigma = 0.109107 x 1500 + 0.890893 x 2941.269 =
+//   2784.017; Mf_dead 6.02270 %; Wn_dead = 0.9445 (0.09182 x 0.979752 + 0.04591 x 0.017799 +
+//   0.022955 x 0.002449) = 0.0857929 (three subclasses), Wn_live 0.0216810; W = 0.1008666 /
+//   0.0164480 = 6.132465, Mf' 0.0613290: Mx_live = 2.9 W (1 - 0.061329 / 0.15) - 0.226 = 10.28692;
+//   eta live (0.6 / 10.28692) = 0.865620, dead (0.401513) = 0.556032; Gamma' 15.89809: IR =
+//   (0.865620 x 0.0216810 + 0.556032 x 0.0857929) 8000 Gamma' eta_s; phi_s = 5.275 x
+//   0.00573875^-0.3 x 0.09, phi_w 2.741843; HS 357.2119, xi 0.0531222, rho_b 0.18364, R0 0.870950;
+//   C 2.198879e-4, B 1.830443, E 0.263175, beta/beta_op 1.134681: U_E = [(phi_E / C)^(-1/E) /
+//   1.134681]^(-E/B) / 88; R = R0 (1 + phi_E).
+// 45 degrees: X = phi_s + phi_w cos 45 = 4.171421, Y = 1.938776, phi_E = 4.599957; upslope
+//   4.974489, downslope 0.509197. Live heat 9000: IR x (0.109107 x 9000 + 0.890893 x 8000) / 8000
+// model 4, live woody at 90 %: IR = 12000.04
+// model 50, live woody 0.13773 alone, SAV 1500, 2 ft deep, extinction 25 % (Mx_live too): rho_b =
+//   0.068865, beta/beta_op = 0.256427, A = 0.407953, Gamma' = 14.72308 x 0.256427^A exp(0.743573 A)
+//   = 11.44521; at 10 %: IR = eta(0.4) 0.9445 x 0.13773 x 8000 x 11.44521 x 0.417397 = 0.55632 x
+//   4971.59. Model 1 without fuel or depth has no spread; a case without values no fire (all -1).
 TEST(SurfaceSpreadTest, WorkedCases) {
-  struct Case {
-    const char* name;
-    int model;
-    void (*setup)(S&);
-    std::vector<std::pair<double T::*, double>> expected;
-  };
   // clang-format off
-  const Case cases[] = {
+  const std::tuple<const char*, int, void (*)(S&), std::vector<std::pair<double T::*, double>>>
+      cases[] = {
       {"model 1", 1, [](S&) {}, {{kRhoB, 0.0339734}, {kBeta, 0.00106167}, {kBetaOp, 0.00419323},
         {kRel, 0.253187}, {kIR, 825.385}, {kXi, 0.0577501}, {kHS, 304.7056}, {kHPA, 90.5567},
         {kR0, 1.403409}, {kC, 5.42482e-5}, {kB, 2.071237}, {kE, 0.203524}, {kPhiS, 0}, {kUE, 2},
         {kR, 5.911298}, {kI, -1}}},  // the intensity is left to the crown fire assessment
       {"backing", 1, [](S& s) { s.in.SpreadDirection = 180; }, {{kR, 0.862447}}},
+      {"flank", 1, [](S& s) { s.in.SpreadDirection = -90; }, {{kR, 2.257914}}},
       {"2000 mph", 1, [](S& s) { s.in.OpenWindSpeed = 2000; }, {{kR, 90.384143}, {kUE, 8.441438}}},
-      {"wind -5", 1, [](S& s) { s.in.OpenWindSpeed = -5; }, {{kR, 1.403409}, {kUE, 0}}},
-      {"load and depth x 2", 1, [](S& s) { s.bed.MuliplierLoadDepth = 2; },
-       {{kRhoB, 0.0339734}, {kIR, 1650.770}, {kR0, 2.806818}}},
-      {"rate x 1.5", 1, [](S& s) { s.bed.MultiplierROS = 1.5; }, {{kR, 8.866947}, {kHPA, 90.5567}}},
-      {"intensity x 3", 1, [](S& s) { s.bed.MuliplierIntensity = 3; },
-       {{kHPA, 271.6701}, {kR, 5.911298}}},
+      {"multipliers", 1, [](S& s) { s.bed = {0, 1, 0.4, 1.5, 2, 3}; }, {{kRhoB, 0.0339734},
+        {kIR, 1650.770}, {kR0, 4.210227}, {kR, 17.733894}, {kHPA, 543.3402}}},
       {"conifer crown", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); }, {{kR0, 4.687386}, {kUE, 2}}},
       {"shrub crown", 1, [](S& s) { s.bed = FuelBed(1, 1, 0.2); s.in.VegType = kVegShrub; },
        {{kR0, 1.403409}, {kUE, 1}}},
@@ -114,52 +102,35 @@ TEST(SurfaceSpreadTest, WorkedCases) {
        {}},
       {"live fuel alone at 90 %", 50, [](S&) {}, {{kR, 0}, {kIR, 0}}},
       {"live fuel alone at 10 %", 50, [](S& s) { s.in.LiveWoodyMx = 10; }, {{kIR, 2765.784}}},
-      {"no fuel", 51, [](S&) {}, {{kR, 0}, {kIR, 0}}},
-      {"no depth", 52, [](S&) {}, {{kR, 0}, {kIR, 0}}},
+      {"no fuel", 1, [](S& s) { s.m[0].Load1Hr = 0; }, {{kR, 0}, {kIR, 0}}},
+      {"no depth", 1, [](S& s) { s.m[0].Depth = 0; }, {{kR, 0}, {kIR, 0}}},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    S s{StandardFuelModels(), DryStand(), FuelBed(0, c.model, 0.4)};
+  for (const auto& [name, model, setup, expected] : cases) {
+    S s{StandardFuelModels(), DryStand(), FuelBed(0, model, 0.4)};
     s.m.insert(s.m.end(), {StaticModel(50, {0, 0, 0, 0, 3.0, 0, 0, 1500, 2.0, 25}),
-                           StaticModel(51, {0, 0, 0, 0, 0, 2000, 1500, 1500, 1.0, 25}),
-                           StaticModel(52, {1, 0, 0, 0, 0, 2000, 1500, 1500, 0.0, 25}),
                            StaticModel(60, {0.24, 0, 0, 0.5, 0, 3500, 3500, 0, 1.0, 12})});
     s.m.back().Type = "dynamic";
-    c.setup(s);
+    setup(s);
     const T r = CalculateROS(s.m, s.in, s.bed);
     for (auto f :
          {kRhoB, kBeta, kBetaOp, kRel, kIR, kXi, kHS, kHPA, kR0, kC, kB, kE, kPhiS, kUE, kR, kI})
-      EXPECT_TRUE(c.expected.empty() ? r.*f == -1 : std::isfinite(r.*f)) << c.name << ": " << r.*f;
-    for (const auto& [field, value] : c.expected)
-      EXPECT_NEAR(r.*field, value, std::abs(value) * 2e-5) << c.name << ": " << value;
+      EXPECT_TRUE(expected.empty() ? r.*f == -1 : std::isfinite(r.*f)) << name << ": " << r.*f;
+    for (const auto& [field, value] : expected)
+      EXPECT_NEAR(r.*field, value, std::abs(value) * 2e-5) << name << ": " << value;
   }
 }
 
-// U_E 4 mph: LB = 2, e = sqrt(1 - 1/4) = 0.8660254, a = 1 / 1.8660254 = 0.5358984; the flank (90)
-// a / LB = 0.2679492, the back (180) a (1 - e) = 0.0717968. A negative wind has no ellipse: 0.
-TEST(SurfaceSpreadTest, NonHeadingRatioFollowsTheEllipse) {
-  using Row = std::array<double, 3>;  // angle, effective wind, ratio
-  for (const auto& [angle, wind, ratio] :
-       {Row{0, 4, 1}, Row{90, 4, 0.2679492}, Row{180, 4, 0.0717968}, Row{-90, 4, 0.2679492},
-        Row{123, 0, 1}, Row{0, -2, 0}})
-    EXPECT_NEAR(CalculateNonHeadingROS(angle, wind), ratio, 1e-7) << angle << " " << wind;
-}
-
-// The cured share T = 1.333 - 0.0111 x live herbaceous moisture, limited to 0..1, of a "dynamic"
-// model's herbaceous load: 30 %: 1.333 - 0.333 = 1; 120 %: 0.001; 121 %: -0.0101 -> 0; 10 %:
-// 1.222 -> 1; 75 %: 0.5005. Any other type (the case counts) cures nothing.
+// The cured share 1.333 - 0.0111 x live herbaceous moisture, within 0..1, of a "dynamic" model's
+// herbaceous load: 10 %: 1.222 -> 1; 75 %: 0.5005; 120 %: 0.001; 121 %: -0.0101 -> 0. Any other
+// type (the case counts) cures nothing.
 TEST(SurfaceSpreadTest, DynamicHerbaceousTransfer) {
-  for (const auto& [type, mx, cured] : {std::tuple{"dynamic", 30, 1.0},
-                                        {"dynamic", 120, 0.001},
-                                        {"dynamic", 121, 0.0},
-                                        {"dynamic", 10, 1.0},
-                                        {"dynamic", 75, 0.5005},
-                                        {"N/A", 30, 0.0},
-                                        {"Dynamic", 30, 0.0},
-                                        {"", 30, 0.0}}) {
+  // clang-format off
+  for (const auto& [type, mx, cured] : {std::tuple{"dynamic", 10, 1.0}, {"dynamic", 75, 0.5005},
+       {"dynamic", 120, 0.001}, {"dynamic", 121, 0.0}, {"Dynamic", 30, 0.0}, {"", 30, 0.0}}) {
+    // clang-format on
     CFuelModel m;
-    m.LoadLiveHerb = 2;
-    m.Type = type;
+    std::tie(m.LoadLiveHerb, m.Type) = std::tuple(2, type);
     CalculateDynamicFuelModelLoads(m, mx);
     EXPECT_NEAR(m.LoadDeadHerb, 2 * cured, 1e-12) << type << " " << mx;
     EXPECT_NEAR(m.LoadLiveHerb, 2 * (1 - cured), 1e-12) << type << " " << mx;
@@ -170,21 +141,17 @@ TEST(SurfaceSpreadTest, DynamicHerbaceousTransfer) {
 // the rest), then multiplied. Dead net loads and fractions: herbaceous 0.1, 0.2; 1-hour 0.3, 0.5;
 // 10-hour 0.05, 0.2; 100-hour 0.4, 0.1; live: herbaceous 0.2, 0.25; woody 0.6, 0.75. Herbaceous
 // with 1-hour at 1200: 0.4 x 0.7 + 0.01 + 0.04 = 0.33; 1-hour at 1199 one class down: 0.02 + 0.15
-// + 0.05 = 0.22; 10-hour at 96 with 1-hour at 191, 100-hour at 48 apart from herbaceous at 47:
-// 0.35 x 0.7 + 0.04 + 0.02 = 0.305. Live together at 1500: 0.8 x 1; apart (woody 1100): 0.05 +
-// 0.45.
+// + 0.05 = 0.22; herbaceous at 47, 100-hour at 48, 10-hour at 96, 1-hour at 192, each alone: 0.02
+// + 0.04 + 0.01 + 0.15 = 0.22. Live together at 1500: 0.8 x 1; apart (woody 1100): 0.05 + 0.45.
 TEST(SurfaceSpreadTest, NetLoadsWeightedBySizeSubclass) {
   using Row = std::array<double, 6>;  // herbaceous, 1-, 10-, 100-hour, woody SAV; expected
   for (const auto& [herb, one, ten, hundred, woody, expected] :
        {Row{1200, 1200, 109, 30, 0, 0.33}, Row{1200, 1199, 109, 30, 0, 0.22},
-        Row{47, 191, 96, 48, 0, 0.305}, Row{1500, 0, 0, 0, 1500, 0.8},
+        Row{47, 192, 96, 48, 0, 0.22}, Row{1500, 0, 0, 0, 1500, 0.8},
         Row{1500, 0, 0, 0, 1100, 0.5}}) {
     CFuelModel m;
-    m.SAVLiveHerb = herb;
-    m.SAV1Hr = one;
-    m.SAV10Hr = ten;
-    m.SAV100Hr = hundred;
-    m.SAVLiveWoody = woody;
+    std::tie(m.SAVLiveHerb, m.SAV1Hr, m.SAV10Hr, m.SAV100Hr, m.SAVLiveWoody) =
+        std::tuple(herb, one, ten, hundred, woody);
     EXPECT_NEAR(woody > 0 ? FindWnLive(0.2, 0.25, 0.6, 0.75, m)
                           : FindWnDead(0.1, 0.2, 0.3, 0.5, 0.05, 0.2, 0.4, 0.1, m),
                 expected, 1e-12)

@@ -62,9 +62,8 @@ constexpr const char* kValid =
     "DuffMoist=0.5; ScoHgt=20; UserFolder=/home/forester/qor_spp.csv; FueModSet=All; "
     "Climate=Arid; 1HrSAV=2000; GrassSAV=1800; ShrubSAV=1500; FueBedDep=1";
 
-// A change to the settings and the message of Check_Inputs (fractions 0-1)
-// and of Check_InputsLG (0 or 1-100 percent; the same unless given), "" when
-// they pass.
+// A change to the settings and the message of Check_Inputs (fractions 0-1) and of Check_InputsLG (0
+// or 1-100 percent; the same unless given), "" when they pass.
 struct Row {
   std::string change;
   const char* message;
@@ -160,16 +159,14 @@ TEST(SettingsCheck, EachCheckGivesItsMessage) {
       {"ThinCrit=CanopyBulkDensity; ThiCriVal=2.5",
        "Canopy Bulk Density (CBD kg/m3) thinning criteria value 2.50 is out of limit ( 0.00 -> "
        "2.00 )"},
-      {"ThinCrit=CanopyBulkDensity; ThiCriVal=2", ""},
+      // limits and both ends of the percent form are inclusive
+      {"ThinCrit=CanopyBulkDensity; ThiCriVal=2; CutEff=0; Yardloss=0.01; MLCons=1", ""},
       {"ThinCrit=CanopyCover; ThiCriVal=-9999",
        "Missing value for Canopy Cover Thin Criteria Value"},
       {"ThinCrit=free; ThiCriVal=-9999", ""},  // no target needed
       // the two forms of the fraction check
-      {"CutEff=0", ""},
       {"CutEff=0.005", "",
        "Thinning Cutting Efficency percent (0.50) is out of limits, 0 or 1 --> 100 "},
-      {"CutEff=0.01", ""},
-      {"CutEff=1", ""},
       {"CutEff=1.5", "Thinning Cutting Efficency percent (1.50) is out of limits ( 0 -> 1.0 )",
        "Thinning Cutting Efficency percent (150) is out of limits ( 0 -> 100 )"},
       {"CutEff=-0.1", "Thinning Cutting Efficency percent (-0.10) is out of limits ( 0 -> 1.0 )",

@@ -7,18 +7,16 @@
 
 namespace sylvanor {
 
+// Fractions become percent; a duff wetter than 197.2 % is taken as 197.2 %.
 TEST(SettingsUnitsTest, MoisturesBecomePercent) {
-  d_Settings s;
-  s.Moist10Hr = 0.15f;
-  s.Moist1kHr = 0.3f;
-  s.DuffMoist = 2.0f;  // a wetter duff is taken as 197.2 %
-  Settings_MoisturesToPercent(s);
-  EXPECT_FLOAT_EQ(s.Moist10Hr, 15.0f);
-  EXPECT_FLOAT_EQ(s.Moist1kHr, 30.0f);
-  EXPECT_FLOAT_EQ(s.DuffMoist, 197.2f);
-  s.DuffMoist = 0.5f;
-  Settings_MoisturesToPercent(s);
-  EXPECT_FLOAT_EQ(s.DuffMoist, 50.0f);
+  for (const auto& [duff, percent] : {std::pair{2.0f, 197.2f}, {0.5f, 50.0f}}) {
+    d_Settings s;
+    std::tie(s.Moist10Hr, s.Moist1kHr, s.DuffMoist) = std::tuple(0.15f, 0.3f, duff);
+    Settings_MoisturesToPercent(s);
+    for (const auto& [got, want] :
+         {std::pair{s.Moist10Hr, 15.0f}, {s.Moist1kHr, 30.0f}, {s.DuffMoist, percent}})
+      EXPECT_FLOAT_EQ(got, want) << duff;
+  }
 }
 
 // 1 in = 2.54 cm, 1 m = 3.2808 ft, 1 ton/acre = 0.22417 kg/m2, 1 ft2/acre =
@@ -34,10 +32,7 @@ TEST(SettingsUnitsTest, MetricSettingsBecomeEnglish) {
       {&s.ShrubSAV, 328.08f, 100}, {&s.ThiCriVal, 10, 43.5604f}, {&s.CutEff, 0.8f, 0.8f},
       {&s.CBDCriThr, 0.1f, 0.1f}};
   // every surface fuel load, kg/m2
-  float* loads[] = {&s.Duff,     &s.Litter,   &s.Lichen,   &s.Moss,     &s.Grass,
-                    &s.Shrub,    &s.Hr1,      &s.Hr10,     &s.Hr100,    &s.SCSnd[0],
-                    &s.SCSnd[1], &s.SCSnd[2], &s.SCSnd[3], &s.SCSnd[4], &s.SCRot[0],
-                    &s.SCRot[1], &s.SCRot[2], &s.SCRot[3], &s.SCRot[4], &s.ExiPilLoa};
+  const auto loads = Loads(s.Fuel);
   for (const auto& [field, metric, english] : rows)
     *field = metric;
   for (float* load : loads)
@@ -51,13 +46,12 @@ TEST(SettingsUnitsTest, MetricSettingsBecomeEnglish) {
 
 // Trees per ha to per acre, kg/m2 to tons/acre; the others stay.
 TEST(SettingsUnitsTest, ThinningTargetByCriterion) {
-  const std::tuple<const char*, float, float> rows[] = {{"TreeDensity", 247.1f, 100},
-                                                        {"exceedingtreedensity", 247.1f, 100},
-                                                        {"StandDensityIndex", 494.2f, 200},
-                                                        {"CanopyFuelLoad", 0.44834f, 2},
-                                                        {"CanopyBulkDensity", 0.1f, 0.1f},
-                                                        {"CanopyCover", 0.4f, 0.4f},
-                                                        {"Free", -9999, -9999}};
+  // clang-format off
+  const std::tuple<const char*, float, float> rows[] = {
+      {"TreeDensity", 247.1f, 100}, {"exceedingtreedensity", 247.1f, 100},
+      {"StandDensityIndex", 494.2f, 200}, {"CanopyFuelLoad", 0.44834f, 2},
+      {"CanopyBulkDensity", 0.1f, 0.1f}, {"CanopyCover", 0.4f, 0.4f}, {"Free", -9999, -9999}};
+  // clang-format on
   for (const auto& [criterion, metric, english] : rows) {
     d_Settings s;
     s.ThinCrit = criterion;

@@ -43,11 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReadRows<d_PDQPlotRow>(text, [](const d_PDQPlotRow& r) {
     const d_PlotFuel fuel = PDQ_PlotFuel(r);
     // loads the mapping raises to 0 stay there
-    if (fuel.Hr1 < 0 || fuel.Litter < 0 || fuel.Duff < 0) __builtin_trap();
+    if (fuel.Loads.Hr1 < 0 || fuel.Loads.Litter < 0 || fuel.Loads.Duff < 0) __builtin_trap();
   });
   ReadRows<d_KVTPlotRow>(text, [](const d_KVTPlotRow& r) {
     const d_PlotFuel fuel = KVT_PlotFuel(r);
-    if (fuel.Hr1 < 0 || fuel.Litter < 0) __builtin_trap();
+    if (fuel.Loads.Hr1 < 0 || fuel.Loads.Litter < 0) __builtin_trap();
   });
   ReadRows<d_VXDTreeRow>(text, [](const d_VXDTreeRow&) {});
   ReadRows<d_PDQTreeRow>(text, [](const d_PDQTreeRow&) {});

@@ -96,17 +96,15 @@ void RunBatch(const d_CaseFiles& in, const fs::path& out) {
 }
 
 // Runs a case's input files (<case>.vxd or .pdq, the tree file beside it,
-// link.csv and project.vxp unless named) and compares each expected file the
-// case holds: expected-output.csv, expected-emissions.csv and
-// expected-errors.txt.
-void RunCase(const std::string& name, const std::string& plotFile, d_CaseFiles in = {}) {
+// link.csv and project.vxp) and compares each expected file the case holds:
+// expected-output.csv, expected-emissions.csv and expected-errors.txt.
+void RunCase(const std::string& name, const std::string& plotFile) {
   TempFolder out;
   const fs::path dir = kCases / name;
-  if (in.plots.empty()) in.plots = dir / plotFile;
-  if (in.trees.empty()) in.trees = fs::path(in.plots).replace_extension(".tre");
-  if (in.link.empty()) in.link = dir / "link.csv";
-  if (in.project.empty()) in.project = dir / "project.vxp";
-  ASSERT_NO_FATAL_FAILURE(RunBatch(in, out.path()));
+  const fs::path plots = dir / plotFile;
+  ASSERT_NO_FATAL_FAILURE(RunBatch(
+      {plots, fs::path(plots).replace_extension(".tre"), dir / "link.csv", dir / "project.vxp"},
+      out.path()));
   const std::pair<const char*, const char*> files[] = {
       {"output.csv", "expected-output.csv"},
       {"output-Emis.csv", "expected-emissions.csv"},
@@ -147,16 +145,27 @@ TEST(GoldenBatch, RepairsRefusalsAndSkippedPlots) {
   RunCase("repairs", "repairs.vxd");
 }
 
-TEST(GoldenBatch, TheShippedSampleBatch) {
-  const fs::path sample = fs::path(SYLVANOR_DATA_DIR) / "sample";
-  RunCase("sample", "",
-          {sample / "Sample.vxd", sample / "Sample.tre", sample / "Link-Treatment.csv",
-           sample / "Sample.vxp"});
+// The batch's output files pinned by their hashes: the shipped sample batch,
+// and a generated batch of 1000 plots of 50 trees with the generator's input
+// files (the project file names the plot file by its path, which is left out).
+void ExpectHashes(const fs::path& folder,
+                  std::initializer_list<std::pair<fs::path, const char*>> files) {
+  for (const auto& [file, hash] : files) {
+    EXPECT_EQ(FileHash(file, folder.string()), hash) << file.filename();
+  }
 }
 
-// A generated batch of 1000 plots of 50 trees: the generator's input files
-// and the batch's output files, each pinned by its hash (the project file
-// names the plot file by its path, which is left out).
+TEST(GoldenBatch, TheShippedSampleBatch) {
+  TempFolder out;
+  const fs::path sample = fs::path(SYLVANOR_DATA_DIR) / "sample";
+  ASSERT_NO_FATAL_FAILURE(RunBatch({sample / "Sample.vxd", sample / "Sample.tre",
+                                    sample / "Link-Treatment.csv", sample / "Sample.vxp"},
+                                   out.path()));
+  ExpectHashes(out.path(), {{out.path() / "output.csv", "773e8d6a26b3c67f"},
+                            {out.path() / "output-Emis.csv", "bcbba4564619bcfc"},
+                            {out.path() / "errors.txt", "5ac9767872f116c"}});
+}
+
 TEST(GoldenBatch, AGeneratedThousandPlotBatch) {
   TempFolder folder;
   d_GeneratedBatch batch;
@@ -167,15 +176,13 @@ TEST(GoldenBatch, AGeneratedThousandPlotBatch) {
   const fs::path out = folder.path() / "out";
   ASSERT_NO_FATAL_FAILURE(
       RunBatch({batch.files.Plot, batch.files.Tree, batch.files.Link, batch.files.Project}, out));
-  const std::pair<fs::path, const char*> files[] = {
-      {batch.files.Plot, "f66db7e96e1a8faa"},   {batch.files.Tree, "ba69a48252d5558"},
-      {batch.files.Link, "c3e5b210efed0ffd"},   {batch.files.Project, "984edb1251852648"},
-      {out / "output.csv", "ee2eb9bd909ef269"}, {out / "output-Emis.csv", "a3de99c3371710ea"},
-      {out / "errors.txt", "cbf29ce484222325"},
-  };
-  for (const auto& [file, hash] : files) {
-    EXPECT_EQ(FileHash(file, folder.path().string()), hash) << file.filename();
-  }
+  ExpectHashes(folder.path(), {{batch.files.Plot, "f66db7e96e1a8faa"},
+                               {batch.files.Tree, "ba69a48252d5558"},
+                               {batch.files.Link, "c3e5b210efed0ffd"},
+                               {batch.files.Project, "984edb1251852648"},
+                               {out / "output.csv", "ee2eb9bd909ef269"},
+                               {out / "output-Emis.csv", "a3de99c3371710ea"},
+                               {out / "errors.txt", "cbf29ce484222325"}});
 }
 
 namespace {

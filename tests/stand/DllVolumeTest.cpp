@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace sylvanor {
 
-// An identifier shorter than 10 characters is replaced by the library's
-// default for the forest and species (the initial species is red alder); a
-// longer one is kept as given.
+// An identifier shorter than 10 characters is replaced by the library's default for the forest and
+// species (the initial species is red alder); a longer one is kept as given.
 TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
   const struct {
     const char *eqId, *forest, *species, *heldEqId, *settledEqId;
@@ -19,19 +20,15 @@ TEST(DllVolume, ShortIdentifierAsksForTheForestDefault) {
       {"I00FW2W1222", "06", "PSME", "I00FW2W1222", "I00FW2W1222", kTarmelBadEquation},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(std::string("\"") + r.eqId + "\" in forest \"" + r.forest + "\"");
     DllVolume v;
     v.EqId = r.eqId;
     v.Forest = r.forest;
+    std::tie(v.Dbh, v.Height, v.TopDia) = std::tuple(12.0f, 50.0f, 4.0f);
     if (r.species != nullptr) v.Species = r.species;
-    v.Dbh = 12;
-    v.Height = 50;
-    v.TopDia = 4;
     v.Call();
-    EXPECT_EQ(v.EqId, r.heldEqId);
-    EXPECT_EQ(v.SettledEqId, r.settledEqId);
-    EXPECT_EQ(v.Error, r.error);
-    EXPECT_EQ(v.Vol[kVolTotalCuFt] > 0.0f, r.error == kTarmelOk);
+    EXPECT_EQ(std::tuple(v.EqId, v.SettledEqId, v.Error, v.Vol[kVolTotalCuFt] > 0.0f),
+              std::tuple(r.heldEqId, r.settledEqId, r.error, r.error == kTarmelOk))
+        << '"' << r.eqId << "\" in forest \"" << r.forest << '"';
   }
 }
 

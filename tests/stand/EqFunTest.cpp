@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "stand/EasternSpecies.h"
 #include "stand/PinyonJuniper.h"
@@ -24,9 +25,7 @@ TEST(EqFun, EachRowRunsItsOwnEquation) {
         static_cast<int>(std::find(kComponentNames.begin(), kComponentNames.end(), row.Component) -
                          kComponentNames.begin());
     d_EP ep;
-    ep.DBH = 14;
-    ep.Height = slot == kVertDist ? 0.5f : 70;
-    ep.CrownBase = 25;
+    std::tie(ep.DBH, ep.Height, ep.CrownBase) = std::tuple(14, slot == kVertDist ? 0.5f : 70, 25);
     const float want = slot == kVertDist
                            ? VD_Fraction(row.Code, 0.5f)
                            : BT_Weight(row.Code, slot, 14) + SL_Weight(row.Code, slot, 14) +

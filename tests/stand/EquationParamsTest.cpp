@@ -24,9 +24,7 @@ const d_ETTable kSpecies = SpeciesTable({
 d_EP Tree(const char* species, float dbh, float height, float crownBase = 0.0f) {
   d_EP ep;
   ep.Species = species;
-  ep.DBH = dbh;
-  ep.Height = height;
-  ep.CrownBase = crownBase;
+  std::tie(ep.DBH, ep.Height, ep.CrownBase) = std::tuple(dbh, height, crownBase);
   return ep;
 }
 
@@ -61,10 +59,6 @@ TEST(EquationParams, WeightsWorkedByHand) {
                          kSpecies.Rows[speIdx].Components[slot].EqIdx, 0.0f))
         << name;
   }
-  d_EP bepa = Tree("BEPA", 10, 50, 10);
-  ASSERT_EQ(EP_Calc(kSpecies, bepa), 1);
-  EXPECT_GT(EP_GetWt(bepa, kTwig), 0.0f);
-  EXPECT_EQ(EP_GetWt(bepa, kBr1in) + EP_GetWt(bepa, kBr3inP), 0.0f);
 }
 
 TEST(EquationParams, UnknownSpeciesAndVerticalDistribution) {

@@ -9,7 +9,7 @@
 
 namespace sylvanor {
 
-// A head of 16 comment lines, then one line per built-in species.
+// A head of 16 comment lines ending in the column names, then one line per built-in species.
 TEST(SampleSpeciesTest, WritesTheHeadAndEveryBuiltInRow) {
   TempFolder temp;
   std::string message;
@@ -25,12 +25,6 @@ TEST(SampleSpeciesTest, WritesTheHeadAndEveryBuiltInRow) {
   for (std::size_t i = 0; i < 16; ++i)
     EXPECT_EQ(lines[i][0], '#') << "line " << i;
   const std::pair<std::size_t, const char*> rows[] = {
-      {1,
-       "# Use this sample file to add delete or modify species code and/or equation set that "
-       "are used by"},
-      {10,
-       "# If you wish to make a hardwood tree have its canopy fuel included in canopy bulk "
-       "density caclulations"},
       {14, "# order,Species,Common,Conifer,Inc,,,,,,,Vert,Crown,Canpy,Bole,Qorvel-Mort"},
       {15, "# Num,code,Name,Hard,CBD,Tot,Fol,Twg,1in,3in,3+,Dist,Reduc,Cover,Volume,Spe-code"},
       // the order number is written "%4.1f": one-digit numbers get a leading blank

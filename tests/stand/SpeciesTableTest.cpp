@@ -48,22 +48,17 @@ class SpeciesTableTest : public ::testing::Test {
 };
 
 TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
+  // of the built-in rows: items named without case, unknown ones empty
   const std::tuple<int, const char*, int, std::string> esd[] = {
-      // of the built-in rows
-      {0, "Species", 1, "ALRU2"}, {5, "orderNUMBER", 1, " 6.0"}, {39, "Foliage", 1, "QA"},
-      {39, "3InchPlus", 1, "BM"}, {54, "Mortality", 1, "PIRU"},  {3, "Colour", 1, ""},
-      {55, "Species", 0, ""},     {-1, "Species", 0, ""}};
+      {5, "orderNUMBER", 1, " 6.0"}, {3, "Colour", 1, ""}, {-1, "Species", 0, ""}};
   for (const auto& [row, item, result, text] : esd)
     EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
 
   ASSERT_EQ(Setup(""), 1) << message_;
   EXPECT_EQ(std::tuple(message_, table_.Rows.size(), Item(0, "Source")),
             std::tuple(""s, 55u, std::pair(0, "Internal"s)));
-  // every entry of every built-in species is linked to its equation
-  for (const d_ET& et : table_.Rows) {
-    for (const d_ETCom& com : et.Components)
-      EXPECT_TRUE(com.Kind == "EFD" && com.EqIdx >= 0) << et.Species.str() << com.Component.str();
-  }
+  for (const d_ET& et : table_.Rows)  // hardwoods are left out of canopy bulk density
+    EXPECT_EQ(et.Include.str(), et.HarCon.str() == "H" ? "No" : "Yes") << et.Species.str();
   EXPECT_EQ(std::tuple(ET_Idx(table_, "ALRU2"), ET_Idx(table_, "pipo"), ET_Idx(table_, "PIAR5"),
                        ET_Idx(table_, "PIRU"), ET_Idx(table_, "NOPE")),
             std::tuple(0, 25, 26, 54, -1));
@@ -88,28 +83,27 @@ TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpeciesAndLongTextsAreCut) {
   EXPECT_EQ(std::tuple(table_.Rows.size(), table_.Rows[0].CommonName.size()), std::tuple(1u, 149u));
 }
 
+// A row of kDF's fields with one replaced; a failing row is reported after
+// the rows before it, and the table stays as loaded.
 TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
-  const std::string rows[][2] = {
-      {"h,yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME", ""},
-      {"X,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
-       "Invalid/Missing Conifer/Hardwood Code.  Species: A, Code: X"},
-      {"C,Yep,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
-       "Invalid/Missing Include CBD Code.  Species: A, Code: Yep"},
-      {"C,Yes,DF,DF,DF,DF,DF,DF,XX,DF,16,I00FW2W202,PSME",
-       "Invalid/Missing 'VD' biomass equation code, Species: A, Code: XX"},
-      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,QQ,16,I00FW2W202,PSME",
-       "Invalid/Missing crown reduction code. Species: A, Code: QQ"},
-      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,38,I00FW2W202,PSME",
-       "Invalid/Missing crown cover code. Species: A, Code: 38"},
-      {"C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,I00FW2W555,PSME",
-       "Invalid/Missing Volume Eq Code. Species: A, Code: I00FW2W555"},
-      {"C,Yes,DF,ZZ,DF,DF,DF,DF,DF,DF,16,I00FW2W202,PSME",
-       "Invalid/Missing 'Foliage' biomass equation code, Species: A, Code: ZZ"},
+  const std::tuple<int, const char*, std::string> rows[] = {
+      {0, "h", ""},
+      {1, "yes", ""},
+      {0, "X", "Invalid/Missing Conifer/Hardwood Code.  Species: A, Code: X"},
+      {1, "Yep", "Invalid/Missing Include CBD Code.  Species: A, Code: Yep"},
+      {8, "XX", "Invalid/Missing 'VD' biomass equation code, Species: A, Code: XX"},
+      {9, "QQ", "Invalid/Missing crown reduction code. Species: A, Code: QQ"},
+      {10, "38", "Invalid/Missing crown cover code. Species: A, Code: 38"},
+      {11, "I00FW2W555", "Invalid/Missing Volume Eq Code. Species: A, Code: I00FW2W555"},
+      {3, "ZZ", "Invalid/Missing 'Foliage' biomass equation code, Species: A, Code: ZZ"},
   };
-  // a failing row is reported after the rows before it; the table stays as
-  // loaded
-  for (const auto& [row, message] : rows) {
-    EXPECT_EQ(Setup(kPsme + "1,A,a," + row + "\n"), message.empty() ? 1 : 0) << row;
+  for (const auto& [field, code, message] : rows) {
+    std::string row = kDF;
+    std::size_t at = 0;
+    for (int i = 0; i < field; ++i)
+      at = row.find(',', at) + 1;
+    row.replace(at, row.find(',', at) - at, code);
+    EXPECT_EQ(Setup(kPsme + "1,A,a," + row), message.empty() ? 1 : 0) << row;
     EXPECT_EQ(message_, message.empty() ? "" : message + Advice()) << row;
     EXPECT_EQ(table_.Rows.size(), 2u) << row;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <tuple>
@@ -12,8 +13,8 @@ namespace sylvanor {
 
 namespace {
 
-// Canopy code 16: crown width 4.4215 DBH^0.5329 above 4.5 ft; code 38 has no
-// crown width equation.
+// Canopy code 16: crown width 4.4215 DBH^0.5329 ft above 4.5 ft, areas pi (w / 2)^2 of 4,
+// 10 and 20 in 67.2829, 178.6607 and 373.9960 ft2; code 38 has no crown width equation.
 const d_ETTable kSpecies =
     SpeciesTable({{.Species = "PIPO", .Canopy = "16"}, {.Species = "NOEQ", .Canopy = "38"}});
 
@@ -21,83 +22,53 @@ d_PTLRec Tree(float dia, float hgt, float tpa, const char* status = "H") {
   return TreeRec({.Dia = dia, .Hgt = hgt, .TPA = tpa, .Status = status});
 }
 
-// 100 trees of 4 in, 10 of 20 in and 30 of 10 in; then a dead tree of 12 in.
-const d_PTLRec kStand[] = {Tree(4, 20, 100), Tree(20, 80, 10), Tree(10, 50, 30),
-                           Tree(12, 60, 20, "D")};
-
+// Dead trees count in the density, SDI, QMD and QD75 but not in the basal
+// area or the cover; the density code reaches every measure.
 TEST(StandMeasures, StandsWorkedByHand) {
-  d_SMWork work;
-  // beyond the first empty slot: not part of the list
-  d_PTLTable live = TreeList({kStand[0], kStand[1], kStand[2]});
-  live[4] = Tree(30, 100, 500);
-  d_StandMeasures m = SM_Calc(live, kSpecies, "TPA", 10.0f, work);
-  EXPECT_FLOAT_EQ(m.SteDen, 140.0f);    // 100 + 10 + 30
-  EXPECT_FLOAT_EQ(m.SteDenExc, 40.0f);  // the 10 in trees count: Dia at the limit
-  // pi (100*10 + 25*30 + 4*100) / 144 = 3.14159 * 2150 / 144
-  EXPECT_NEAR(m.Basal, 46.90568f, 1e-4f);
-  // 10 * 2^1.605 + 30 * 1 + 100 * 0.4^1.605 = 30.41958 + 30 + 22.97769
-  EXPECT_NEAR(m.StdDenIdx, 83.39726f, 1e-3f);
-  // sqrt((400*10 + 100*30 + 16*100) / 140) = sqrt(61.42857)
-  EXPECT_NEAR(m.QuaMeaDia, 7.837638f, 1e-5f);
-  // T = pi*2150, 75 % = pi*1612.5: ten 20 in trees give pi*1000, then 25 of
-  // the 10 in trees (pi*25 each) reach pi*1625. sqrt((4000 + 2500) / 35)
-  EXPECT_NEAR(m.Qd75, 13.627703f, 1e-5f);
-  // Crown widths 4.4215 * {20, 10, 4}^0.5329 = 21.8217, 15.0824, 9.2557 ft;
-  // areas pi (w/2)^2 = 373.9956, 178.6606, 67.2828; A = 3739.956 + 5359.818
-  // + 6728.284 = 15828.058; 100 (1 - e^(-15828.058/43560)) = 30.46655
-  EXPECT_NEAR(m.CanCov, 30.46655f, 1e-3f);
-
-  // dead trees count in the density but not in the basal area or the cover
-  m = SM_Calc(TreeList({kStand[0], kStand[1], kStand[2], kStand[3]}), kSpecies, "TPA", 0, work);
-  EXPECT_FLOAT_EQ(m.SteDen, 160.0f);
-  // 83.39726 + 20 * 1.2^1.605 = 83.39726 + 26.79883
-  EXPECT_NEAR(m.StdDenIdx, 110.19609f, 1e-3f);
-  // sqrt((8600 + 144*20) / 160) = sqrt(71.75)
-  EXPECT_NEAR(m.QuaMeaDia, 8.470537f, 1e-5f);
-  // T = pi*2870, 75 % = pi*2152.5: 1000 + 20*36 = 1720, then 18 trees of
-  // 10 in reach 2170. sqrt((4000 + 2880 + 1800) / 48)
-  EXPECT_NEAR(m.Qd75, 13.447429f, 1e-5f);
-  EXPECT_NEAR(m.Basal, 46.90568f, 1e-4f);
-  EXPECT_NEAR(m.CanCov, 30.46655f, 1e-3f);
-
-  // a species without a crown width equation adds no cover:
-  // 25 * 178.6606 = 4466.515 ft2; 100 (1 - e^(-4466.515/43560))
-  d_PTLTable noEq = TreeList({Tree(10, 50, 25), Tree(10, 50, 1000)});
+  // 100 trees of 4 in, 10 of 20 in and 30 of 10 in; then a dead tree of 12 in
+  d_PTLTable live = TreeList({Tree(4, 20, 100), Tree(20, 80, 10), Tree(10, 50, 30)});
+  d_PTLTable dead = live;
+  dead[3] = Tree(12, 60, 20, "D");
+  live[4] = Tree(30, 100, 500);  // beyond the first empty slot: not part of the list
+  d_PTLTable noEq = TreeList({Tree(10, 50, 25), Tree(10, 50, 1000)}), killed = noEq, none;
   noEq[1].Species = "NOEQ";
-  EXPECT_NEAR(SM_Calc(noEq, kSpecies, "TPA", 0, work).CanCov, 9.745531f, 1e-3f);
-
-  // nothing to measure gives zeros, not 0/0
-  m = SM_Calc(d_PTLTable{}, kSpecies, "TPA", 0, work);
-  EXPECT_EQ(std::tuple(m.SteDen, m.Basal, m.QuaMeaDia, m.Qd75, m.CanCov),
-            std::tuple(0.0f, 0.0f, 0.0f, 0.0f, 0.0f));
-}
-
-TEST(StandMeasures, DensityCodeReachesEveryMeasure) {
-  d_PTLTable trees = TreeList({Tree(10, 50, 50), Tree(20, 80, 10)});
-  trees[0].TPAadj = 30;
-  trees[0].Killed = 5;   // PostMort 25, Thinned 20
-  trees[1].Killed = 12;  // PostMort below 0 counts as 0, Thinned 0
+  killed[1] = Tree(20, 80, 10);
+  std::tie(killed[0].TPAadj, killed[0].Killed, killed[1].Killed) = std::tuple(30, 5, 12);
+  const struct {
+    const char* name;
+    const d_PTLTable& trees;
+    const char* code;
+    float esdd;
+    std::array<float, 7> want;  // SteDen, SteDenExc, Basal, StdDenIdx, QuaMeaDia, Qd75, CanCov
+  } rows[] = {
+      // 40 from 10 in on; pi 2150 / 144; 10 x 2^1.605 + 30 + 100 x 0.4^1.605; sqrt(8600 / 140);
+      // 75 % of pi 2150: ten of 20 in, 25 of 10 in, sqrt(6500 / 35);
+      // 100 (1 - e^(-(3739.960 + 5359.822 + 6728.290) / 43560))
+      {"live", live, "TPA", 10, {140, 40, 46.90568f, 83.39726f, 7.837638f, 13.627703f, 30.46657f}},
+      // SDI + 20 x 1.2^1.605; sqrt(11480 / 160); 75 % of pi 2870: 18 of 10 in, sqrt(8680 / 48)
+      {"dead", dead, "TPA", 0, {160, 160, 46.90568f, 110.19609f, 8.470537f, 13.447429f, 30.46657f}},
+      // 1025 x 78.53975 / 144; 100 (1 - e^(-25 x 178.6607 / 43560))
+      {"no crown width", noEq, "TPA", 0, {1025, 1025, 559.0503f, 1025, 10, 10, 9.745539f}},
+      // 30 - 5 of 10 in, 10 - 12 of 20 in counts as none
+      {"PostMort", killed, "PostMort", 0, {25, 25, 13.635373f, 25, 10, 10, 9.745539f}},
+      {"no trees", none, "TPA", 0, {}}};
   d_SMWork work;
-  const d_StandMeasures m = SM_Calc(trees, kSpecies, "PostMort", 0, work);
-  // 25 * 78.53975 / 144; 25 * 1^1.605; cover of 25 trees of 10 in as above
-  EXPECT_EQ(std::tuple(m.SteDen, m.StdDenIdx, m.QuaMeaDia, m.Qd75),
-            std::tuple(25.f, 25.f, 10.f, 10.f));
-  EXPECT_NEAR(m.Basal, 13.635373f, 1e-4f);
-  EXPECT_NEAR(m.CanCov, 9.745531f, 1e-3f);
-  EXPECT_FLOAT_EQ(SM_Calc(trees, kSpecies, "Thinned", 0, work).SteDen, 20.0f);
-  EXPECT_NEAR(SM_Basal(trees, "Thinned"), 10.908299f, 1e-4f);  // 20 * 78.53975 / 144
-  EXPECT_FLOAT_EQ(SM_Calc(trees, kSpecies, "TPA", 0, work).SteDen, 60.0f);
+  for (const auto& r : rows) {
+    const d_StandMeasures m = SM_Calc(r.trees, kSpecies, r.code, r.esdd, work);
+    const float got[] = {m.SteDen,    m.SteDenExc, m.Basal, m.StdDenIdx,
+                         m.QuaMeaDia, m.Qd75,      m.CanCov};
+    for (std::size_t i = 0; i < r.want.size(); ++i)
+      EXPECT_NEAR(got[i], r.want[i], 1e-6f * std::max(1.0f, r.want[i])) << r.name << " " << i;
+  }
 }
 
 // Qd75 walks whole trees, largest first: a record stands for as many trees
 // as its density has started units.
 TEST(StandMeasures, Qd75CountsWholeTrees) {
   const std::tuple<const char*, d_PTLTable, float> rows[] = {
-      // T = pi (25*0.4 + 9*5) = pi*55, 75 % = pi*41.25. The 10 in tree gives
-      // pi*25, two 6 in trees pi*43. sqrt((100 + 36 + 36) / 3)
+      // 75 % of pi (25 x 0.4 + 9 x 5) = pi 41.25: one of 10 in, two of 6 in, sqrt(172 / 3)
       {"a fraction", TreeList({Tree(6, 40, 5), Tree(10, 50, 0.4f)}), 7.571878f},
-      // T = pi (25*2.3 + 1*50) = pi*107.5, 75 % = pi*80.625. Three 10 in trees
-      // give pi*75, six 2 in trees pi*81. sqrt((3*100 + 6*4) / 9) = sqrt(36)
+      // 75 % of pi (25 x 2.3 + 50) = pi 80.625: three of 10 in, six of 2 in, sqrt(324 / 9)
       {"rounded up", TreeList({Tree(2, 15, 50), Tree(10, 50, 2.3f), Tree(30, 90, 0)}), 6.0f},
       {"no basal area", TreeList({Tree(10, 50, 0)}), 0.0f}};
   d_SMWork work;

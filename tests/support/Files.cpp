@@ -42,8 +42,9 @@ std::string CsvRows(const std::string& pattern, const std::string& rows) {
   return text;
 }
 
-std::string FuelText(const d_PlotFuel& f) {
+std::string FuelText(const d_PlotFuel& fuel) {
   std::string text;
+  const d_SurfaceFuel& f = fuel.Loads;
   for (const float load : {f.Litter, f.Duff,   f.Lichen, f.Moss,   f.Shrub,  f.Grass,  f.Hr1,
                            f.Hr10,   f.Hr100,  f.Snd[0], f.Snd[1], f.Snd[2], f.Snd[3], f.Snd[4],
                            f.Rot[0], f.Rot[1], f.Rot[2], f.Rot[3], f.Rot[4], f.Pile}) {

@@ -42,7 +42,7 @@ d_PTLRec TreeRec(const d_TreeFields& f) {
   t.TPA = t.TPAadj = f.TPA;
   t.Status = f.Status;
   t.CrnCls = f.CrnCls;
-  t.BasAre = kPi * (f.Dia / 2) * (f.Dia / 2);
+  t.BasAre = kPi<> * (f.Dia / 2) * (f.Dia / 2);
   return t;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Builders of the stand records the tests work on: species rows and tables,
-// tree records and tree lists, and a user folder with the shipped mortality
-// species file.
+// Builders of the stand records the tests work on: species rows and tables, tree records and tree
+// lists, and a user folder with the shipped mortality species file.
 
 #include <initializer_list>
 #include <string>

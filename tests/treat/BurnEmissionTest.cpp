@@ -13,20 +13,20 @@ namespace sylvanor {
 
 namespace {
 
-using Values = std::array<double, kBEPollutants>;
+using Values = std::array<double, kPollutants>;
 using Masses = std::array<double, 3>;
 
 // Factor sets (g/kg, order CO, CO2, CH4, PM2.5, PM10, NOx, SO2) whose every
 // factor differs from all others, so that a pollutant or a set taken for
 // another shows in the results.
-const d_BEFactorSet kFlame{"3", {71, 1650, 3, 13, 15, 2.5f, 1.25f}};
-const d_BEFactorSet kSmolder{"7", {230, 1420, 11, 22, 26, 0.75f, 0.5f}};
-const d_BEFactorSet kDuff{"8", {270, 1360, 7, 33, 39, 0.25f, 1.75f}};
+const d_EmisFactors kFlame{"3", {71, 1650, 3, 13, 15, 2.5f, 1.25f}};
+const d_EmisFactors kSmolder{"7", {230, 1420, 11, 22, 26, 0.75f, 0.5f}};
+const d_EmisFactors kDuff{"8", {270, 1360, 7, 33, 39, 0.25f, 1.75f}};
 
 // Emissions (g/m2) in the reported order PM2.5, PM10, CH4, CO2, CO, NOx, SO2.
 void ExpectValues(const Values& got, const Values& want, const std::string& what) {
   const char* names[] = {"PM2.5", "PM10", "CH4", "CO2", "CO", "NOx", "SO2"};
-  for (std::size_t p = 0; p < kBEPollutants; ++p)
+  for (std::size_t p = 0; p < kPollutants; ++p)
     EXPECT_NEAR(got[p], want[p], 1e-9 * std::max(1.0, std::fabs(want[p]))) << what << names[p];
 }
 Masses MassesOf(const c_BurnEmission& e) {
@@ -72,8 +72,9 @@ TEST(BurnEmissionTest, ThreeSetsTakeEachFactorForItsPollutantAndTheDuffAsSmolder
   ExpectValues(emis.SmolderTotals(), {26.125, 30.875, 7.125, 1205, 226.25, 0.34375, 1.21875}, "");
   ExpectValues(emis.DuffTotals(), {}, "duff ");
   EXPECT_EQ(MassesOf(emis), (Masses{0.75, 0.875, 0}));  // the duff with the smoldering
-  EXPECT_EQ((Masses{records[1].time, records[1].intensity, records[1].emitted[kBE_CO]}),
-            (Masses{75, 90, 152.75}));  // CO 17.75 + 135
+  EXPECT_EQ(
+      (Masses{records[1].time, records[1].intensity, records[1].emitted[Reported(Pollutant::CO)]}),
+      (Masses{75, 90, 152.75}));  // CO 17.75 + 135
 }
 
 // F = 0.5, S = 0.2, D = 0.1 kg/m2 with the fixed table: e.g. PM2.5 flaming
@@ -141,10 +142,10 @@ TEST(BurnEmissionTest, RecordsFillInOrderUpTo1500AndResetEmptiesThem) {
   // the 1500th step has the last record; the totals count the 1501st too
   EXPECT_EQ((Masses{records[1].time, records[1499].time, records[1499].intensity}),
             (Masses{75, 22545, 1519}));
-  EXPECT_NEAR(records[1499].emitted[kBE_PM25], 0.013, 1e-12);
+  EXPECT_NEAR(records[1499].emitted[Reported(Pollutant::PM25)], 0.013, 1e-12);
   EXPECT_EQ(emis.Steps(), 1501);
   EXPECT_NEAR(emis.FlameMass(), 1.501, 1e-9);
-  EXPECT_NEAR(emis.FlameTotals()[kBE_PM25], 19.513, 1e-9);
+  EXPECT_NEAR(emis.FlameTotals()[Reported(Pollutant::PM25)], 19.513, 1e-9);
   EXPECT_EQ(emis.EndOfFlaming(), 22560.0);
   emis.Step(22575, 80, 0.5, 0.25, 0.125);
   emis.Reset();  // all emptied, every record unused
@@ -157,7 +158,7 @@ TEST(BurnEmissionTest, RecordsFillInOrderUpTo1500AndResetEmptiesThem) {
   // the next step lands in the first place, with the same factors
   emis.Step(30, 80, 0.5, 0.25, 0.125);
   EXPECT_EQ((Masses{records[0].time, records[0].intensity, records[1].time}), (Masses{30, 80, -1}));
-  EXPECT_EQ(records[0].emitted[kBE_PM25], 16.125);
+  EXPECT_EQ(records[0].emitted[Reported(Pollutant::PM25)], 16.125);
   // the duff accumulators of the fixed-factor mode are emptied too
   emis.SetFactors({}, {}, {}, -1.0);
   emis.Step(45, 80, 0.0, 0.0, 0.1);

@@ -176,10 +176,10 @@ TEST(BurnoutRun, HerbsShrubsCrownEmissionFactorsAndTheFilesOfEveryStep) {
   EXPECT_NEAR(moreRecords[0].intensity - records[0].intensity, (5.0 + 1.5) * 367.30945 / 60 * 11.35,
               1e-6);
   EXPECT_GT(moreRecords[1].intensity - records[1].intensity, 2.5 * 367.30945 / 15 * 11.35 - 1e-6);
-  // the fixed factors of PM2.5, first in a reported list: 2.604 g/kg flaming, 22.644 smoldering
+  // the fixed factors: PM2.5 2.604 g/kg flaming, 22.644 smoldering
   const c_BurnEmission& e = bu->emission;
-  EXPECT_NEAR(e.FlameTotals()[0], 2.604 * e.FlameMass(), 1e-9);
-  EXPECT_NEAR(e.SmolderTotals()[0], 22.644 * e.SmolderMass(), 1e-9);
+  EXPECT_NEAR(e.FlameTotals()[Reported(Pollutant::PM25)], 2.604 * e.FlameMass(), 1e-9);
+  EXPECT_NEAR(e.SmolderTotals()[Reported(Pollutant::PM25)], 22.644 * e.SmolderMass(), 1e-9);
   EXPECT_GT(e.EndOfSmoldering(), e.EndOfFlaming());
   // records every 15 s from 60 s; the last at the first quiet step (0.1 kW/m2 or less, no duff)
   const int steps = more->emission.Steps();
