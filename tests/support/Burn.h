@@ -42,7 +42,7 @@ inline std::unique_ptr<d_BU> NewBurn() {
 }
 
 // A bed (kg/m2): litter 0.4 and 1-hour 0.1 at `fine`, 10-hour 0.25 and 100-hour 0.4 2 and 4 points
-// wetter, 3-6 in. logs 1.0 sound at `logs` and 0.3 rotten (2.5 times as wet, at most 3), 20+ 2.0.
+// wetter; 3-6 in. logs 1.0 sound at `logs`, 0.3 rotten 2.5 times as wet (at most 3); 20+ in. 2.0.
 inline std::unique_ptr<d_BU> WoodyBed(double fine, double logs, bool bigLogs = true) {
   auto bu = NewBurn();
   AddFuel(*bu, kLitter, 0.4, fine);

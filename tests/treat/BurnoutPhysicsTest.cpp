@@ -10,7 +10,7 @@ namespace sylvanor {
 
 namespace {
 
-const std::string kCases = "treat/BurnoutPhysicsCases.txt";
+constexpr const char* kCases = "treat/BurnoutPhysicsCases.txt";
 
 // The result at word i and its relative tolerance after it.
 void Expect(double got, const d_Case& c, std::size_t i) {
