@@ -1,13 +1,13 @@
 #pragma once
 // Burn inputs for the tests: fuel beds of the burnout simulation, mortality
-// species records and the hand-worked cases of the fire effects equations
-// kept in data files.
+// species records and the hand-worked cases kept in data files.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <numeric>
 #include <sstream>
 
 #include "stand/MortalitySpecies.h"
@@ -15,9 +15,8 @@
 
 namespace sylvanor {
 
-// A particle class of the consumption model: key, size, sigma (1/m), dry
-// density (kg/m3) and ignition temperature (C). All have 18600 kJ/kg, 2750
-// J/kg/K, 0.133 W/m/K, a char temperature of 377 C and 5 % ash.
+// A particle class: key, size, sigma (1/m), dry density (kg/m3), ignition temperature (C); all
+// have 18600 kJ/kg, 2750 J/kg/K, 0.133 W/m/K, a char temperature of 377 C and 5 % ash.
 struct d_BurnSlot {
   const char* key;
   int size;
@@ -42,37 +41,29 @@ inline std::unique_ptr<d_BU> NewBurn() {
   return bu;
 }
 
-// A bed in the consumption model's order: 0.4 kg/m2 litter and 0.1 1-hour
-// wood at the fine moisture, 0.25 10-hour and 0.4 100-hour wood 2 and 4
-// points wetter, 1.0 sound and 0.3 rotten (2.5 times as wet, at most 3) 3-6
-// in. logs and, unless left out, 2.0 of 20+ in. logs.
-inline std::unique_ptr<d_BU> WoodyBed(double fineMoisture, double logMoisture,
-                                      bool bigLogs = true) {
+// A bed (kg/m2): litter 0.4 and 1-hour 0.1 at `fine`, 10-hour 0.25 and 100-hour 0.4 2 and 4 points
+// wetter; 3-6 in. logs 1.0 sound at `logs`, 0.3 rotten 2.5 times as wet (at most 3); 20+ in. 2.0.
+inline std::unique_ptr<d_BU> WoodyBed(double fine, double logs, bool bigLogs = true) {
   auto bu = NewBurn();
-  AddFuel(*bu, kLitter, 0.4, fineMoisture);
-  AddFuel(*bu, kOneHour, 0.1, fineMoisture);
-  AddFuel(*bu, kTenHour, 0.25, fineMoisture + 0.02);
-  AddFuel(*bu, kHundredHour, 0.4, fineMoisture + 0.04);
-  AddFuel(*bu, kSound3, 1.0, logMoisture);
-  AddFuel(*bu, kRotten3, 0.3, std::min(3.0, 2.5 * logMoisture));
-  if (bigLogs) AddFuel(*bu, kSound20, 2.0, logMoisture);
+  AddFuel(*bu, kLitter, 0.4, fine);
+  AddFuel(*bu, kOneHour, 0.1, fine);
+  AddFuel(*bu, kTenHour, 0.25, fine + 0.02);
+  AddFuel(*bu, kHundredHour, 0.4, fine + 0.04);
+  AddFuel(*bu, kSound3, 1.0, logs);
+  AddFuel(*bu, kRotten3, 0.3, std::min(3.0, 2.5 * logs));
+  if (bigLogs) AddFuel(*bu, kSound20, 2.0, logs);
   return bu;
 }
 
 // The load burned (kg/m2).
 inline double Burned(const d_BU& bu) {
-  double sum = 0;
-  for (const d_BUParticle& p : bu.particles)
-    sum += p.load - p.remaining;
-  return sum;
+  return std::accumulate(
+      bu.particles.begin(), bu.particles.end(), 0.0,
+      [](double sum, const d_BUParticle& p) { return sum + p.load - p.remaining; });
 }
 
 inline d_MortSpe MortRecord(const std::string& species, const std::string& eqCode, int barkNum) {
-  d_MortSpe r;
-  r.Species = species;
-  r.EqCode = eqCode;
-  r.BarkNum = barkNum;
-  return r;
+  return {{species}, {}, {}, {eqCode}, barkNum, {}};
 }
 
 // A hand-worked case: its name (file, line and first word) and its words,
@@ -88,12 +79,10 @@ struct d_Case {
   }
 };
 
-// The cases of a data file of a test folder whose name starts with `prefix`.
-// A line holds the name and the words, then '#' and the working; a line
-// starting with '#' is a comment.
-inline std::vector<d_Case> ReadCases(const std::string& folder, const std::string& file,
-                                     const std::string& prefix) {
-  std::ifstream in(std::filesystem::path(SYLVANOR_TESTS_DIR) / folder / file);
+// The cases of a data file under tests/ whose name starts with `prefix`. A line holds the name and
+// the words, then '#' and the working; a line starting with '#' is a comment.
+inline std::vector<d_Case> ReadCases(const std::string& file, const std::string& prefix) {
+  std::ifstream in(std::filesystem::path(SYLVANOR_TESTS_DIR) / file);
   std::vector<d_Case> cases;
   std::string line, name, word;
   for (int number = 1; std::getline(in, line); ++number) {

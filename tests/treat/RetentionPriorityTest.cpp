@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
@@ -14,22 +15,14 @@ namespace sylvanor {
 
 namespace {
 
-// A default set by name with the largest live DBH of the plot; crs, crm and
-// dia replace its crown ratio and diameter weights when given (not -1).
+// A default set by name with the largest live DBH of the plot; crs, crm and dia replace its
+// crown ratio and diameter weights (the last three) when given (not -1).
 d_RetPriSet Set(std::string_view name, float maxDia, float crs = -1, float crm = -1,
                 float dia = -1) {
-  d_RetPriSet s;
-  for (const d_RetPriDefault& d : kDefaultRetPriSets) {
-    if (d.Name != name) continue;
-    float* fields[] = {&s.Hea, &s.UHe, &s.Sic, &s.Dea, &s.Dom, &s.CoD, &s.Int,
-                       &s.Emr, &s.Sup, &s.OpG, &s.Non, &s.CRs, &s.CRm, &s.Dia};
-    for (std::size_t i = 0; i < kRetPriWeights; ++i)
-      *fields[i] = d.Weights[i];
-  }
-  s.MaxDia = maxDia;
-  for (auto [field, value] : {std::pair{&s.CRs, crs}, {&s.CRm, crm}, {&s.Dia, dia}})
-    *field = value == -1 ? *field : value;
-  return s;
+  auto w = std::ranges::find(kDefaultRetPriSets, name, &d_RetPriDefault::Name)->Weights;
+  for (auto [i, v] : {std::pair{11, crs}, {12, crm}, {13, dia}})
+    w[i] = v == -1 ? w[i] : v;
+  return std::apply([maxDia](auto... v) { return d_RetPriSet{v..., -1, maxDia}; }, w);
 }
 
 RetPriSpeList Species(std::initializer_list<std::tuple<const char*, float, float, float>> rows) {
@@ -43,36 +36,29 @@ RetPriSpeList Species(std::initializer_list<std::tuple<const char*, float, float
 const RetPriSpeList kNone = Species({});  // species factor 0.5 for every tree
 
 TEST(RetentionPriority, SpeciesFactorExactCodeInRangeElseLastOtherElseHalf) {
+  // clang-format off
   const RetPriSpeList one = Species({{"PIPO", 0, 20, 0.8f}});
-  const RetPriSpeList other = Species({{"_Other", 0, 10, 0.3f},
-                                       {"_Other", 5, 50, 0.6f},
-                                       {"PIPO", 10, 30, 0.9f},
-                                       {"PIPO", 0, 10, 0.2f},
-                                       {"PIPO", 0, 10, 0.7f}});
-  RetPriSpeList gap = one;  // the walk ends at the first empty name
-  gap[2] = Species({{"PSME", 0, 50, 0.1f}})[0];
+  const RetPriSpeList other = Species({{"_Other", 0, 10, 0.3f}, {"_Other", 5, 50, 0.6f},
+      {"PIPO", 10, 30, 0.9f}, {"PIPO", 0, 10, 0.2f}, {"PIPO", 0, 10, 0.7f}});
   const std::tuple<const RetPriSpeList*, const char*, float, float> rows[] = {
-      {&kNone, "PIPO", 10, 0.5f}, {&one, "PIPO", 0, 0.8f},  // the minimum is inside
-      {&one, "PIPO", 20, 0.5f},                             // the maximum outside
-      {&one, "pipo", 10, 0.5f},                             // case counts
-      {&one, "PSME", 10, 0.5f},   {&other, "PSME", 3, 0.3f},
-      {&other, "PSME", 7, 0.6f},  // the later "_Other" replaces
-      {&other, "PSME", 60, 0.5f}, {&other, "PIPO", 12, 0.9f},
-      {&other, "PIPO", 7, 0.2f},  // the first match wins
-      {&other, "PIPO", 40, 0.6f}, {&gap, "PSME", 10, 0.5f}};
+      {&kNone, "PIPO", 10, 0.5f}, {&one, "PSME", 10, 0.5f}, {&one, "pipo", 10, 0.5f},  // by case
+      {&one, "PIPO", 0, 0.8f}, {&one, "PIPO", 20, 0.5f},  // the minimum is inside, the maximum not
+      {&other, "PSME", 3, 0.3f}, {&other, "PSME", 7, 0.6f},  // the later "_Other" replaces
+      {&other, "PSME", 60, 0.5f}, {&other, "PIPO", 12, 0.9f}, {&other, "PIPO", 40, 0.6f},
+      {&other, "PIPO", 7, 0.2f}};  // the first match wins
+  // clang-format on
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const auto& [list, species, dbh, expected] = rows[i];
     EXPECT_FLOAT_EQ(RPC_Species_GetPri(*list, species, dbh), expected) << "row " << i;
   }
 }
 
-// Factors: w status, s species, c crown class, r = (1 - CRs) / (CRm - 0.1) *
-// (cr - CRm) + 1 held to 0 ... 1 (0 for no crown), d = DBH / MaxDia * (1 -
-// Dia) + Dia (1 above MaxDia; 0 outside 0 ... 1 or without a live tree).
-// Live trees get w s c r d, dead ones w s d.
+// Factors: w status, s species, c crown class, r = (1 - CRs) / (CRm - 0.1) * (cr - CRm) + 1 held
+// to 0 ... 1 (0 for no crown), d = DBH / MaxDia * (1 - Dia) + Dia (1 above MaxDia; 0 outside 0 ...
+// 1 or without a live tree). Live trees get w s c r d, dead ones w s d.
 TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
-  const RetPriSpeList pipo = Species({{"PIPO", 0, 100, 0.7f}});
   using Row = std::tuple<const char*, d_RetPriSet, const char*, float, const char*, float, float>;
+  // clang-format off
   const Row rows[] = {
       // Low: r = 0.5 / 0.5 * (0.4 - 0.6) + 1 = 0.8, d = 10 / 20 * 0.2 + 0.8 = 0.9
       {"Low", Set("Low", 20), "C", 0.4f, "U", 10, 0.7f * 0.5f * 0.9f * 0.8f * 0.9f},
@@ -80,10 +66,8 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
       // Diam: d = 0.5 * 0.9 + 0.1 = 0.55; a dead tree leaves out "SC" (0)
       {"Diam dead", Set("Diam", 20), "SC", 0, "d", 10, 0.275f},
       {"Diam SC", Set("Diam", 20), "SC", 0.5f, "H", 10, 0},
-      // High, "E" at CRm (r = 1), d = 0.5 * 0.4 + 0.6 = 0.8: 0.5 * 0.1 * 0.8
-      {"High", Set("High", 20), "E", 0.6f, "H", 10, 0.04f},
-      // Low at the largest DBH (d = 1): 0.5 r
-      {"no crown", Set("Low", 20), "D", 0, "H", 20, 0},
+      {"High", Set("High", 20), "E", 0.6f, "H", 10, 0.04f},  // r 1, d 0.5 * 0.4 + 0.6: 0.5 0.1 0.8
+      {"no crown", Set("Low", 20), "D", 0, "H", 20, 0},  // at the largest DBH d = 1: 0.5 r
       {"r held at 1", Set("Low", 20), "D", 0.8f, "H", 20, 0.5f},  // 0.8 + 0.4
       // CRs 0.05 counts as 0.1: r = 0.9 / 0.5 * (0.4 - 0.6) + 1 = 0.64
       {"CRs raised", Set("Low", 20, 0.05f), "D", 0.4f, "H", 20, 0.32f},
@@ -95,11 +79,11 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
       {"short crown", Set("None", 20, 0.5f, 0.6f), "D", 0.05f, "H", 20, 0.225f},
       // 10 * (0.05 - 0.2) + 1 = -0.5 is held at 0: none below the trees cut first
       {"r held at 0", Set("None", 20, 0, 0.2f), "D", 0.05f, "H", 20, 0},
-      // CRm 0.05 counts as 0.1: 1 from there on, CRs below
+      // CRm 0.05 counts as 0.1: 1 from 0.1 on, CRs below
       {"CRm raised", Set("None", 20, 0.5f, 0.05f), "D", 0.3f, "H", 20, 0.5f},
+      {"CRm raised, at 0.1", Set("None", 20, 0.5f, 0.05f), "D", 0.1f, "H", 20, 0.5f},
       {"CRm raised, below", Set("None", 20, 0.5f, 0.05f), "D", 0.05f, "H", 20, 0.25f},
-      // Low at crown ratio 0.6 (r = 1): 0.5 d; DBH 30 is taken as 20,
-      // where 30 / 20 * 0.2 + 0.8 = 1.1 would give 0
+      // Low at cr 0.6 (r 1): 0.5 d; DBH 30 is taken as 20 (30 / 20 * 0.2 + 0.8 = 1.1 would give 0)
       {"d at 0", Set("Low", 20), "D", 0.6f, "H", 0, 0.4f},
       {"d above MaxDia", Set("Low", 20), "D", 0.6f, "H", 30, 0.5f},
       {"no live tree", Set("Diam", 0), "D", 0.6f, "H", 10, 0},
@@ -108,62 +92,45 @@ TEST(RetentionPriority, TreePrioritiesWorkedByHand) {
       {"Dia -0.5 at 2", Set("None", 20, -1, -1, -0.5f), "D", 0.6f, "H", 2, 0},
       {"Dia -0.5 at 10", Set("None", 20, -1, -1, -0.5f), "D", 0.6f, "H", 10, 0.125f},
   };
+  // clang-format on
   for (auto [name, set, cls, cr, status, dbh, expected] : rows)
     EXPECT_NEAR(RPC_Get_RetPri(set, kNone, "PIPO", cls, cr, status, dbh), expected, 1e-6f) << name;
-  // d = 1 at the largest DBH whatever the diameter weight
-  for (const float dia : {0.05f, 0.1f, 0.3f, 0.35f, 0.7f, 0.8f, 1.5f}) {
-    d_RetPriSet set = Set("None", 20, -1, -1, dia);
-    EXPECT_NEAR(RPC_Get_RetPri(set, kNone, "PIPO", "D", 0.6f, "H", 20), 0.5f, 1e-6f) << dia;
+  // weights by status and by crown class (case aside) with r = d = 1 and the species factor,
+  // status "X" weighing as dead but counting as live; 99 before any crown ratio factor
+  // clang-format off
+  d_RetPriSet w{0.9, 0.8, 0.7, 0.6, 0.15, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 1, 1, 1, -1, 20};
+  const RetPriSpeList one = Species({{"PIPO", 0, 100, 1}}), keep = Species({{"PIPO", 0, 100, 99}});
+  const RetPriSpeList pipo = Species({{"PIPO", 0, 100, 0.7f}});
+  const std::tuple<const RetPriSpeList*, const char*, const char*, float> weights[] = {
+      {&one, "D", "h", 0.135f}, {&one, "D", "U", 0.12f}, {&one, "D", "s", 0.105f},
+      {&one, "D", "X", 0.09f}, {&one, "D", "D", 0.6f}, {&one, "c", "H", 0.225f},
+      {&one, "I", "H", 0.315f}, {&one, "e", "H", 0.405f}, {&one, "S", "H", 0.495f},
+      {&one, "o", "H", 0.585f}, {&one, "N", "H", 0.675f}, {&one, "SC", "H", 0}, {&one, "X", "H", 0},
+      {&pipo, "O", "S", 0.7f * 0.7f * 0.65f}, {&pipo, "O", "D", 0.7f * 0.6f},
+      {&keep, "SC", "H", 99}, {&keep, "SC", "D", 99}};
+  // clang-format on
+  for (auto [list, cls, status, expected] : weights) {
+    EXPECT_NEAR(RPC_Get_RetPri(w, *list, "PIPO", cls, 0.5f, status, 10), expected, 1e-6f)
+        << cls << " " << status << " " << (*list)[0].Pri;
   }
-  // None leaves the species factor; weights by status and by crown class
-  // (case aside), with r = d = s = 1 and status "X" weighing as dead but
-  // counting as live
-  d_RetPriSet none = Set("None", 20);
-  EXPECT_NEAR(RPC_Get_RetPri(none, pipo, "PIPO", "O", 0.3f, "S", 7), 0.7f, 1e-6f);
-  EXPECT_NEAR(RPC_Get_RetPri(none, pipo, "PIPO", "O", 0.3f, "D", 7), 0.7f, 1e-6f);
-  d_RetPriSet w = Set("None", 20);
-  std::tie(w.Hea, w.UHe, w.Sic, w.Dea) = std::tuple(0.9f, 0.8f, 0.7f, 0.6f);
-  std::tie(w.Dom, w.CoD, w.Int, w.Emr, w.Sup, w.OpG, w.Non) =
-      std::tuple(0.15f, 0.25f, 0.35f, 0.45f, 0.55f, 0.65f, 0.75f);
-  const RetPriSpeList one = Species({{"PIPO", 0, 100, 1}});
-  // w * c: statuses 0.9 0.8 0.7 0.6, classes 0.15 ... 0.75
-  const std::tuple<const char*, const char*, float> weights[] = {
-      {"D", "h", 0.135f}, {"D", "U", 0.12f},  {"D", "s", 0.105f}, {"D", "X", 0.09f},
-      {"D", "D", 0.6f},   {"c", "H", 0.225f}, {"I", "H", 0.315f}, {"e", "H", 0.405f},
-      {"S", "H", 0.495f}, {"o", "H", 0.585f}, {"N", "H", 0.675f}, {"SC", "H", 0},
-      {"X", "H", 0}};
-  for (auto [cls, status, expected] : weights) {
-    EXPECT_NEAR(RPC_Get_RetPri(w, one, "PIPO", cls, 0.5f, status, 10), expected, 1e-6f)
-        << cls << " " << status;
-  }
-}
-
-TEST(RetentionPriority, RaisedCrownRatioWeightsStayRaisedInTheSet) {
-  d_RetPriSet low = Set("Low", 20, 0.05f), none = Set("None", 20, 0.5f, 0.05f);
-  const RetPriSpeList keep = Species({{"PIPO", 0, 100, 99}});
-  // a species factor of 99 gives 99, before any crown ratio factor
-  EXPECT_EQ(RPC_Get_RetPri(low, keep, "PIPO", "SC", 0.5f, "H", 10), 99.0f);
-  EXPECT_EQ(RPC_Get_RetPri(low, keep, "PIPO", "SC", 0, "D", 10), 99.0f);
-  EXPECT_EQ(RPC_Get_RetPri(low, kNone, "PIPO", "D", 0, "H", 20), 0.0f);  // no crown, no factor
-  EXPECT_EQ(low.CRs, 0.05f);
-  RPC_Get_RetPri(low, kNone, "PIPO", "D", 0.4f, "H", 20);
-  RPC_Get_RetPri(none, kNone, "PIPO", "D", 0.3f, "H", 20);
-  EXPECT_EQ(std::pair(low.CRs, none.CRm), std::pair(0.1f, 0.1f));
+  // a CRs or CRm below 0.1 is raised in the set once a crown ratio factor is worked out: not for
+  // a species factor of 99 or a tree without a crown
+  d_RetPriSet small = Set("None", 20, 0.05f, 0.05f);
+  RPC_Get_RetPri(small, keep, "PIPO", "D", 0.5f, "H", 10);
+  RPC_Get_RetPri(small, kNone, "PIPO", "D", 0, "H", 20);
+  EXPECT_EQ(std::pair(small.CRs, small.CRm), std::pair(0.05f, 0.05f));
+  RPC_Get_RetPri(small, kNone, "PIPO", "D", 0.4f, "H", 20);
+  EXPECT_EQ(std::pair(small.CRs, small.CRm), std::pair(0.1f, 0.1f));
 }
 
 TEST(RetentionPriority, PlotPrioritiesReplaceEveryTreesFromTheLiveDiameters) {
-  const auto tree = [](const char* species, float dia, float hgt, float crnHgt, const char* status,
-                       const char* cls) {
-    d_PTLRec r = TreeRec({species, dia, hgt, crnHgt, 0, status, cls});
-    r.RetPri = 5;
-    return r;
-  };
-  // dead trees are neither the largest nor the smallest; slot 5 is beyond
-  // the list
-  d_PTLTable trees =
-      TreeList({tree("PIPO", 8, 40, 16, "H", "D"), tree("PIPO", 16, 80, 40, "U", "C"),
-                tree("PSME", 30, 60, 30, "D", "I"), tree("PSME", 4, 60, 30, "d", "I")});
-  trees[5] = tree("PIPO", 50, 60, 30, "H", "D");
+  // dead trees are neither the largest nor the smallest; slot 4 ends the list
+  d_PTLTable trees = TreeList(
+      {TreeRec({"PIPO", 8, 40, 16, 0, "H", "D"}), TreeRec({"PIPO", 16, 80, 40, 0, "U", "C"}),
+       TreeRec({"PSME", 30, 60, 30, 0, "D", "I"}), TreeRec({"PSME", 4, 60, 30, 0, "d", "I"})});
+  trees[5] = TreeRec({"PIPO", 50, 60, 30, 0, "H", "D"});
+  for (int i = 0; i < 6; ++i)
+    trees[i].RetPri = 5;
   d_RetPriSet diam = Set("Diam", -1);
   EXPECT_EQ(PLT_RetPriCalc(trees, diam, Species({{"PSME", 0, 100, 0.8f}})), 1);
   EXPECT_EQ(std::pair(diam.MinDia, diam.MaxDia), std::pair(8.0f, 16.0f));
@@ -172,11 +139,12 @@ TEST(RetentionPriority, PlotPrioritiesReplaceEveryTreesFromTheLiveDiameters) {
   // 1: cr 0.5, r = 13/18, d = 1: 0.1 * 0.5 * 13/18 = 0.036111
   // 2: dead, d = 1 (30 taken as 16): 1 * 0.8 = 0.8
   // 3: dead, d = 0.25 * 0.9 + 0.1 = 0.325: 0.8 * 0.325 = 0.26
-  const float expected[] = {0.213889f, 0.036111f, 0.8f, 0.26f, 0.0f, 5.0f};
+  const float expected[] = {0.213889f, 0.036111f, 0.8f, 0.26f, 5.0f, 5.0f};
   for (int i = 0; i < 6; ++i)
     EXPECT_NEAR(trees[i].RetPri, expected[i], 1e-6f) << "slot " << i;
   // no live tree leaves no diameter factor
-  trees = TreeList({tree("PIPO", 8, 40, 16, "D", "D"), tree("PIPO", 12, 40, 16, "D", "D")});
+  trees = TreeList(
+      {TreeRec({"PIPO", 8, 40, 16, 0, "D", "D"}), TreeRec({"PIPO", 12, 40, 16, 0, "D", "D"})});
   diam = Set("Diam", 20);
   EXPECT_EQ(PLT_RetPriCalc(trees, diam, kNone), 1);
   EXPECT_EQ(std::tuple(diam.MinDia, diam.MaxDia, trees[0].RetPri, trees[1].RetPri),
