@@ -88,7 +88,7 @@ TEST_F(BatchCommandTest, TheUserFolderIsMadeReadyFirst) {
   const std::string folder = (temp_.path() / "new" / "user").string();
   EXPECT_EQ(Err(SixFiles({"--user-folder", folder})),
             "sylvanor-batch: created the user folder " + folder + "\n");
-  EXPECT_EQ(ReadWholeFile(folder + "/QOR_SPP.CSV") + userFolder_, "mortality\n" + folder);
+  EXPECT_EQ(ReadFile(folder + "/QOR_SPP.CSV") + userFolder_, "mortality\n" + folder);
   std::filesystem::remove_all(user_);  // the default folder, made quietly
   EXPECT_EQ(Err(SixFiles({"--quiet"})) + userFolder_, user_.string());
   std::filesystem::remove(temp_.path() / "VX-UD.txt");  // told even so

@@ -32,7 +32,7 @@ class BatchRun : public ::testing::Test {
   }
   std::string Path(const char* name) const { return (folder_.path() / name).string(); }
   static int Lines(const std::string& file) {
-    const std::string text = ReadWholeFile(file);
+    const std::string text = ReadFile(file);
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
   }
   TempFolder folder_;
@@ -104,7 +104,7 @@ TEST_F(BatchRun, AnUnreadableTreeRowFailsEveryPlotWhoseScanPassesIt) {
                             "A,1,PSME,10,55,-1,C,H,40\nA,2,PSME\nB,1,PIPO,14,70,30,D,H,20\n";
   const d_BatchOutcome o = Run(VxdPlots("A,B"), trees, LinkRow("A") + LinkRow("B"));
   EXPECT_EQ(Ints({o.processed, o.errors, Lines(files_.Output)}), Ints({0, 3, 0}));
-  const std::string errors = ReadWholeFile(files_.Error),
+  const std::string errors = ReadFile(files_.Error),
                     read = " \n Error Reading Sylvanor Tree File: ";
   const auto failA = errors.find("Plot: A - MonSta: " + read);
   EXPECT_EQ(errors.find("Plot: A - MonSta:  \n 1  PSME  DHB:10.00  Hgt:55.0  HgtCrn:27.5\n"), 0u);
@@ -124,10 +124,10 @@ TEST_F(BatchRun, PDQPlotsNamingUnknownEmissionGroupsAreWarnedAndRun) {
   EXPECT_EQ(o.processed, 1) << o.message;
   EXPECT_EQ(fbc_->Engine().Settings().GrassSAV, 1700);  // the plot's, not the project's 1800
   // the crown ratio repairs the crown base silently; the groups are unknown
-  EXPECT_EQ(ReadWholeFile(files_.Error),
+  EXPECT_EQ(ReadFile(files_.Error),
             "Plot: P1 - MonSta: North \n Missing or invalid emissions factors detected. The "
             "emissions factors set on the GUI will be used.\n\n\n");
-  EXPECT_NE(ReadWholeFile(files_.Output).find("\nP1, North, "), std::string::npos);
+  EXPECT_NE(ReadFile(files_.Output).find("\nP1, North, "), std::string::npos);
 }
 
 }  // namespace

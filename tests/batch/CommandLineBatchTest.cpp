@@ -51,7 +51,7 @@ TEST_F(CommandLineBatchTest, TheFirstSixNamesRunAndTheStatusFileSaysHowItWent) {
     EXPECT_EQ(VXLB_Mngr(row.line, user_.string(), message, env_.runBatch), row.result) << row.line;
     EXPECT_EQ(message, row.message);
     EXPECT_EQ(VXLB_Main(row.line, env_), row.result == 1) << row.line;
-    EXPECT_EQ(ReadWholeFile(user_ / "Sylvanor_CLB.txt"),
+    EXPECT_EQ(ReadFile(user_ / "Sylvanor_CLB.txt"),
               " This file is create whenever Sylvanor is run in Command Line Batch Mode.\n\n " +
                   row.status);
   }
@@ -70,7 +70,7 @@ TEST_F(CommandLineBatchTest, WithoutAUserFolderErrorTxtInTheCurrentFolderSaysSo)
   fs::current_path(work);
   fs::remove_all(user_);  // VX-UD.txt names a folder that does not exist
   const int named = VXLB_Main("a b c d e f ", env_);
-  const std::string first = ReadWholeFile("ERROR.txt");
+  const std::string first = ReadFile("ERROR.txt");
   fs::remove("ERROR.txt");
   fs::remove(env_.programDir / "VX-UD.txt");  // no VX-UD.txt at all
   const int unnamed = VXLB_Main("a b c d e f ", env_);
@@ -79,7 +79,7 @@ TEST_F(CommandLineBatchTest, WithoutAUserFolderErrorTxtInTheCurrentFolderSaysSo)
       "Can find required Users Sylvanor folder.\nFolder can be created by running Sylvanor once "
       "from the desktop.";
   EXPECT_EQ(named + unnamed + runs_, 0);
-  EXPECT_EQ(first + ReadWholeFile(work / "ERROR.txt"), expected + expected);
+  EXPECT_EQ(first + ReadFile(work / "ERROR.txt"), expected + expected);
   EXPECT_FALSE(fs::exists(work / "Sylvanor_CLB.txt") || fs::exists(home_ / "Sylvanor_CLB.txt"));
 }
 

@@ -29,16 +29,16 @@ TEST_F(UserFolderSetupTest, NewFolderIsFilledFromTheList) {
                 setup.message + "|" + setup.folder.string(),
             "11|" + user_.string());
   // the listed files under their listed names and the settings file, nothing else
-  EXPECT_EQ(ReadWholeFile(user_ / "QOR_SPP.CSV") + ReadWholeFile(user_ / "Emission_Factors.csv"),
+  EXPECT_EQ(ReadFile(user_ / "QOR_SPP.CSV") + ReadFile(user_ / "Emission_Factors.csv"),
             "mortality\nfactors\n");
   EXPECT_EQ(std::vector<int>({Count(user_), Count(home_)}), std::vector<int>({5, 1}));
   // the sample project (given a line end) names the copied plot file, a blank
   // written the project file's way; the settings file names the project
   std::string plots = (user_ / "PDQ_Sample.pdq").string();
   std::replace(plots.begin(), plots.end(), ' ', '$');
-  EXPECT_EQ(ReadWholeFile(user_ / "VX_Sample.vxp"),
+  EXPECT_EQ(ReadFile(user_ / "VX_Sample.vxp"),
             "#Thin Yes\n#BCBMoist Dry \n#PlotFileName " + plots + "\n");
-  EXPECT_EQ(ReadWholeFile(user_ / "Sylvanor.ini"), (user_ / "VX_Sample.vxp").string() + "\n");
+  EXPECT_EQ(ReadFile(user_ / "Sylvanor.ini"), (user_ / "VX_Sample.vxp").string() + "\n");
   // copies are writable by their owner; a folder that exists is used as it is
   EXPECT_NE(fs::status(user_ / "VX_Sample.vxp").permissions() & fs::perms::owner_write,
             fs::perms::none);
@@ -47,8 +47,8 @@ TEST_F(UserFolderSetupTest, NewFolderIsFilledFromTheList) {
   // samples listed in other spellings, into a given folder made with its parents
   temp_.Write("VX-MovFil.txt", "vx_sample.VXP\npdq_sample.PDQ\n");
   const fs::path given = Prepare(temp_.path() / "a" / "mine/").folder;
-  EXPECT_EQ(ReadWholeFile(given / "vx_sample.VXP"), "#Thin Yes\n#BCBMoist Dry \n#PlotFileName " +
-                                                        (given / "pdq_sample.PDQ").string() + "\n");
+  EXPECT_EQ(ReadFile(given / "vx_sample.VXP"), "#Thin Yes\n#BCBMoist Dry \n#PlotFileName " +
+                                                   (given / "pdq_sample.PDQ").string() + "\n");
 }
 
 TEST_F(UserFolderSetupTest, FailuresLeaveNoFolderBehind) {

@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "bench/BatchGenerator.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 
 namespace sylvanor {
@@ -24,11 +24,6 @@ namespace fs = std::filesystem;
 
 const fs::path kPrograms = SYLVANOR_PROGRAM_DIR;
 const fs::path kCases = SYLVANOR_GOLDEN_DIR;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -70,15 +65,6 @@ int Shell(const std::string& command) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// A user folder with the shipped data files.
-fs::path MakeUserFolder(const fs::path& folder) {
-  fs::create_directories(folder);
-  for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"}) {
-    fs::copy_file(kPrograms / name, folder / name, fs::copy_options::overwrite_existing);
-  }
-  return folder;
-}
-
 // The input files of a batch.
 struct d_CaseFiles {
   fs::path plots, trees, link, project;
@@ -91,7 +77,7 @@ void RunBatch(const d_CaseFiles& in, const fs::path& out) {
       Quote(kPrograms / "sylvanor-batch") + " --quiet --plots " + Quote(in.plots) + " --trees " +
       Quote(in.trees) + " --link " + Quote(in.link) + " --project " + Quote(in.project) +
       " --out " + Quote(out / "output.csv") + " --errors " + Quote(out / "errors.txt") +
-      " --user-folder " + Quote(MakeUserFolder(out / "user")) + " >/dev/null";
+      " --user-folder " + Quote(MakeShippedUserFolder(out / "user")) + " >/dev/null";
   ASSERT_EQ(Shell(command), 0) << command;
 }
 
@@ -191,7 +177,7 @@ namespace {
 // home of its own; the status file it leaves.
 class GoldenCommandLine : public ::testing::Test {
  protected:
-  void SetUp() override { MakeUserFolder(home_.path() / "Sylvanor"); }
+  void SetUp() override { MakeShippedUserFolder(home_.path() / "Sylvanor"); }
 
   std::string Sylvanor(const std::string& arguments) {
     const std::string command =
@@ -254,7 +240,7 @@ TEST(GoldenBatchCommand, ExitStatusSaysWhetherTheBatchRan) {
                            Quote(dir / "link.csv") + " --project " + Quote(dir / "project.vxp") +
                            " --out " + Quote(out.path() / "out.csv") + " --errors " +
                            Quote(out.path() / "errors.txt") + " --user-folder " +
-                           Quote(MakeUserFolder(out.path() / "user")) + " --quiet";
+                           Quote(MakeShippedUserFolder(out.path() / "user")) + " --quiet";
   const std::string quiet = " >/dev/null 2>&1";
   EXPECT_EQ(Shell(program + " --plots " + Quote(dir / "H1.vxd") + rest + quiet), 0);
   EXPECT_EQ(Shell(program + " --plots " + Quote(out.path() / "none.vxd") + rest + quiet), 1);

@@ -50,20 +50,6 @@ void LoadTestFactors(c_NES& nes) {
   EXPECT_EQ(nes.Read(file, "factors", message), 1) << message;
 }
 
-fs::path MakeShippedUserFolder(const fs::path& folder) {
-  fs::create_directories(folder);
-  for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"}) {
-    fs::copy_file(fs::path(SYLVANOR_DATA_DIR) / name, folder / name,
-                  fs::copy_options::overwrite_existing);
-  }
-  return folder;
-}
-
-std::string ReadWholeFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 BatchHomeTest::BatchHomeTest() {
   fs::create_directories(user_);
   Ship();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "batch/CommandLineBatch.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 #include "treat/EmissionFactors.h"
 
@@ -26,9 +27,6 @@ std::string VxdPlots(const std::string& plots);
 // Groups "1" (CO2 1600 CO 90 CH4 3 NOx 2.5 SO2 1 PM2.5 12 PM10 14 NH3 1.5), "7" (1400 250 8 0.5 1.7
 // 30 33 3) and "8" (1500 200 7 0.8 1.6 25 29 2).
 void LoadTestFactors(c_NES& nes);
-// A user folder with the shipped qor_Spp.csv and Emission_Factors.csv.
-std::filesystem::path MakeShippedUserFolder(const std::filesystem::path& folder);
-std::string ReadWholeFile(const std::filesystem::path& file);
 
 // A program folder (Ship) naming the user folder "Sylvanor Test" (a first line with a CR line end)
 // and listing its files (with a blank line, blanks, CR line ends and a name spelt otherwise than

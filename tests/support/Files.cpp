@@ -13,6 +13,15 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+std::filesystem::path MakeShippedUserFolder(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"}) {
+    std::filesystem::copy_file(std::filesystem::path(SYLVANOR_DATA_DIR) / name, folder / name,
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+  return folder;
+}
+
 std::string WritePlotPair(const std::filesystem::path& folder, const std::string& name,
                           const std::string& plotRows, const std::string& treeRows) {
   const std::string plotFile = (folder / name).string();

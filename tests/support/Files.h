@@ -13,6 +13,9 @@ namespace sylvanor {
 // The whole file; "" when it cannot be opened.
 std::string ReadFile(const std::filesystem::path& path);
 
+// A user folder with the shipped qor_Spp.csv and Emission_Factors.csv.
+std::filesystem::path MakeShippedUserFolder(const std::filesystem::path& folder);
+
 // Writes the plot file `name` into `folder` and its tree file (TreeFileName),
 // each a heading line and the given rows; gives the plot file.
 std::string WritePlotPair(const std::filesystem::path& folder, const std::string& name,
