@@ -33,7 +33,7 @@ TEST(CdfGet, ReadsTheFirstDataRowOfAFile) {
   const std::string overflow = "has an integer overflow, will set to Missing. Data=|";
   const std::string oneChar = "(char field) is more than one char in length, will use 1st char.";
   const std::string noInt = "has invalid integer", noReal = "has invalid floating point number";
-  const std::string n60(60, 'n'), a2944(2944, 'a'), cut = "is to long, will trunc. chars to fit.";
+  const std::string n50(50, 'n'), a2944(2944, 'a'), cut = "is to long, will trunc. chars to fit.";
   const Row n49{std::string(49, 'n'), -1, -1, -1.0f, ' '};
   // The message stays below 3000 characters: "The 'Count' record field has invalid
   // integer: Data = |" is 54 characters, so 2944 of data and the bar make 2999.
@@ -57,7 +57,8 @@ TEST(CdfGet, ReadsTheFirstDataRowOfAFile) {
       {",,,1.5e3,", 1, bad("Load", noReal), kMissing},
       {",,,1.2.3,", 1, bad("Load", noReal), kMissing},
       {",,,,Yes", 1, bad("Flag", oneChar), kY},
-      {n60 + ",,,,", 1, bad("Name", cut), n49},
+      {n50 + ",,,,", 1, bad("Name", cut), n49},  // 49 characters fit a width of 50
+      {n50.substr(1) + ",,,,", 1, "", n49},
       {",a,b,,YN", 1,
        bad("Count", noInt + ": Data = |a|") + bad("Big", noInt) + bad("Flag", oneChar), kY},
       {"," + a2944 + ",,,", 1, bad("Count", noInt + ": Data = |" + a2944 + "|"), kMissing},

@@ -40,6 +40,9 @@ TEST_F(PlotInputs, TreatmentPercentagesBecomeFractions) {
   row.SAVGrass = 1600, row.SAVShrub = 0, row.SAVOneHr = -1, t.ShrubSAV = 1500, t.OneHrSAV = 2000;
   TakePlotSAVs(row, t);
   EXPECT_EQ(Floats({t.GrassSAV, t.ShrubSAV, t.OneHrSAV}), Floats({1600, 1500, 2000}));
+  row.SAVGrass = 0, row.SAVShrub = 1400, row.SAVOneHr = 1900;
+  TakePlotSAVs(row, t);
+  EXPECT_EQ(Floats({t.GrassSAV, t.ShrubSAV, t.OneHrSAV}), Floats({1600, 1400, 1900}));
 }
 
 TEST_F(PlotInputs, APlotsEmissionGroupsReplaceTheCurrentOnesOnlyWhenAllAreKnown) {

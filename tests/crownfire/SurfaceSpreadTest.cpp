@@ -142,13 +142,14 @@ TEST(SurfaceSpreadTest, DynamicHerbaceousTransfer) {
 // 10-hour 0.05, 0.2; 100-hour 0.4, 0.1; live: herbaceous 0.2, 0.25; woody 0.6, 0.75. Herbaceous
 // with 1-hour at 1200: 0.4 x 0.7 + 0.01 + 0.04 = 0.33; 1-hour at 1199 one class down: 0.02 + 0.15
 // + 0.05 = 0.22; herbaceous at 47, 100-hour at 48, 10-hour at 96, 1-hour at 192, each alone: 0.02
-// + 0.04 + 0.01 + 0.15 = 0.22. Live together at 1500: 0.8 x 1; apart (woody 1100): 0.05 + 0.45.
+// + 0.04 + 0.01 + 0.15 = 0.22; 10-hour at 95 joins 100-hour at 48: 0.02 + 0.45 x 0.3 + 0.15 =
+// 0.305. Live together at 1500: 0.8 x 1; apart (woody 1100): 0.05 + 0.45.
 TEST(SurfaceSpreadTest, NetLoadsWeightedBySizeSubclass) {
   using Row = std::array<double, 6>;  // herbaceous, 1-, 10-, 100-hour, woody SAV; expected
   for (const auto& [herb, one, ten, hundred, woody, expected] :
        {Row{1200, 1200, 109, 30, 0, 0.33}, Row{1200, 1199, 109, 30, 0, 0.22},
-        Row{47, 192, 96, 48, 0, 0.22}, Row{1500, 0, 0, 0, 1500, 0.8},
-        Row{1500, 0, 0, 0, 1100, 0.5}}) {
+        Row{47, 192, 96, 48, 0, 0.22}, Row{47, 192, 95, 48, 0, 0.305},
+        Row{1500, 0, 0, 0, 1500, 0.8}, Row{1500, 0, 0, 0, 1100, 0.5}}) {
     CFuelModel m;
     std::tie(m.SAVLiveHerb, m.SAV1Hr, m.SAV10Hr, m.SAV100Hr, m.SAVLiveWoody) =
         std::tuple(herb, one, ten, hundred, woody);

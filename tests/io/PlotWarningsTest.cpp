@@ -38,10 +38,10 @@ TEST(PlotWarnings, HeadOnceThenEachLiveTreeWarningAndABlankLine) {
 
 TEST(PlotWarnings, NoticeOnlyWhenWarningsWereWritten) {
   EXPECT_EQ(PlotWarningsNotice(0, "/p/SylvanorWarning.txt").text, "");
-  const d_PlotWarningsNotice notice = PlotWarningsNotice(3, "/p/SylvanorWarning.txt");
+  const d_PlotWarningsNotice notice = PlotWarningsNotice(1, "/p/SylvanorWarning.txt");
   EXPECT_EQ(notice.title, "Sylvanor Plot Warnings");
   EXPECT_EQ(notice.text,
-            "3 Warning messages were recorded in the file:\n\n /p/SylvanorWarning.txt\n\n"
+            "1 Warning messages were recorded in the file:\n\n /p/SylvanorWarning.txt\n\n"
             " Do you want to open the file - Yes or No\n\n"
             " Hit Cancel to NOT show this message again \n for the current plot file.\n");
 }

@@ -114,12 +114,12 @@ TEST(EmissionFactorsTest, GroupRowsKindsMarksAndFactors) {
   c_NES table;
   ASSERT_EQ(Read(table, kHeadings + kCodes + kGroup1 +
                             "3,Forest flaming,stfs,1\n8,Duff,DUFFRSC,1\n7,Logs,CwdRsc,1\n"
-                            "33,Other,Pile,1\n"),
+                            "33,Other,Pile,1\n9,Bare,DuffRsc\n"),
             Result(1, ""));
-  // row: group, kind, default mark
-  const std::tuple<int, std::string, int, int> rows[] = {{0, "1", 1, 0},   {1, "3", 1, 1},
-                                                         {2, "8", 2, 2},   {3, "7", 3, 3},
-                                                         {4, "33", -1, 0}, {5, "", -1, 0}};
+  // row: group, kind (also on a row without factors), default mark
+  const std::tuple<int, std::string, int, int> rows[] = {
+      {0, "1", 1, 0},   {1, "3", 1, 1}, {2, "8", 2, 2}, {3, "7", 3, 3},
+      {4, "33", -1, 0}, {5, "9", 2, 0}, {6, "", -1, 0}};
   for (const auto& [row, group, kind, mark] : rows) {
     std::string g = "x", cover;
     int m = -5;

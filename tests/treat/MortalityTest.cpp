@@ -12,7 +12,7 @@ TEST(MortalityTest, ProbabilitiesAndFailures) {
   const MortalityTable table = {MortRecord("PSME", "150", 36), MortRecord("PSME", "1", 36),
                                 MortRecord("ABGR", "10", 25),  MortRecord("PIPO", "151", 36),
                                 MortRecord("LAOC", "2", 36),   MortRecord("THPL", "1", 55),
-                                MortRecord("PIJE", "4", 36)};
+                                MortRecord("PIJE", "4", 36),   MortRecord("ABLA", "3", 55)};
   MortalityTable tableWithDefault = table;
   tableWithDefault.push_back(MortRecord("*InvSpe*", "1", 19));
   // Species, probability, equation code found, message, equation type, "S" scorch height or "F"
@@ -51,6 +51,7 @@ TEST(MortalityTest, ProbabilitiesAndFailures) {
       {"LAOC", -1, "2", "Equation Not implemented,  Equ Num: 2\n"},
       // the general model cannot run on a bark number outside the table
       {"THPL", -1, "1", "Invalid Bark Thickness Number 55, Mortality Code: THPL"},
+      {"ABLA", -1, "3", "Invalid Bark Thickness Number 55, Mortality Code: ABLA"},
   };
   // clang-format on
   for (const Row& row : rows) {
