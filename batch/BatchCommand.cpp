@@ -105,7 +105,7 @@ class UsageFormatter : public CLI::Formatter {
 // An option met on the command line: the option, the value given (empty when
 // none) and how many arguments no option takes came before it.
 struct d_OptionMet {
-  const d_OptionSpec* spec;
+  const d_OptionSpec* option;
   std::string value;
   std::size_t unknownBefore;
 };
@@ -120,18 +120,18 @@ void DefineOptions(CLI::App& app, std::vector<d_OptionMet>* met) {
   app.description(kDescription);
   app.footer(kFooter);
   app.formatter(std::make_shared<UsageFormatter>());
-  for (const d_OptionSpec& spec : kOptions) {
-    const auto record = [&app, &spec, met](const CLI::results_t& results) {
+  for (const d_OptionSpec& option : kOptions) {
+    const auto record = [&app, &option, met](const CLI::results_t& results) {
       if (met)
-        met->push_back({&spec, results.empty() ? "" : results.back(), app.remaining().size()});
+        met->push_back({&option, results.empty() ? "" : results.back(), app.remaining().size()});
       return true;
     };
-    CLI::Option* option = app.add_option(spec.names, record, spec.help)
-                              ->expected(0, spec.valueText ? 1 : 0)
-                              ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-                              ->trigger_on_parse()
-                              ->required(spec.required);
-    if (spec.valueText) option->option_text(spec.valueText);
+    CLI::Option* added = app.add_option(option.names, record, option.help)
+                             ->expected(0, option.valueText ? 1 : 0)
+                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+                             ->trigger_on_parse()
+                             ->required(option.required);
+    if (option.valueText) added->option_text(option.valueText);
   }
 }
 
@@ -169,8 +169,8 @@ std::string UnknownArgument(const std::string& marked) {
 }
 
 // The long name of an option without its dashes.
-std::string OptionName(const d_OptionSpec& spec) {
-  const std::string names = spec.names;
+std::string OptionName(const d_OptionSpec& option) {
+  const std::string names = option.names;
   return names.substr(names.rfind("--") + 2);
 }
 
@@ -196,8 +196,8 @@ std::string ParseArgs(const std::vector<std::string>& args, Command& command) {
   std::vector<bool> seen(std::size(kOptions), false);
   for (const d_OptionMet& m : met) {
     if (m.unknownBefore > 0) return UnknownArgument(unknown.front());
-    const std::string name = OptionName(*m.spec);
-    if (!m.spec->valueText) {
+    const std::string name = OptionName(*m.option);
+    if (!m.option->valueText) {
       if (!m.value.empty()) return CFormat("option '--%s' takes no value", name);
       command.help = command.help || name == "help";
       command.quiet = command.quiet || name == "quiet";
@@ -206,11 +206,11 @@ std::string ParseArgs(const std::vector<std::string>& args, Command& command) {
     }
     const std::string value = Unmarked(m.value);
     if (value.empty()) return CFormat("option '--%s' requires a value", name);
-    const std::size_t k = static_cast<std::size_t>(m.spec - kOptions);
+    const std::size_t k = static_cast<std::size_t>(m.option - kOptions);
     if (seen[k]) return CFormat("option '--%s' given more than once", name);
     seen[k] = true;
-    if (m.spec->file) {
-      command.files.*m.spec->file = value;
+    if (m.option->file) {
+      command.files.*m.option->file = value;
     } else {
       command.userFolder = value;
     }
