@@ -118,6 +118,17 @@ void LoadSpecies(const c_PrjIndex& project, const std::string& group, d_Prescrip
   pre.RetSpeCount = taken;
 }
 
+// The first numbered record of the project whose name (the `name` field) is
+// `wanted`; the numbered records end at the first missing number.
+template <typename Record, typename Field>
+bool FindNamedRecord(const c_PrjIndex& project, int (*find)(const c_PrjIndex&, Record&, int),
+                     Record& record, Field Record::*name, const std::string& wanted) {
+  for (int n = 0; n < kPrjRecords && find(project, record, n); ++n) {
+    if (Prj_SameName((record.*name).str(), wanted)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string MoistScenario(float m) {
@@ -135,30 +146,16 @@ int Load_Prescription(const c_LTFIndex& link, const c_PrjIndex& project, const c
   if (!FindLinkRow(link, plot, station, pre.LinkRow, message)) return 0;
   const d_LTF& row = pre.LinkRow;
 
-  // the retention priority set and the treatment named by the row; the
-  // numbered records end at the first missing number
+  // the retention priority set and the treatment named by the row
   d_PrjRetPri set;
-  bool found = false;
-  for (int n = 0; n < kPrjRecords && Prj_FindRetPri(project, set, n); ++n) {
-    if (Prj_SameName(set.Name.str(), row.RPName)) {
-      found = true;
-      break;
-    }
-  }
-  if (!found) {
+  if (!FindNamedRecord(project, Prj_FindRetPri, set, &d_PrjRetPri::Name, row.RPName)) {
     message = CFormat("Cannot find Retention Priority in project file: %s", row.RPName);
     return 0;
   }
 
   d_PrjTreatment treatment;
-  found = false;
-  for (int n = 0; n < kPrjRecords && Prj_FindTreatment(project, treatment, n); ++n) {
-    if (Prj_SameName(treatment.TreatName.str(), row.TmName)) {
-      found = true;
-      break;
-    }
-  }
-  if (!found) {
+  if (!FindNamedRecord(project, Prj_FindTreatment, treatment, &d_PrjTreatment::TreatName,
+                       row.TmName)) {
     message = CFormat("Can't locate Treatment in project file. Treatment: %s", row.TmName);
     return 0;
   }
