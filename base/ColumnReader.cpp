@@ -77,7 +77,9 @@ void SetMissing(const d_CDF& entry) {
   }
 }
 
+// Adds a message; messages of one row are separated by line ends.
 void Append(std::string& message, std::initializer_list<std::string_view> parts) {
+  if (!message.empty() && message.back() != '\n') message.push_back('\n');
   for (const std::string_view part : parts)
     message.append(part);
 }
@@ -178,7 +180,7 @@ int CDF_Get(std::span<const d_CDF> table, std::istream& file, std::string& messa
   for (std::size_t k = 0; k < columns.size(); ++k) {
     const bool cut = k < fields.size();
     if (!cut) {
-      message.append(kFormatError);
+      Append(message, {kFormatError});
     } else if (!fields[k].empty()) {
       Convert(columns[k], fields[k], message);
     }

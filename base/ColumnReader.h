@@ -33,7 +33,8 @@ struct d_CDF {
 // Reads the next data row of `file` into the targets of `table`. Lines made
 // only of blanks, CR and LF, and comment lines (first non-blank character
 // '#'), are skipped; tabs count as blanks. Columns of the line beyond the
-// table are ignored. The end of the span also ends the table.
+// table are ignored. The end of the span also ends the table. The messages
+// of one row are separated by line ends.
 //
 // Returns
 //    1  a row was read; `message` may hold warnings about bad values

@@ -12,9 +12,20 @@ namespace sylvanor {
 
 namespace {
 
-int OpenForReading(std::ifstream& file, const std::string& path) {
+// Why an input cannot be read though it exists: " <path> is not a file\n"
+// for a folder or a device; empty otherwise.
+std::string NotAFile(const std::string& path) {
+  return ExistsAsNonFile(FindFileNoCase(path)) ? CFormat(" %s is not a file\n", path)
+                                               : std::string();
+}
+
+// Opens an input for reading; 0 with the reason in `reason` when it exists
+// but is not a file.
+int OpenForReading(std::ifstream& file, const std::string& path, std::string& reason) {
   file.close();
   file.clear();
+  reason = NotAFile(path);
+  if (!reason.empty()) return 0;
   file.open(FindFileNoCase(path), std::ios::binary);
   return file.is_open() ? 1 : 0;
 }
@@ -30,11 +41,13 @@ int c_FBC::OpenLinkTreatment(const std::string& path, std::string& message) {
   m_HaveLink = false;
   m_Link.Clear();
   std::ifstream file;
-  if (!OpenForReading(file, path)) {
-    message = CFormat("Can't Open Link Treatment File : %s\n", path);
+  std::string reason;
+  if (!OpenForReading(file, path, reason)) {
+    message = CFormat("Can't Open Link Treatment File : %s\n", path) + reason;
     return 0;
   }
-  UseLinkTreatment(file);
+  m_Link.Build(file, kLinkTreatmentRows, path);
+  m_HaveLink = true;
   return 1;
 }
 
@@ -42,21 +55,23 @@ int c_FBC::OpenProject(const std::string& path, std::string& message) {
   m_HaveProj = false;
   m_Proj.Clear();
   std::ifstream file;
-  if (!OpenForReading(file, path)) {
-    message = CFormat("Can't Open Batch Project File: %s\n", path);
+  std::string reason;
+  if (!OpenForReading(file, path, reason)) {
+    message = CFormat("Can't Open Batch Project File: %s\n", path) + reason;
     return 0;
   }
-  UseProject(file);
+  m_Proj.Build(file, path);
+  m_HaveProj = true;
   return 1;
 }
 
 void c_FBC::UseLinkTreatment(std::istream& file) {
-  m_Link.Build(file, kLinkTreatmentRows);
+  m_Link.Build(file, kLinkTreatmentRows, "Link Treatment File");
   m_HaveLink = true;
 }
 
 void c_FBC::UseProject(std::istream& file) {
-  m_Proj.Build(file);
+  m_Proj.Build(file, "Batch Project File");
   m_HaveProj = true;
 }
 
@@ -97,60 +112,64 @@ int c_FBC::Init(const std::string& mode) {
   return 1;
 }
 
-int c_FBC::OpenFiles(const d_BatchFiles& f) {
-  return OpenFiles(f.Plot, f.Tree, f.Link, f.Project, f.Output, f.Error, f.ProfilePre,
-                   f.ProfilePost);
+int c_FBC::OpenOutput(c_OutputFile& file, const std::string& path, const char* failure) {
+  if (file.Open(path)) return 1;
+  m_Message = CFormat(failure, path);
+  return 0;
 }
 
-int c_FBC::OpenFiles(const std::string& plotFile, const std::string& treeFile,
-                     const std::string& linkFile, const std::string& projectFile,
-                     const std::string& outputFile, const std::string& errorFile,
-                     const std::string& profilePreFile, const std::string& profilePostFile) {
+int c_FBC::OpenFiles(const d_BatchFiles& files, const std::vector<d_BatchPath>& moreInputs) {
   m_Message.clear();
-  m_FileType = PlotFileLayout(plotFile);
+  m_Files = files;
+  m_FileType = PlotFileLayout(files.Plot);
   if (m_FileType != "VXD" && m_FileType != "PDQ") {
     m_FileType.clear();
-    m_Message = CFormat("Invalid Input Plot File Type:\n%s", plotFile);
+    m_Message = CFormat("Invalid Input Plot File Type:\n%s", files.Plot);
     return 0;
   }
 
-  if (!OpenForReading(m_PlotFile, plotFile)) {
-    m_Message = CFormat("Can't Open Plot File: %s\n", plotFile);
+  std::string reason = NotAFile(files.Plot);
+  if (!reason.empty() || !m_PlotFile.Open(FindFileNoCase(files.Plot))) {
+    m_PlotFile.Close();
+    m_Message = CFormat("Can't Open Plot File: %s\n", files.Plot) + reason;
     return 0;
   }
-  if (!OpenForReading(m_TreeFile, treeFile)) {
-    m_Message = CFormat("Can't Open Tree File: %s\n", treeFile);
+  std::ifstream treeFile;
+  if (!OpenForReading(treeFile, files.Tree, reason)) {
+    m_Message = CFormat("Can't Open Tree File: %s\n", files.Tree) + reason;
     return 0;
   }
-  m_Trees.Build(m_TreeFile, m_FileType, kBatchTreeRows);
-  if (!linkFile.empty()) {
+  m_Trees.Build(treeFile, m_FileType, kBatchTreeRows, files.Tree);
+  if (!files.Link.empty()) {
     std::string message;
-    if (!OpenLinkTreatment(linkFile, message) || !OpenProject(projectFile, message)) {
+    if (!OpenLinkTreatment(files.Link, message) || !OpenProject(files.Project, message)) {
       m_Message = message;
       return 0;
     }
   }
 
-  const auto openForWriting = [this](std::ofstream& file, const std::string& path,
-                                     const char* failure) {
-    file.close();
-    file.clear();
-    file.open(path, std::ios::binary | std::ios::trunc);
-    if (file.is_open()) return true;
-    m_Message = CFormat(failure, path);
-    return false;
-  };
+  if (std::string clash = OutputClash(BatchInputs(files, moreInputs), BatchOutputs(files));
+      !clash.empty()) {
+    m_Message = std::move(clash);
+    return -1;
+  }
   m_Headings = {};
-  if (!openForWriting(m_Out, outputFile, "Can't Open Output Plot File: %s\n")) return 0;
-  if (!openForWriting(m_Emi, EmissionFileName(outputFile), "Can't Open Output Emission File: %s\n"))
+  if (!OpenOutput(m_Out, files.Output, "Can't Open Output Plot File: %s\n")) return 0;
+  if (!OpenOutput(m_Emi, EmissionFileName(files.Output), "Can't Open Output Emission File: %s\n"))
     return 0;
-  if (!openForWriting(m_Err, errorFile, "Can't Open Output Error File: %s\n")) return 0;
-  if (!profilePreFile.empty() &&
-      !openForWriting(m_ProPre, profilePreFile, "Can't Open Canopy Bulk Density Pre File: %s\n"))
+  if (!OpenOutput(m_Err, files.Error, "Can't Open Output Error File: %s\n")) return 0;
+  if (!files.ProfilePre.empty() &&
+      !OpenOutput(m_ProPre, files.ProfilePre, "Can't Open Canopy Bulk Density Pre File: %s\n"))
     return 0;
-  if (!profilePostFile.empty() &&
-      !openForWriting(m_ProPost, profilePostFile, "Can't Open Canopy Bulk Density Post File: %s\n"))
+  if (!files.ProfilePost.empty() &&
+      !OpenOutput(m_ProPost, files.ProfilePost, "Can't Open Canopy Bulk Density Post File: %s\n"))
     return 0;
+
+  for (const std::vector<d_FileNotice>* notices :
+       {&m_Trees.Notices(), &m_Link.Notices(), &m_Proj.Notices()}) {
+    for (const d_FileNotice& notice : *notices)
+      Log_FileNotice(notice);
+  }
   return 1;
 }
 
@@ -171,7 +190,8 @@ int c_FBC::LoadPlotNames() {
     if (result == 0) break;
     if (result < 0) {
       m_Plots.clear();
-      m_Message = CFormat("Error Reading Sylvanor Plot File: %s ", message);
+      m_Message = AtFileLine(CFormat("Error Reading Sylvanor Plot File: %s ", message),
+                             m_Files.Plot, m_PlotFile.LineNumber());
       return 0;
     }
     if (static_cast<int>(m_Plots.size()) >= m_PlotCapacity) {
@@ -190,6 +210,9 @@ int c_FBC::LoadPlotNames() {
     m_Message = "No plots found in Plot File";
     return 0;
   }
+  // the plot file is read twice: its long lines are told once, from this pass
+  for (const int line : m_PlotFile.CutLines())
+    Log_FileNotice(LongLineNotice(m_Files.Plot, line));
   // back to the first row: the plots are read forward from here, and the
   // heading is not a plot
   Rewind(m_PlotFile);
@@ -246,7 +269,9 @@ int c_FBC::FindPlotRow(const d_BatchPlot& p) {
     const int result = ReadPlotRow(message);
     if (result == 0) break;
     if (result < 0) {
-      Log_Errors("Error Reading Sylvanor Plot Fuel File", p.Plot, p.MonSta);
+      Log_Errors(AtFileLine("Error Reading Sylvanor Plot Fuel File", m_Files.Plot,
+                            m_PlotFile.LineNumber()),
+                 p.Plot, p.MonSta);
       return -1;
     }
     const bool found =
@@ -266,8 +291,9 @@ int c_FBC::LoadTrees(const d_BatchPlot& p) {
     Log_Errors(message, p.Plot, p.MonSta);
   }
   if (m_Trees.ReadError()) {
-    Log_Errors(CFormat("Error Reading Sylvanor Tree File: %s ", m_Trees.ReadMessage()), p.Plot,
-               p.MonSta);
+    Log_Errors(AtFileLine(CFormat("Error Reading Sylvanor Tree File: %s ", m_Trees.ReadMessage()),
+                          m_Files.Tree, m_Trees.ReadLine()),
+               p.Plot, p.MonSta);
     return 0;
   }
   return 1;
@@ -276,21 +302,36 @@ int c_FBC::LoadTrees(const d_BatchPlot& p) {
 void c_FBC::Log_Errors(const std::string& message, const std::string& plot,
                        const std::string& station) {
   if (m_Err.is_open()) {
-    m_Err << CFormat("Plot: %s - MonSta: %s \n %s\n\n", plot, station, message);
+    m_Err.Stream() << CFormat("Plot: %s - MonSta: %s \n %s\n\n", plot, station, message);
   }
   ++m_ErrCount;
 }
 
-void c_FBC::CloseFile() {
-  for (std::ifstream* file : {&m_PlotFile, &m_TreeFile}) {
-    file->close();
-    file->clear();
+void c_FBC::Log_FileNotice(const d_FileNotice& notice) {
+  if (m_Err.is_open()) {
+    m_Err.Stream() << CFormat("File: %s - Line: %d \n %s\n\n", notice.file, notice.line,
+                              notice.message);
   }
-  for (std::ofstream* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost}) {
-    file->close();
-    file->clear();
+  ++m_ErrCount;
+}
+
+std::string c_FBC::WriteFailure() const {
+  for (const c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost}) {
+    if (file->Failed()) return CFormat("Error writing %s: %s", file->Path(), file->ErrorText());
+  }
+  return {};
+}
+
+std::string c_FBC::CloseFile() {
+  m_PlotFile.Close();
+  std::string failure;
+  for (c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost}) {
+    const std::string path = file->Path();
+    if (const std::string reason = file->Close(); !reason.empty() && failure.empty())
+      failure = CFormat("Error writing %s: %s", path, reason);
   }
   m_Trees.Clear();
+  return failure;
 }
 
 d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& userFolder,
@@ -305,16 +346,23 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
   };
 
   Init("CLB");
-  if (!OpenFiles(files)) {
+  // the user folder's files are inputs too: no output may take their place
+  const std::filesystem::path folder(userFolder);
+  const std::string emissionFile =
+      FindFileNoCase((folder / "Emission_Factors.csv").string()).string();
+  m_UserData = FindFileNoCase((folder / "qor_spp.csv").string()).string();
+  std::vector<d_BatchPath> userInputs;
+  if (!userFolder.empty()) {
+    userInputs = {{"emission factor file", emissionFile}, {"mortality equation file", m_UserData}};
+  }
+  if (const int opened = OpenFiles(files, userInputs); opened != 1) {
+    if (opened < 0) return fail(m_Message);
     return fail(
         CFormat("Error opening file(s). Make sure existing files are closed\n %s", m_Message));
   }
 
-  const std::filesystem::path folder(userFolder);
-  m_UserData = FindFileNoCase((folder / "qor_spp.csv").string());
   std::string message;
-  if (userFolder.empty() ||
-      m_NES.LoadFile(FindFileNoCase((folder / "Emission_Factors.csv").string()), message) <= 0) {
+  if (userFolder.empty() || m_NES.LoadFile(emissionFile, message) <= 0) {
     return fail(CFormat("Can't open Emission Factor File in User Folder.\n %s\n", userFolder));
   }
 
@@ -339,13 +387,14 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
         // the crown fire driver reports -1 for each index when it does not run
         const float preTorch = -1.0f, preCrown = -1.0f, postTorch = -1.0f, postCrown = -1.0f;
         if (m_Out.is_open()) {
-          Put_Output(m_Out, m_Headings, m_Syl, plot.Plot, plot.MonSta, preTorch, preCrown,
+          Put_Output(m_Out.Stream(), m_Headings, m_Syl, plot.Plot, plot.MonSta, preTorch, preCrown,
                      postTorch, postCrown);
         }
         if (m_Emi.is_open() && m_Pre.Emis.CriFirInt > 0.0f) {
-          Put_OutputEmisExpand(m_Emi, m_Headings, m_Syl, m_NES, m_Pre.Emis, plot.Plot, plot.MonSta);
+          Put_OutputEmisExpand(m_Emi.Stream(), m_Headings, m_Syl, m_NES, m_Pre.Emis, plot.Plot,
+                               plot.MonSta);
         } else if (m_Emi.is_open()) {
-          Put_OutputEmisDefault(m_Emi, m_Headings, m_Syl, plot.Plot, plot.MonSta);
+          Put_OutputEmisDefault(m_Emi.Stream(), m_Headings, m_Syl, plot.Plot, plot.MonSta);
         }
         ++outcome.processed;
       } else {
@@ -354,12 +403,15 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
         ++outcome.skipped;
       }
     }
+    // a write that failed ends the batch: what is written stays, and the
+    // batch is not reported as complete
+    if (std::string failure = WriteFailure(); !failure.empty()) return fail(std::move(failure));
     if (progress) progress(i + 1, PlotCount());
   }
 
   outcome.errors = m_ErrCount;
+  if (std::string failure = CloseFile(); !failure.empty()) return fail(std::move(failure));
   outcome.result = 1;
-  CloseFile();
   return outcome;
 }
 

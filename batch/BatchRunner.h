@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "base/TextInput.h"
+#include "batch/BatchFiles.h"
 #include "batch/OutputWriters.h"
 #include "batch/PlotInputs.h"
 #include "batch/Prescription.h"
@@ -29,6 +31,7 @@
 #include "io/PlotLayouts.h"
 #include "io/ProjectIndex.h"
 #include "io/TreeFileIndex.h"
+#include "platform/OutputFile.h"
 #include "treat/EmissionFactors.h"
 
 namespace sylvanor {
@@ -46,13 +49,6 @@ struct d_BatchPlot {
   std::string Plot;
   std::string MonSta;
   int Num = 0;
-};
-
-// The files of one batch. The link treatment and project files may both be
-// empty (the desktop batch run window); the profile files are optional.
-struct d_BatchFiles {
-  std::string Plot, Tree, Link, Project, Output, Error;
-  std::string ProfilePre, ProfilePost;
 };
 
 // What a whole batch did: its result (1 completed, -1 could not run, with
@@ -86,14 +82,20 @@ class c_FBC {
   // plot and tree files, the link treatment and project files (only when a
   // link treatment file is named), the output file, the emissions file beside
   // it ("<output without extension>-Emis.csv"), the error file and the
-  // profile files that are named. The first failure sets Message() and
+  // profile files that are named. An input that exists but is not a file (a
+  // folder, a device) cannot be opened. The first failure sets Message() and
   // returns 0. The link treatment, project and tree files are read once here
   // into their indexes.
-  int OpenFiles(const std::string& plotFile, const std::string& treeFile,
-                const std::string& linkFile, const std::string& projectFile,
-                const std::string& outputFile, const std::string& errorFile,
-                const std::string& profilePreFile, const std::string& profilePostFile);
-  int OpenFiles(const d_BatchFiles& files);
+  //
+  // Before any output is opened, every output is compared with every input
+  // (those of `files` and `moreInputs`) and with the other outputs; when one
+  // is the same file as another, nothing is opened for writing, Message()
+  // names both and the result is -1.
+  //
+  // Notices about the input files (lines cut for their length, rows past a
+  // file's row limit) go to the error file once it is open, each counted as
+  // an error.
+  int OpenFiles(const d_BatchFiles& files, const std::vector<d_BatchPath>& moreInputs = {});
 
   // Reads the plot list from the plot file; the number of plots, or 0 with
   // Message() set.
@@ -110,8 +112,17 @@ class c_FBC {
 
   // One entry of the error file: "Plot: %s - MonSta: %s \n %s\n\n".
   void Log_Errors(const std::string& message, const std::string& plot, const std::string& station);
+  // An entry about an input file rather than a plot:
+  // "File: %s - Line: %d \n %s\n\n". Counted as an error.
+  void Log_FileNotice(const d_FileNotice& notice);
 
-  void CloseFile();
+  // Empty while every write to the output files has succeeded; otherwise
+  // "Error writing <file>: <reason>" for the first file that failed.
+  std::string WriteFailure() const;
+
+  // Closes every open file. Returns WriteFailure() after closing the output
+  // files, so that a failure to write their last bytes is told as well.
+  std::string CloseFile();
 
   // The whole batch over the six files with the user folder (where the
   // mortality equations and the emission factor file are): 1 completed, -1
@@ -163,10 +174,10 @@ class c_FBC {
   const c_NES& EmissionTable() const { return m_NES; }
 
   // The output streams while the files are open (null otherwise).
-  std::ostream* OutputFile() { return m_Out.is_open() ? &m_Out : nullptr; }
-  std::ostream* EmissionFile() { return m_Emi.is_open() ? &m_Emi : nullptr; }
-  std::ostream* ProfilePreFile() { return m_ProPre.is_open() ? &m_ProPre : nullptr; }
-  std::ostream* ProfilePostFile() { return m_ProPost.is_open() ? &m_ProPost : nullptr; }
+  std::ostream* OutputFile() { return m_Out.is_open() ? &m_Out.Stream() : nullptr; }
+  std::ostream* EmissionFile() { return m_Emi.is_open() ? &m_Emi.Stream() : nullptr; }
+  std::ostream* ProfilePreFile() { return m_ProPre.is_open() ? &m_ProPre.Stream() : nullptr; }
+  std::ostream* ProfilePostFile() { return m_ProPost.is_open() ? &m_ProPost.Stream() : nullptr; }
 
  private:
   // the next row of the plot file, in its layout (the results of ReadRow)
@@ -174,6 +185,8 @@ class c_FBC {
   // steps of NextPlot
   int FindPlotRow(const d_BatchPlot& plot);
   int LoadTrees(const d_BatchPlot& plot);
+  int OpenInput(std::ifstream& file, const std::string& path, const char* failure);
+  int OpenOutput(c_OutputFile& file, const std::string& path, const char* failure);
 
   // ---- settings of the current plot ----
   d_Prescription m_Pre;   // its prescription
@@ -196,8 +209,9 @@ class c_FBC {
   std::string m_Message;
 
   // ---- files ----
-  std::ifstream m_PlotFile, m_TreeFile;
-  std::ofstream m_Out, m_Emi, m_Err, m_ProPre, m_ProPost;
+  d_BatchFiles m_Files;  // as named by the caller
+  c_TextInput m_PlotFile;
+  c_OutputFile m_Out, m_Emi, m_Err, m_ProPre, m_ProPost;
   d_OutputHeadings m_Headings;
   c_PrjIndex m_Proj;    // project lines by keyword
   c_LTFIndex m_Link;    // link treatment rows by plot and station

@@ -9,6 +9,14 @@
 
 namespace sylvanor {
 
+namespace {
+
+// Tree numbers lie strictly between minus and plus this (2^31): the range of
+// the tree list's numbers.
+constexpr float kTreeNumLimit = 2147483648.0f;
+
+}  // namespace
+
 void SetInputs(Sylvanor& syl, const d_PlotFuel& fuel) {
   syl.Set_ESDD(3.0f);
   syl.Set_SurfaceFuel(fuel.Loads);
@@ -109,6 +117,13 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
 void PutTree(Sylvanor& syl, const d_BatchTree& tree, int rowNum, bool pdq,
              std::vector<int>& treeNums, std::vector<std::string>& messages) {
   const int accepted = static_cast<int>(treeNums.size());
+  // a tree number must be one the tree list can hold
+  if (!pdq && !(tree.Num > -kTreeNumLimit && tree.Num < kTreeNumLimit)) {
+    messages.push_back(CFormat(" Tree number out of range.  %d %s Dia:%5.1f Hgt:%5.1f.", rowNum,
+                               tree.Species, tree.DBH, tree.Hgt) +
+                       " - Tree record will be ignored");
+    return;
+  }
   const int treeNum = pdq ? accepted + 1 : static_cast<int>(tree.Num);
 
   float crnHgt = tree.CrnHgt;

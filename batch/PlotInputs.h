@@ -48,8 +48,9 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
 // crown class are repaired first (io/PlotTrees.h; a PDQ tree passes its
 // crown ratio), each repair adding its entry to `messages`. The tree number
 // is the row's (VXD) or the count of trees accepted with this one (PDQ). A
-// tree the engine refuses adds its entry and is left out; an accepted one's
-// number joins `treeNums`.
+// VXD tree whose number lies outside the range of an int (beyond +-2^31), and
+// a tree the engine refuses, add their entry and are left out; an accepted
+// one's number joins `treeNums`.
 void PutTree(Sylvanor& syl, const d_BatchTree& tree, int rowNum, bool pdq,
              std::vector<int>& treeNums, std::vector<std::string>& messages);
 

@@ -1,9 +1,11 @@
 #include "batch/Prescription.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
+#include "base/TextInput.h"
 
 namespace sylvanor {
 
@@ -26,45 +28,79 @@ std::string ProjectValue(const c_PrjIndex& file, const std::string& keyword) {
   return values[1];
 }
 
+// Reads the numbers of the project file, keeping the first one beyond the
+// range of a float with the keyword and field it was found at.
+class NumberReader {
+ public:
+  explicit NumberReader(const c_PrjIndex& project) : project_(project) {}
+
+  // The value of `text`, found at the field of the keyword's line (the
+  // keyword's own value when `field` is empty); 0 when out of range.
+  float operator()(const std::string& text, const std::string& keyword,
+                   const std::string& field = {}) {
+    float value = 0.0f;
+    if (!Prj_ReadFloat(text, value) && error_.empty()) {
+      const std::string where = field.empty() ? keyword : field + " of " + keyword;
+      error_ = AtFileLine(
+          CFormat("Error Reading Batch Project File: %s is out of range: %s", where, text),
+          project_.Name(), project_.LineOf(keyword));
+    }
+    return value;
+  }
+  const std::string& Error() const { return error_; }
+
+ private:
+  const c_PrjIndex& project_;
+  std::string error_;
+};
+
 int FindLinkRow(const c_LTFIndex& link, const std::string& plot, const std::string& station,
                 d_LTF& row, std::string& message) {
   std::string readMessage;
   const int result = link.Find(plot, station, row, readMessage);
   if (result > 0) return 1;
   if (result < 0) {
-    message = CFormat("Error Reading Link Treatment File: %s ", readMessage);
+    message = AtFileLine(CFormat("Error Reading Link Treatment File: %s ", readMessage),
+                         link.Name(), link.ReadLine());
     return 0;
   }
   message = CFormat("Plot Missing in Link Treatment File: %s", plot);
   return 0;
 }
 
-void LoadTreatment(const d_LTF& row, const d_PrjTreatment& t, d_TMS& s) {
+void LoadTreatment(const d_LTF& row, const d_PrjTreatment& t, const std::string& keyword,
+                   NumberReader& number, d_TMS& s) {
+  const auto value = [&](const PrjField& field) {
+    const auto fields = t.Fields();
+    const std::size_t k =
+        static_cast<std::size_t>(std::find(fields.begin(), fields.end(), &field) - fields.begin());
+    return number(field.str(), keyword, kPrjTreatmentFieldNames[k]);
+  };
   s.ThinInc = YesNo(row.Thin);
   s.TreatName = Prj_WordToName(t.TreatName.str());
   s.ThinCrit = t.ThinType;
-  s.ThiCriVal = Prj_AtoF(t.ThinCriteria.str());
-  s.CutEff = Prj_AtoF(t.ThinCutEff.str());
-  s.SubMerDia = Prj_AtoF(t.ThinSubMerc.str());
-  s.LogTopDia = Prj_AtoF(t.ThinTopDiam.str());
-  s.Yardloss = Prj_AtoF(t.ThinYardLose.str());
-  s.MinCutDia = Prj_AtoF(t.ThinMinCut.str());
-  s.MaxCutDia = Prj_AtoF(t.ThinMaxCut.str());
+  s.ThiCriVal = value(t.ThinCriteria);
+  s.CutEff = value(t.ThinCutEff);
+  s.SubMerDia = value(t.ThinSubMerc);
+  s.LogTopDia = value(t.ThinTopDiam);
+  s.Yardloss = value(t.ThinYardLose);
+  s.MinCutDia = value(t.ThinMinCut);
+  s.MaxCutDia = value(t.ThinMaxCut);
 
   s.PrunInc = YesNo(row.Prune);
-  s.PrunHgt = Prj_AtoF(t.PruneHgt.str());
-  s.PrunMRCR = Prj_AtoF(t.PruneMRCR.str());
+  s.PrunHgt = value(t.PruneHgt);
+  s.PrunMRCR = value(t.PruneMRCR);
 
   s.PileInc = YesNo(row.Pile);
-  s.PilGroPct = Prj_AtoF(t.PilExiGro.str());
-  s.PilSlaPct = Prj_AtoF(t.PileSlash.str());
-  s.PilBurPct = Prj_AtoF(t.PilePercentBurn.str());
+  s.PilGroPct = value(t.PilExiGro);
+  s.PilSlaPct = value(t.PileSlash);
+  s.PilBurPct = value(t.PilePercentBurn);
 
   s.BroBurInc = YesNo(row.Burb);
-  s.ScoHgt = Prj_AtoF(t.BBSchHgt.str());
-  s.Moist10Hr = Prj_AtoF(t.BB10HrMoist.str());
-  s.Moist1kHr = Prj_AtoF(t.BB1kHrMoist.str());
-  s.DuffMoist = Prj_AtoF(t.BBDuffMoist.str());
+  s.ScoHgt = value(t.BBSchHgt);
+  s.Moist10Hr = value(t.BB10HrMoist);
+  s.Moist1kHr = value(t.BB1kHrMoist);
+  s.DuffMoist = value(t.BBDuffMoist);
   s.Region = t.BBRegion;
   s.Season = t.BBSeason;
 }
@@ -87,7 +123,7 @@ void LoadEmissions(const c_PrjIndex& project, const c_NES& nes, d_EmisSettings& 
   }
 }
 
-void LoadFuelModel(const c_PrjIndex& project, d_FMSText& f, d_TMS& t) {
+void LoadFuelModel(const c_PrjIndex& project, NumberReader& number, d_FMSText& f, d_TMS& t) {
   f.Model = ProjectValue(project, "FMSModel");
   f.Climate = ProjectValue(project, "FMSClimate");
   f.BedDep = ProjectValue(project, "FMSBedDep");
@@ -96,13 +132,14 @@ void LoadFuelModel(const c_PrjIndex& project, d_FMSText& f, d_TMS& t) {
   f.SAV1Hr = ProjectValue(project, "FMSSAV1Hr");
   t.FueModSet = f.Model;
   t.Climate = f.Climate;
-  t.FueBedDep = Prj_AtoF(f.BedDep);
-  t.GrassSAV = Prj_AtoF(f.SAVGra);
-  t.ShrubSAV = Prj_AtoF(f.SAVShu);
-  t.OneHrSAV = Prj_AtoF(f.SAV1Hr);
+  t.FueBedDep = number(f.BedDep, "FMSBedDep");
+  t.GrassSAV = number(f.SAVGra, "FMSSAVGra");
+  t.ShrubSAV = number(f.SAVShu, "FMSSAVShu");
+  t.OneHrSAV = number(f.SAV1Hr, "FMSSAV1Hr");
 }
 
-void LoadSpecies(const c_PrjIndex& project, const std::string& group, d_Prescription& pre) {
+void LoadSpecies(const c_PrjIndex& project, NumberReader& number, const std::string& group,
+                 d_Prescription& pre) {
   pre.RetSpe.fill(d_RetSpe{});
   std::size_t taken = 0;
   std::string rowGroup, species, minDia, maxDia, priority;
@@ -110,23 +147,25 @@ void LoadSpecies(const c_PrjIndex& project, const std::string& group, d_Prescrip
     if (!Prj_FindSpecies(project, rowGroup, species, minDia, maxDia, priority, n)) break;
     if (!Prj_SameName(rowGroup, group)) continue;
     d_RetSpe& spe = pre.RetSpe[taken++];
+    const std::string keyword = CFormat("Species-%d", n);
     spe.Species = species;
-    spe.MinDia = Prj_AtoF(minDia);
-    spe.MaxDia = Prj_AtoF(maxDia);
-    spe.Pri = Prj_AtoF(priority);
+    spe.MinDia = number(minDia, keyword, "MinDia");
+    spe.MaxDia = number(maxDia, keyword, "MaxDia");
+    spe.Pri = number(priority, keyword, "Priority");
   }
   pre.RetSpeCount = taken;
 }
 
-// The first numbered record of the project whose name (the `name` field) is
-// `wanted`; the numbered records end at the first missing number.
+// The number of the first numbered record of the project whose name (the
+// `name` field) is `wanted`, or -1; the numbered records end at the first
+// missing number.
 template <typename Record, typename Field>
-bool FindNamedRecord(const c_PrjIndex& project, int (*find)(const c_PrjIndex&, Record&, int),
-                     Record& record, Field Record::*name, const std::string& wanted) {
+int FindNamedRecord(const c_PrjIndex& project, int (*find)(const c_PrjIndex&, Record&, int),
+                    Record& record, Field Record::*name, const std::string& wanted) {
   for (int n = 0; n < kPrjRecords && find(project, record, n); ++n) {
-    if (Prj_SameName((record.*name).str(), wanted)) return true;
+    if (Prj_SameName((record.*name).str(), wanted)) return n;
   }
-  return false;
+  return -1;
 }
 
 }  // namespace
@@ -148,14 +187,16 @@ int Load_Prescription(const c_LTFIndex& link, const c_PrjIndex& project, const c
 
   // the retention priority set and the treatment named by the row
   d_PrjRetPri set;
-  if (!FindNamedRecord(project, Prj_FindRetPri, set, &d_PrjRetPri::Name, row.RPName)) {
+  const int setNum = FindNamedRecord(project, Prj_FindRetPri, set, &d_PrjRetPri::Name, row.RPName);
+  if (setNum < 0) {
     message = CFormat("Cannot find Retention Priority in project file: %s", row.RPName);
     return 0;
   }
 
   d_PrjTreatment treatment;
-  if (!FindNamedRecord(project, Prj_FindTreatment, treatment, &d_PrjTreatment::TreatName,
-                       row.TmName)) {
+  const int treatmentNum = FindNamedRecord(project, Prj_FindTreatment, treatment,
+                                           &d_PrjTreatment::TreatName, row.TmName);
+  if (treatmentNum < 0) {
     message = CFormat("Can't locate Treatment in project file. Treatment: %s", row.TmName);
     return 0;
   }
@@ -174,14 +215,21 @@ int Load_Prescription(const c_LTFIndex& link, const c_PrjIndex& project, const c
     }
   }
 
-  LoadTreatment(row, treatment, pre.TMS);
+  NumberReader number(project);
+  LoadTreatment(row, treatment, CFormat("Treatment-%d", treatmentNum), number, pre.TMS);
   LoadEmissions(project, nes, pre.Emis);
   const auto factors = set.Fields();
+  const std::string setKeyword = CFormat("RetPri-%d", setNum);
   for (std::size_t i = 0; i < kRetPriValues; ++i) {
-    pre.RetPri[i] = Prj_AtoF(factors[2 + i]->str());  // after the name and description
+    // after the name and description
+    pre.RetPri[i] = number(factors[2 + i]->str(), setKeyword, kPrjRetPriFieldNames[2 + i]);
   }
-  LoadFuelModel(project, pre.FMSText, pre.TMS);
-  LoadSpecies(project, set.SpeciesGroup.str(), pre);
+  LoadFuelModel(project, number, pre.FMSText, pre.TMS);
+  LoadSpecies(project, number, set.SpeciesGroup.str(), pre);
+  if (!number.Error().empty()) {
+    message = number.Error();
+    return 0;
+  }
 
   if (std::string scenario = MoistScenario(pre.TMS.Moist10Hr); !scenario.empty()) {
     moistScenario = std::move(scenario);

@@ -1,5 +1,7 @@
 #include "io/LinkTreatmentIndex.h"
 
+#include "base/CFormat.h"
+
 namespace sylvanor {
 
 namespace {
@@ -14,27 +16,39 @@ std::string LinkKey(const std::string& plot, const std::string& station) {
 
 }  // namespace
 
-void c_LTFIndex::Build(std::istream& file, int maxRows) {
+void c_LTFIndex::Build(std::istream& source, int maxRows, const std::string& name) {
   Clear();
-  file.clear();
+  name_ = name;
+  source.clear();
+  c_TextInput file(source.rdbuf());
   file.seekg(0);
   LTF_SkipHeader(file);
   d_LTF row;
-  for (int i = 0; i < maxRows; ++i) {
-    std::string message;
-    const int result = LTF_Get(file, row, message);
-    if (result == 0) break;
+  std::string message;
+  int result = 1;
+  for (int i = 0; i < maxRows && result > 0; ++i) {
+    result = LTF_Get(file, row, message);
     if (result < 0) {
       // a scan stops here: plots after this row are never reached
       readError_ = true;
       readMessage_ = message;
-      break;
-    }
-    if (byPlot_.try_emplace(LinkKey(row.Plot, row.MonSta), rows_.size()).second) {
+      readLine_ = file.LineNumber();
+    } else if (result > 0 &&
+               byPlot_.try_emplace(LinkKey(row.Plot, row.MonSta), rows_.size()).second) {
       rows_.push_back(row);
     }
   }
-  file.clear();
+  d_FileNotice limit;
+  if (result > 0 && LTF_Get(file, row, message) != 0) {
+    limit = {name, file.LineNumber(),
+             CFormat("Link Treatment File holds more than %d rows: this row and the rows after "
+                     "it are not read",
+                     maxRows)};
+  }
+  for (const int line : file.CutLines())
+    notices_.push_back(LongLineNotice(name, line));
+  if (!limit.message.empty()) notices_.push_back(limit);
+  source.clear();
 }
 
 void c_LTFIndex::Clear() {
@@ -42,6 +56,9 @@ void c_LTFIndex::Clear() {
   byPlot_.clear();
   readError_ = false;
   readMessage_.clear();
+  readLine_ = 0;
+  name_.clear();
+  notices_.clear();
 }
 
 int c_LTFIndex::Find(const std::string& plot, const std::string& station, d_LTF& row,

@@ -6,6 +6,7 @@
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
+#include "base/TextInput.h"
 #include "platform/FileLookup.h"
 
 namespace sylvanor {
@@ -63,8 +64,8 @@ template <class Row>
 d_PlotFuelLoad FindPlot(const PlotFileRules<Row>& rules, const std::string& plotFile,
                         const std::string& plotKey) {
   d_PlotFuelLoad load;
-  std::ifstream file(plotFile, std::ios::binary);
-  if (!file) {
+  c_TextInput file;
+  if (!file.Open(plotFile)) {
     load.message = CFormat(rules.cantFind, plotFile);
     return load;
   }
@@ -204,8 +205,8 @@ d_PlotFuelLoad LoadPlotFuel(const std::string& layout, const std::string& plotFi
 
 d_PlotKeys LoadPlotKeys(const std::string& layout, const std::string& plotFile) {
   d_PlotKeys keys;
-  std::ifstream file(plotFile, std::ios::binary);
-  if (!file) {
+  c_TextInput file;
+  if (!file.Open(plotFile)) {
     keys.message = CFormat("Error opening input fuel load file\n %s\n", plotFile);
     return keys;
   }

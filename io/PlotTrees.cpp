@@ -6,6 +6,7 @@
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
+#include "base/TextInput.h"
 #include "io/PlotLayouts.h"
 #include "platform/FileLookup.h"
 
@@ -26,10 +27,9 @@ bool IsDead(const std::string& status) {
   return SameKeyword(status, "D");
 }
 
-bool OpenTreeFile(const std::string& plotFile, std::ifstream& file, std::string& message) {
+bool OpenTreeFile(const std::string& plotFile, c_TextInput& file, std::string& message) {
   const std::string treeFile = TreeFileName(plotFile);
-  file.open(FindFileNoCase(treeFile), std::ios::binary);
-  if (!file) {
+  if (!file.Open(FindFileNoCase(treeFile))) {
     message = TreeFileMissingMessage(treeFile);
     return false;
   }
@@ -242,7 +242,7 @@ d_PlotTrees LoadPlotTrees(const std::string& layout, const std::string& plotFile
     trees.message = CFormat("Invalid Input Plot File Type:\n%s", plotFile);
     return trees;
   }
-  std::ifstream file;
+  c_TextInput file;
   if (!OpenTreeFile(plotFile, file, trees.message)) return trees;
   if (vxd) LoadVXD(file, plotKey, trees);
   if (pdq) LoadPDQ(file, plotKey, trees);
@@ -285,7 +285,7 @@ d_SpeciesList LoadSpeciesList(const std::string& layout, const std::string& plot
     list.message = CFormat("Invalid Input Plot File Type:\n%s", plotFile);
     return list;
   }
-  std::ifstream file;
+  c_TextInput file;
   if (!OpenTreeFile(plotFile, file, list.message)) return list;
   if (vxd) {
     list.ok = ForEachRow<d_VXDTreeRow>(

@@ -1,6 +1,7 @@
 #include "io/ProjectFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -10,6 +11,7 @@
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
+#include "base/TextInput.h"
 #include "base/TextUtil.h"
 #include "io/ProjectIndex.h"
 
@@ -159,13 +161,14 @@ bool Prj_KeywordWords(const std::string& line, PrjWords& words) {
   return true;
 }
 
-int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,
+int Prj_FindSw(std::istream& source, const std::string& keyword, PrjWords& values,
                std::string& line) {
   for (std::string& value : values) {
     value.clear();
   }
   line.clear();
-  file.clear();
+  source.clear();
+  c_TextInput file(source.rdbuf());
   file.seekg(0);
 
   std::string raw;
@@ -174,10 +177,8 @@ int Prj_FindSw(std::istream& file, const std::string& keyword, PrjWords& values,
     if (!Prj_KeywordWords(raw, words) || !SameKeyword(words[0], keyword)) continue;
     values = words;
     line = raw;
-    file.clear();
     return 1;
   }
-  file.clear();
   return 0;
 }
 
@@ -271,6 +272,64 @@ float Prj_AtoF(const std::string& text) {
   if (ReadNumberStart(t, value) == 0) return 0.0f;
   if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
   return static_cast<float>(value);
+}
+
+namespace {
+
+// The power of ten of a decimal number text too large or too small for a
+// double ("1e999" 999, "0.001e-999" -1002); the text starts with its digits
+// (after any sign).
+long long DecimalPower(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && t[i] == '0')
+    ++i;
+  long long power = -1;
+  bool significant = false;
+  for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i) {
+    ++power;
+    significant = true;
+  }
+  if (i < t.size() && t[i] == '.') {
+    for (++i; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i) {
+      if (significant) continue;
+      if (t[i] == '0') {
+        --power;
+      } else {
+        significant = true;
+      }
+    }
+  }
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    long long exponent = 0;
+    for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i)
+      exponent = std::min(exponent * 10 + (t[i] - '0'), 1000000000LL);
+    power += negative ? -exponent : exponent;
+  }
+  return power;
+}
+
+}  // namespace
+
+bool Prj_ReadFloat(const std::string& text, float& value) {
+  value = 0.0f;
+  std::string_view t = text;
+  t.remove_prefix(std::min(t.find_first_not_of(kWhiteSpace), t.size()));
+  double read = 0.0;
+  if (ReadNumberStart(t, read) == 0) {
+    // no number, or one a double cannot hold: too small reads as 0, too
+    // large is beyond a float
+    const std::string_view digits = t.substr(t.starts_with('+') || t.starts_with('-') ? 1 : 0);
+    const bool number = !digits.empty() && (std::isdigit(static_cast<unsigned char>(digits[0])) ||
+                                            (digits[0] == '.' && digits.size() > 1 &&
+                                             std::isdigit(static_cast<unsigned char>(digits[1]))));
+    return !number || DecimalPower(digits) < 0;
+  }
+  if (!std::isfinite(read) || std::fabs(read) > std::numeric_limits<float>::max()) return false;
+  value = static_cast<float>(read);
+  return true;
 }
 
 std::string Prj_Text(const d_PrjData& d) {

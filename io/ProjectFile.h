@@ -3,7 +3,9 @@
 // desktop window saves a whole working setup, and from which the batch runner
 // takes each plot's treatment, retention priority set and species group rows.
 //
-// Lines are read whole, each with its line end: a long line is one line.
+// Lines are read whole, each with its line end: a long line is one line, up
+// to the 4999 characters every input line may hold (base/TextInput.h, which
+// also skips a byte order mark and takes CR, LF and CR LF as line ends).
 // A NUL ends the text of a line.
 //
 // Line kinds:
@@ -127,6 +129,23 @@ bool Prj_SameName(const std::string& a, const std::string& b);
 // text is ignored. 0 when the text does not start with a number or the
 // number is out of range for a float.
 float Prj_AtoF(const std::string& text);
+
+// Prj_AtoF that tells a number it cannot hold: false (the value 0) when the
+// text starts with a number beyond the range of a float ("1e39", "1e999",
+// forty digits) or with an infinity or "nan". A text that is not a number
+// reads as 0, as Prj_AtoF reads it.
+bool Prj_ReadFloat(const std::string& text, float& value);
+
+// The names of a record's fields, in file order (as Fields() gives them).
+inline constexpr std::array<const char*, kPrjTreatmentFields> kPrjTreatmentFieldNames = {
+    "TreatName",   "ThinType",     "ThinCriteria", "ThinCutEff",      "ThinSubMerc",
+    "ThinTopDiam", "ThinYardLose", "ThinMinCut",   "ThinMaxCut",      "PruneHgt",
+    "PruneMRCR",   "PilExiGro",    "PileSlash",    "PilePercentBurn", "BBSchHgt",
+    "BB10HrMoist", "BB1kHrMoist",  "BBDuffMoist",  "BBRegion",        "BBSeason"};
+inline constexpr std::array<const char*, kPrjRetPriFields> kPrjRetPriFieldNames = {
+    "Name",     "Desc",       "Healthy",      "Unhealthy", "Sick",        "Dead",
+    "Dominant", "Codominant", "Intermediate", "Emergent",  "Suppressed",  "OpenGrown",
+    "None",     "CRspec",     "CRmax",        "Diameter",  "SpeciesGroup"};
 
 // One row of a species group: group name, species code, DBH range
 // (minimum <= DBH < maximum, inches) and retention priority (0 always

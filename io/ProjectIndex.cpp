@@ -4,9 +4,11 @@
 
 namespace sylvanor {
 
-void c_PrjIndex::Build(std::istream& file) {
+void c_PrjIndex::Build(std::istream& source, const std::string& name) {
   Clear();
-  file.clear();
+  name_ = name;
+  source.clear();
+  c_TextInput file(source.rdbuf());
   file.seekg(0);
   std::string raw;
   PrjWords words;
@@ -14,15 +16,24 @@ void c_PrjIndex::Build(std::istream& file) {
     if (!Prj_KeywordWords(raw, words)) continue;
     // the first line of a keyword is the one a search from the start finds
     if (byKeyword_.try_emplace(UpperKeyword(words[0]), entries_.size()).second) {
-      entries_.push_back({words, raw});
+      entries_.push_back({words, raw, file.LineNumber()});
     }
   }
-  file.clear();
+  for (const int line : file.CutLines())
+    notices_.push_back(LongLineNotice(name, line));
+  source.clear();
 }
 
 void c_PrjIndex::Clear() {
   entries_.clear();
   byKeyword_.clear();
+  name_.clear();
+  notices_.clear();
+}
+
+int c_PrjIndex::LineOf(const std::string& keyword) const {
+  const auto it = byKeyword_.find(UpperKeyword(keyword));
+  return it == byKeyword_.end() ? 0 : entries_[it->second].lineNumber;
 }
 
 int c_PrjIndex::FindSw(const std::string& keyword, PrjWords& values, std::string& line) const {

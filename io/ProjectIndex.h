@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/TextInput.h"
 #include "io/ProjectFile.h"
 
 namespace sylvanor {
@@ -19,19 +20,29 @@ namespace sylvanor {
 class c_PrjIndex {
  public:
   // Reads the whole file from its start; the index holds nothing else.
-  void Build(std::istream& file);
+  // `name` is the file's name in messages and in the notices of lines cut
+  // for their length.
+  void Build(std::istream& file, const std::string& name = {});
   void Clear();
 
   // As Prj_FindSw on the file the index was built from.
   int FindSw(const std::string& keyword, PrjWords& values, std::string& line) const;
+  // The line of the file FindSw finds for the keyword; 0 when none.
+  int LineOf(const std::string& keyword) const;
+
+  const std::string& Name() const { return name_; }
+  const std::vector<d_FileNotice>& Notices() const { return notices_; }
 
  private:
   struct Entry {
     PrjWords words;
     std::string line;
+    int lineNumber = 0;
   };
   std::vector<Entry> entries_;
   std::unordered_map<std::string, std::size_t> byKeyword_;  // upper-case keyword -> first line
+  std::string name_;
+  std::vector<d_FileNotice> notices_;
 };
 
 // The record and row look-ups of io/ProjectFile.h, answered from an index.

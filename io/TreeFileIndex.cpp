@@ -1,5 +1,6 @@
 #include "io/TreeFileIndex.h"
 
+#include "base/CFormat.h"
 #include "base/Keyword.h"
 #include "base/TextUtil.h"
 #include "io/PlotLayouts.h"
@@ -54,25 +55,35 @@ std::string c_TreeIndex::Key(const std::string& plot, const std::string& station
   return key;
 }
 
-void c_TreeIndex::Build(std::istream& file, const std::string& layout, int maxRows) {
+void c_TreeIndex::Build(std::istream& source, const std::string& layout, int maxRows,
+                        const std::string& name) {
   Clear();
   pdq_ = SameKeyword(layout, "PDQ");
-  file.clear();
+  source.clear();
+  c_TextInput file(source.rdbuf());
   file.seekg(0);
   SkipHeadingLine(file);
 
+  d_FileNotice limit;  // rows left unread, when there are
   const auto readAll = [&](auto row) {
+    std::string message;
     for (int i = 0; i < maxRows; ++i) {
-      std::string message;
       const int result = ReadRow(file, row, message);
-      if (result == 0) break;
+      if (result == 0) return;
       if (result < 0) {
         // a scan of the file stops here, for every plot
         readError_ = true;
         readMessage_ = message;
-        break;
+        readLine_ = file.LineNumber();
+        return;
       }
       byPlot_[Key(row.Plot, Station(row))].push_back(BatchTree(row));
+    }
+    if (ReadRow(file, row, message) != 0) {
+      limit = {name, file.LineNumber(),
+               CFormat("Tree File holds more than %d rows: this row and the rows "
+                       "after it are not read",
+                       maxRows)};
     }
   };
   if (pdq_) {
@@ -80,13 +91,18 @@ void c_TreeIndex::Build(std::istream& file, const std::string& layout, int maxRo
   } else {
     readAll(d_VXDTreeRow{});
   }
-  file.clear();
+  for (const int line : file.CutLines())
+    notices_.push_back(LongLineNotice(name, line));
+  if (!limit.message.empty()) notices_.push_back(limit);
+  source.clear();
 }
 
 void c_TreeIndex::Clear() {
   byPlot_.clear();
   readError_ = false;
   readMessage_.clear();
+  readLine_ = 0;
+  notices_.clear();
 }
 
 const std::vector<d_BatchTree>& c_TreeIndex::Rows(const std::string& plot,

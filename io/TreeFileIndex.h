@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/TextInput.h"
+
 namespace sylvanor {
 
 // What the batch uses of a tree row, in both layouts. Values as read; a
@@ -28,8 +30,10 @@ class c_TreeIndex {
  public:
   // Reads the rows of `file` (its heading line first) in the tree file
   // layout of `layout`, "VXD" or "PDQ": at most `maxRows` rows, stopping at
-  // the first row that cannot be read.
-  void Build(std::istream& file, const std::string& layout, int maxRows);
+  // the first row that cannot be read. `name` is the file's name in notices:
+  // lines cut for their length, and rows left unread past `maxRows`.
+  void Build(std::istream& file, const std::string& layout, int maxRows,
+             const std::string& name = {});
   void Clear();
 
   // The rows of a plot in file order (the station is ignored for VXD).
@@ -38,6 +42,9 @@ class c_TreeIndex {
   // True when a row could not be read; its reader message.
   bool ReadError() const { return readError_; }
   const std::string& ReadMessage() const { return readMessage_; }
+  // The line of that row.
+  int ReadLine() const { return readLine_; }
+  const std::vector<d_FileNotice>& Notices() const { return notices_; }
 
  private:
   std::string Key(const std::string& plot, const std::string& station) const;
@@ -46,6 +53,8 @@ class c_TreeIndex {
   std::unordered_map<std::string, std::vector<d_BatchTree>> byPlot_;
   bool readError_ = false;
   std::string readMessage_;
+  int readLine_ = 0;
+  std::vector<d_FileNotice> notices_;
 };
 
 }  // namespace sylvanor

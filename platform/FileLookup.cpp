@@ -27,3 +27,25 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& path) {
 }
 
 }  // namespace sylvanor
+
+namespace sylvanor {
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const bool aExists = fs::exists(a, ec);
+  const bool bExists = fs::exists(b, ec);
+  if (aExists && bExists) return fs::equivalent(a, b, ec) && !ec;
+  if (aExists || bExists) return false;
+  const fs::path aPlace = fs::weakly_canonical(fs::absolute(a, ec), ec);
+  const fs::path bPlace = fs::weakly_canonical(fs::absolute(b, ec), ec);
+  return !aPlace.empty() && aPlace == bPlace;
+}
+
+bool ExistsAsNonFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
+}  // namespace sylvanor

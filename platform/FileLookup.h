@@ -13,4 +13,14 @@ namespace sylvanor {
 // that opening it fails the usual way.
 std::filesystem::path FindFileNoCase(const std::filesystem::path& path);
 
+// True when both paths name one file: for two existing entries, the same
+// file by identity (links and spellings such as "a/../b" seen through); for
+// two paths that do not exist yet, the same place once made absolute and
+// normal. An existing and a missing path are never the same file.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// True when the path names an existing entry that is not a regular file (a
+// folder, a device, a pipe), which a reader of files must refuse.
+bool ExistsAsNonFile(const std::filesystem::path& path);
+
 }  // namespace sylvanor

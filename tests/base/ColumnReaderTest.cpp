@@ -60,7 +60,9 @@ TEST(CdfGet, ReadsTheFirstDataRowOfAFile) {
       {n50 + ",,,,", 1, bad("Name", cut), n49},  // 49 characters fit a width of 50
       {n50.substr(1) + ",,,,", 1, "", n49},
       {",a,b,,YN", 1,
-       bad("Count", noInt + ": Data = |a|") + bad("Big", noInt) + bad("Flag", oneChar), kY},
+       bad("Count", noInt + ": Data = |a|") + "\n" + bad("Big", noInt) + "\n" +
+           bad("Flag", oneChar),
+       kY},
       {"," + a2944 + ",,,", 1, bad("Count", noInt + ": Data = |" + a2944 + "|"), kMissing},
       {",a" + a2944 + ",,,", -2, full, kMissing},
       {"," + a2944.substr(8), -2, full, kMissing}};  // also with a format error after it

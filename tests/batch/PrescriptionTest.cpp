@@ -72,7 +72,7 @@ TEST(Prescription, RefusalsSayWhy) {
       // link rows, message
       {"P1, South, First, T, No, No, No, No\n", "Plot Missing in Link Treatment File: P1"},
       {"P0, North, First, T, No, No\nP1, North, First, T, No, No, No, No\n",
-       "Error Reading Link Treatment File: > Format of input is incorrect !\n "},
+       "Error Reading Link Treatment File: > Format of input is incorrect !\n line 2"},
       {"P1, North, Gap Set, T, No, No, No, No\n",
        "Cannot find Retention Priority in project file: Gap Set"},
       {"P1, North, First, Gap Treatment, No, No, No, No\n",

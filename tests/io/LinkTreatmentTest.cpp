@@ -36,7 +36,7 @@ TEST(LinkTreatment, ReadRows) {
            std::string(60, 'y') + ",No,No,No\n",
        std::string(299, 'p') + ", S, " + std::string(99, 'r') + ", T, " + std::string(49, 'y') +
            ", No, No, No\n",
-       "The 'cr_Plot" + cut + "The 'cr_RPName" + cut + "The 'cr_Thin" + cut},
+       "The 'cr_Plot" + cut + "\nThe 'cr_RPName" + cut + "\nThe 'cr_Thin" + cut},
   };
   for (const auto& [name, text, first, messages] : rows) {
     std::istringstream file(text);

@@ -24,7 +24,7 @@ TEST_P(ProjectLookup, KeywordLinesRecordsAndSpeciesRows) {
       {"#Thin-0 Yes\n", "Thin", -1, "0 | "},  // the whole first word is the keyword
       {"Thin=Yes\n", "thin", -1, "1 Thin Yes | Thin=Yes\n"},
       {"#ThinType BasalArea\n", "Thin", -1, "0 | "},
-      {"#Thin#Yes\r\n", "thin", -1, "1 Thin Yes | #Thin#Yes\r\n"},
+      {"#Thin#Yes\r\n", "thin", -1, "1 Thin Yes | #Thin#Yes\n"},  // every line end reads as LF
       {"#Thin\tYes extra\n", "thin", -1, "1 Thin Yes extra | #Thin\tYes extra\n"},
       // the first line whose keyword matches in any case; six words at most
       {"#tHIN No\n#Thin Yes\n", "THIN", -1, "1 tHIN No | #tHIN No\n"},
