@@ -93,6 +93,28 @@ TEST_F(PlotInputs, TreesAreRepairedNumberedOrRefused) {
   }
 }
 
+TEST_F(PlotInputs, ATreeNumberAnIntCannotHoldIsRefused) {
+  // numbers as read (floats): 2^31 and beyond on either side are refused
+  const std::pair<float, bool> rows[] = {{2147483520.0f, true},  {2147483648.0f, false},
+                                         {-2147483520.0f, true}, {-2147483648.0f, false},
+                                         {1e28f, false},         {-1, true}};
+  for (const auto& [num, accepted] : rows) {
+    syl_.PTL_InitTbl();
+    std::vector<int> nums;
+    std::vector<std::string> messages;
+    PutTree(syl_, {num, "PIPO", 10, 50, 20, 30, "C", "H", -1}, 4, false, nums, messages);
+    EXPECT_EQ(nums.size(), accepted ? 1u : 0u) << num;
+    if (!accepted) {
+      EXPECT_EQ(messages, std::vector<std::string>({" Tree number out of range.  4 PIPO Dia: "
+                                                    "10.0 Hgt: 50.0. - Tree record will be "
+                                                    "ignored"}));
+    }
+    // a PDQ tree is numbered by the count and never refused for its number
+    PutTree(syl_, {num, "PIPO", 10, 50, 20, 30, "C", "H", -1}, 5, true, nums, messages);
+    EXPECT_EQ(nums.back(), static_cast<int>(nums.size())) << num;
+  }
+}
+
 }  // namespace
 
 }  // namespace sylvanor
