@@ -138,7 +138,9 @@ int VXLB_Main(const std::string& commandLine, const d_CLBEnv& env) {
   const int result = VXLB_Mngr(commandLine, userFolder.string(), message, env.runBatch);
   if (result == -2 && env.showHelp) env.showHelp(CLB_ShowHelp());
   status << Verdict(result, message);
-  return result == 1 ? 1 : 0;
+  // a verdict that could not be written is no success
+  status.close();
+  return result == 1 && status ? 1 : 0;
 }
 
 int SylvanorMain(const std::vector<std::string>& args, const d_CLBEnv& env, std::ostream& out) {
