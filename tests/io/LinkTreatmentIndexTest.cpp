@@ -64,26 +64,15 @@ INSTANTIATE_TEST_SUITE_P(Readers, LinkLookup, ::testing::Bool(),
 namespace sylvanor {
 
 TEST(LinkTreatmentIndex, NoticesAndTheLineOfAnUnreadableRow) {
-  const std::string rows =
-      "\xEF\xBB\xBFPlot, MonSta\rP1, , Default, Burn, No, No, No, No\r\r"
-      "P2, , Default, Burn, No, No, No, No\rP3, , Default\r";
-  std::istringstream file(rows);
+  std::istringstream file("Plot\rP1, , D, B, No, No, No, No\r\rP2, , D, B, No, No, No, No\rP3\r");
   c_LTFIndex index;
-  index.Build(file, 1, "l.csv");
-  ASSERT_EQ(index.Notices().size(), 1u);
-  EXPECT_EQ(index.Notices()[0].line, 4);
-  EXPECT_EQ(index.Notices()[0].message,
-            "Link Treatment File holds more than 1 rows: this row and the rows after it are not "
-            "read");
-  index.Build(file, 2, "l.csv");  // the unreadable row is past the limit: a notice
-  EXPECT_EQ(index.Notices().size(), 1u);
-  index.Build(file, 3, "l.csv");
   d_LTF row;
   std::string message;
-  EXPECT_EQ(index.Find("P9", "", row, message), -1);
-  EXPECT_EQ(index.ReadLine(), 5);
-  EXPECT_TRUE(index.Notices().empty());
-  EXPECT_EQ(index.Name(), "l.csv");
+  for (const auto& [rows, noticeLine, readLine] : {std::tuple{1, 4, 0}, {2, 5, 0}, {3, 0, 5}}) {
+    index.Build(file, rows, "l.csv");
+    EXPECT_EQ(index.Notices().empty() ? 0 : index.Notices()[0].line, noticeLine) << rows;
+    EXPECT_EQ(index.Find("P9", "", row, message) < 0 ? index.ReadLine() : 0, readLine) << rows;
+  }
 }
 
 }  // namespace sylvanor
