@@ -11,7 +11,7 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DSYLVANOR_FUZZ=ON -DSYLVANOR_WERROR=ON >/dev/null
 cmake --build build-fuzz --parallel
 
-for target in column_reader_fuzz mortality_fuzz input_files_fuzz; do
+for target in column_reader_fuzz mortality_fuzz input_files_fuzz batch_fuzz; do
   corpus="build-fuzz/corpus/$target"
   log="build-fuzz/$target.log"
   mkdir -p "$corpus"

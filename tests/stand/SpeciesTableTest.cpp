@@ -23,7 +23,7 @@ const std::string kPsme = "6,PSME,Douglas Fir," + kDF;
 // A user folder holding the shipped mortality species file.
 class SpeciesTableTest : public ::testing::Test {
  protected:
-  int Setup(const std::string& speciesFile) {
+  int LoadSpecies(const std::string& speciesFile) {
     if (!speciesFile.empty()) temp_.Write("species.csv", speciesFile);
     return ET_Setup(table_, message_, path_);
   }
@@ -54,7 +54,7 @@ TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
   for (const auto& [row, item, result, text] : esd)
     EXPECT_EQ(Item(row, item), std::pair(result, text)) << row << " " << item;
 
-  ASSERT_EQ(Setup(""), 1) << message_;
+  ASSERT_EQ(LoadSpecies(""), 1) << message_;
   EXPECT_EQ(std::tuple(message_, table_.Rows.size(), Item(0, "Source")),
             std::tuple(""s, 55u, std::pair(0, "Internal"s)));
   for (const d_ET& et : table_.Rows)  // hardwoods are left out of canopy bulk density
@@ -65,8 +65,8 @@ TEST_F(SpeciesTableTest, BuiltInTableWhenThereIsNoSpeciesFile) {
 }
 
 TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpeciesAndLongTextsAreCut) {
-  ASSERT_EQ(Setup("# my species\n" + kPsme + "26,PIPO,Ponderosa Pine," + kPP + "PIPO\n27,,," + kPP +
-                  "PIPO\n28,PILA,Sugar Pine," + kPP + "PILA\n"),
+  ASSERT_EQ(LoadSpecies("# my species\n" + kPsme + "26,PIPO,Ponderosa Pine," + kPP + "PIPO\n27,,," +
+                        kPP + "PIPO\n28,PILA,Sugar Pine," + kPP + "PILA\n"),
             1)
       << message_;
   ASSERT_EQ(table_.Rows.size(), 2u);
@@ -79,7 +79,7 @@ TEST_F(SpeciesTableTest, SpeciesFileEndsAtAnEmptySpeciesAndLongTextsAreCut) {
 
   std::filesystem::remove(path_);
   temp_.Write("SPECIES.CSV", "1,PSME," + std::string(300, 'n') + "," + kDF);
-  ASSERT_EQ(Setup(""), 1) << message_;  // the name is found without regard to case
+  ASSERT_EQ(LoadSpecies(""), 1) << message_;  // the name is found without regard to case
   EXPECT_EQ(std::tuple(table_.Rows.size(), table_.Rows[0].CommonName.size()), std::tuple(1u, 149u));
 }
 
@@ -103,7 +103,7 @@ TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
     for (int i = 0; i < field; ++i)
       at = row.find(',', at) + 1;
     row.replace(at, row.find(',', at) - at, code);
-    EXPECT_EQ(Setup(kPsme + "1,A,a," + row), message.empty() ? 1 : 0) << row;
+    EXPECT_EQ(LoadSpecies(kPsme + "1,A,a," + row), message.empty() ? 1 : 0) << row;
     EXPECT_EQ(message_, message.empty() ? "" : message + Advice()) << row;
     EXPECT_EQ(table_.Rows.size(), 2u) << row;
   }
@@ -115,14 +115,14 @@ TEST_F(SpeciesTableTest, EachCheckHasItsMessage) {
 TEST_F(SpeciesTableTest, MortalityFileDecidesTheMortalityCodes) {
   // a code needs a record of the file or its default
   temp_.Write("qor_Spp.csv", "1,PSME,Douglas-fir,x,1,36,0,0,0,0,0\n");
-  EXPECT_EQ(Setup(kPsme), 1) << message_;
-  EXPECT_EQ(Setup(kPsme + "26,PIPO,Ponderosa Pine," + kPP + "pipo\n"), 0);
+  EXPECT_EQ(LoadSpecies(kPsme), 1) << message_;
+  EXPECT_EQ(LoadSpecies(kPsme + "26,PIPO,Ponderosa Pine," + kPP + "pipo\n"), 0);
   EXPECT_EQ(message_,
             "Invalid/Missing Qorvel Mortality Species Equation Code. Species: PIPO, Code: pipo\n" +
                 Advice());
   std::filesystem::remove(temp_.path() / "qor_Spp.csv");
   std::filesystem::remove(path_);
-  EXPECT_EQ(Setup(""), 0);
+  EXPECT_EQ(LoadSpecies(""), 0);
   EXPECT_EQ(message_,
             "Error try to open/load Qorvel species file.\n"
             "Can't Open Input Qorvel Mortality Species Equation File:\n " +
