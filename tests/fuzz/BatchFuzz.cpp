@@ -1,21 +1,15 @@
-// Fuzz target for the whole batch: the bytes become a plot file, a tree file
-// and a link treatment row, and the batch runs them with the sample project
-// and the shipped user folder. The first byte chooses the plot file layout
-// (even VXD, odd PDQ); the rest is split at its first two 0x1E bytes into
-// the plot file, the tree file and the link treatment row (a missing part
-// is empty). The batch completes or refuses with a reason, its counts add
-// up, it leaves its input files as they were, and every number of its
-// output lines is finite.
+// Fuzz target for the whole batch: the bytes become a plot file (VXD when the
+// first byte is even, else PDQ), a tree file and a link treatment row (the
+// rest split at its first two 0x1E bytes), run with the sample project and
+// the shipped user folder. The batch completes or refuses, its counts add
+// up, its inputs stay as they were and its output numbers are finite.
 
 #include <unistd.h>
 
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -25,61 +19,36 @@
 #include "base/TextUtil.h"
 #include "batch/BatchRunner.h"
 
-namespace sylvanor {
+using namespace sylvanor;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kPartSeparator = '\x1E';
-constexpr int kOutputNumbers = 30;  // numbers of an output line, before the two fuel models
-constexpr const char* kLinkHeading = "Plot, MonSta, RetPri, Treatment, Thin, Prune, Pile, Burn\n";
-
-// The folder of this process's batch files, made on first use and removed
-// with its files when the process exits (a crash leaves it for a look).
-class WorkFolder {
- public:
-  WorkFolder()
-      : path_(fs::temp_directory_path() /
-              ("sylvanor-batch-fuzz-" + std::to_string(static_cast<long>(getpid())))) {
-    fs::create_directories(path_);
-  }
-  ~WorkFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  WorkFolder(const WorkFolder&) = delete;
-  WorkFolder& operator=(const WorkFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+constexpr std::size_t kOutputNumbers = 30;  // of a plot line, before the two fuel models
 
 void WriteFile(const fs::path& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!file) __builtin_trap();
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
 }
 
-// The next part of `rest`, up to the separator or its end; `rest` moves past
-// the part and its separator.
+// The next part of `rest`, up to the separator; `rest` moves past both.
 std::string TakePart(std::string_view& rest) {
-  const std::size_t end = rest.find(kPartSeparator);
+  const std::size_t end = rest.find('\x1E');
   const std::string part(rest.substr(0, end));
   rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   return part;
 }
 
-// Traps unless every plot line of the output file (after its two heading
-// lines) ends in kOutputNumbers finite numbers and the two fuel models. The
-// fields are counted from the end of the line: a plot's name may hold commas.
-void CheckOutput(const std::string& text) {
+// Every plot line ends in kOutputNumbers finite numbers and the two fuel
+// models; its fields are counted from the end, as a plot name may hold commas.
+bool OutputIsFinite(const std::string& text) {
   std::istringstream file(text);
   std::string line;
   for (int n = 0; std::getline(file, line); ++n) {
@@ -87,57 +56,57 @@ void CheckOutput(const std::string& text) {
     std::istringstream row(line);
     for (std::string field; n >= 2 && std::getline(row, field, ',');)
       fields.push_back(field);
-    if (n >= 2 && fields.size() < kOutputNumbers + 4) __builtin_trap();
+    if (n >= 2 && fields.size() < kOutputNumbers + 4) return false;
     for (std::size_t k = 0; n >= 2 && k < kOutputNumbers; ++k) {
       double value = 0;
-      const std::string_view field = TrimBlanks(fields[fields.size() - 3 - k]);
-      if (!ReadWholeNumber(field, value) || !std::isfinite(value)) __builtin_trap();
+      if (!ReadWholeNumber(TrimBlanks(fields[fields.size() - 3 - k]), value) ||
+          !std::isfinite(value))
+        return false;
     }
   }
+  return true;
 }
 
 }  // namespace
 
-}  // namespace sylvanor
-
-using namespace sylvanor;
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  static const std::unique_ptr<c_FBC> batch = std::make_unique<c_FBC>();
-  static const WorkFolder work;
-  const fs::path& folder = work.path();
+  static const auto batch = std::make_unique<c_FBC>();  // large: kept off the stack, made once
+  static const fs::path folder = [] {
+    const fs::path path =
+        fs::temp_directory_path() / ("sylvanor-batch-fuzz-" + std::to_string(getpid()));
+    fs::create_directories(path);
+    return path;
+  }();
+  static const std::string project = SYLVANOR_SOURCE_DIR "/data/sample/Sample.vxp";
+  static const std::string projectText = ReadFile(project);
 
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const std::string plotText = TakePart(rest);
-  const std::string treeText = TakePart(rest);
-  const std::string linkText = std::string(kLinkHeading) + std::string(rest);
-
-  d_BatchFiles files;
-  files.Plot = (folder / (data[0] % 2 == 0 ? "plots.vxd" : "plots.pdq")).string();
-  files.Tree = (folder / "trees.tre").string();
-  files.Link = (folder / "link.csv").string();
-  files.Project = SYLVANOR_SOURCE_DIR "/data/sample/Sample.vxp";
-  files.Output = (folder / "out.csv").string();
-  files.Error = (folder / "errors.txt").string();
-  WriteFile(files.Plot, plotText);
-  WriteFile(files.Tree, treeText);
-  WriteFile(files.Link, linkText);
-  // the output of an earlier run is not this run's
-  std::error_code ignored;
-  fs::remove(files.Output, ignored);
-  static const std::string projectText = ReadFile(files.Project);
+  const std::pair<std::string, std::string> inputs[] = {
+      {(folder / (data[0] % 2 == 0 ? "plots.vxd" : "plots.pdq")).string(), TakePart(rest)},
+      {(folder / "trees.tre").string(), TakePart(rest)},
+      {(folder / "link.csv").string(),
+       "Plot, MonSta, RetPri, Treatment, Thin, Prune, Pile, Burn\n" + std::string(rest)},
+      {project, projectText}};
+  for (std::size_t i = 0; i < 3; ++i)
+    WriteFile(inputs[i].first, inputs[i].second);
+  const d_BatchFiles files{inputs[0].first,
+                           inputs[1].first,
+                           inputs[2].first,
+                           project,
+                           (folder / "out.csv").string(),
+                           (folder / "errors.txt").string(),
+                           "",
+                           ""};
+  fs::remove(files.Output);  // an earlier run's output is not this run's
 
   const d_BatchOutcome outcome = batch->RunBatch(files, SYLVANOR_SOURCE_DIR "/data");
   if (outcome.result != 1 && outcome.result != -1) __builtin_trap();
-  if (outcome.result == 1) {
-    if (outcome.processed + outcome.skipped != outcome.plots) __builtin_trap();
-    if (outcome.errors < 0) __builtin_trap();
-  }
-  if (ReadFile(files.Plot) != plotText || ReadFile(files.Tree) != treeText ||
-      ReadFile(files.Link) != linkText || ReadFile(files.Project) != projectText) {
+  if (outcome.result == 1 &&
+      (outcome.processed + outcome.skipped != outcome.plots || outcome.errors < 0))
     __builtin_trap();
-  }
-  CheckOutput(ReadFile(files.Output));
+  for (const auto& [path, text] : inputs)
+    if (ReadFile(path) != text) __builtin_trap();
+  if (!OutputIsFinite(ReadFile(files.Output))) __builtin_trap();
   return 0;
 }
