@@ -52,8 +52,8 @@ struct d_CLBEnv {
 
 // The command-line batch: finds the user folder (_getpath), writes the
 // status file there, runs VXLB_Mngr and writes its verdict. 1 success, 0
-// failure (a verdict that cannot be written is a failure too). Without a user folder (none found) the status file cannot be
-// opened: ERROR.txt in the current folder then says so and the batch does
+// failure (a verdict that cannot be written is a failure too). Without a user folder (none found)
+// the status file cannot be opened: ERROR.txt in the current folder then says so and the batch does
 // not run.
 int VXLB_Main(const std::string& commandLine, const d_CLBEnv& env);
 
