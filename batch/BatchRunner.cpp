@@ -46,8 +46,7 @@ int c_FBC::OpenLinkTreatment(const std::string& path, std::string& message) {
     message = CFormat("Can't Open Link Treatment File : %s\n", path) + reason;
     return 0;
   }
-  m_Link.Build(file, kLinkTreatmentRows, path);
-  m_HaveLink = true;
+  UseLinkTreatment(file, path);
   return 1;
 }
 
@@ -60,18 +59,17 @@ int c_FBC::OpenProject(const std::string& path, std::string& message) {
     message = CFormat("Can't Open Batch Project File: %s\n", path) + reason;
     return 0;
   }
-  m_Proj.Build(file, path);
-  m_HaveProj = true;
+  UseProject(file, path);
   return 1;
 }
 
-void c_FBC::UseLinkTreatment(std::istream& file) {
-  m_Link.Build(file, kLinkTreatmentRows, "Link Treatment File");
+void c_FBC::UseLinkTreatment(std::istream& file, const std::string& name) {
+  m_Link.Build(file, kLinkTreatmentRows, name);
   m_HaveLink = true;
 }
 
-void c_FBC::UseProject(std::istream& file) {
-  m_Proj.Build(file, "Batch Project File");
+void c_FBC::UseProject(std::istream& file, const std::string& name) {
+  m_Proj.Build(file, name);
   m_HaveProj = true;
 }
 

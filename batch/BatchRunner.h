@@ -140,9 +140,9 @@ class c_FBC {
   // them; 1, or 0 with the reason in `message`.
   int OpenLinkTreatment(const std::string& path, std::string& message);
   int OpenProject(const std::string& path, std::string& message);
-  // Index a stream instead.
-  void UseLinkTreatment(std::istream& file);
-  void UseProject(std::istream& file);
+  // Index a stream instead; `name` stands for the file in messages.
+  void UseLinkTreatment(std::istream& file, const std::string& name = "Link Treatment File");
+  void UseProject(std::istream& file, const std::string& name = "Batch Project File");
 
   // ---- prescription of a plot ----------------------------------------------
   // Finds the plot's row of the link treatment file, its retention priority
