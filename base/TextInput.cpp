@@ -21,10 +21,14 @@ std::string AtFileLine(const std::string& message, const std::string& file, int 
   return text + CFormat("\n File: %s, line %d", file, line);
 }
 
-d_FileNotice LongLineNotice(const std::string& file, int line) {
-  return {file, line,
-          CFormat("Line longer than %d characters: the rest of the line is skipped",
-                  static_cast<int>(kMaxLineText))};
+std::vector<d_FileNotice> CutLineNotices(const c_TextInput& input, const std::string& file) {
+  std::vector<d_FileNotice> notices;
+  for (const int line : input.CutLines()) {
+    notices.push_back({file, line,
+                       CFormat("Line longer than %d characters: the rest of the line is skipped",
+                               static_cast<int>(kMaxLineText))});
+  }
+  return notices;
 }
 
 void c_TextInputBuf::SetSource(std::streambuf* source) {

@@ -37,8 +37,11 @@ struct d_FileNotice {
 // ("<message>\n line <n>" for a file without a name).
 std::string AtFileLine(const std::string& message, const std::string& file, int line);
 
-// The notice of a line cut at kMaxLineText characters.
-d_FileNotice LongLineNotice(const std::string& file, int line);
+class c_TextInput;
+
+// The notices of the lines the input has cut at kMaxLineText characters,
+// naming it `file`.
+std::vector<d_FileNotice> CutLineNotices(const c_TextInput& input, const std::string& file);
 
 class c_TextInputBuf : public std::streambuf {
  public:

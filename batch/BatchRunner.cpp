@@ -209,8 +209,8 @@ int c_FBC::LoadPlotNames() {
     return 0;
   }
   // the plot file is read twice: its long lines are told once, from this pass
-  for (const int line : m_PlotFile.CutLines())
-    Log_FileNotice(LongLineNotice(m_Files.Plot, line));
+  for (const d_FileNotice& notice : CutLineNotices(m_PlotFile, m_Files.Plot))
+    Log_FileNotice(notice);
   // back to the first row: the plots are read forward from here, and the
   // heading is not a plot
   Rewind(m_PlotFile);

@@ -45,8 +45,7 @@ void c_LTFIndex::Build(std::istream& source, int maxRows, const std::string& nam
                      "it are not read",
                      maxRows)};
   }
-  for (const int line : file.CutLines())
-    notices_.push_back(LongLineNotice(name, line));
+  notices_ = CutLineNotices(file, name);
   if (!limit.message.empty()) notices_.push_back(limit);
   source.clear();
 }

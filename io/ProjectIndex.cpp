@@ -19,8 +19,7 @@ void c_PrjIndex::Build(std::istream& source, const std::string& name) {
       entries_.push_back({words, raw, file.LineNumber()});
     }
   }
-  for (const int line : file.CutLines())
-    notices_.push_back(LongLineNotice(name, line));
+  notices_ = CutLineNotices(file, name);
   source.clear();
 }
 

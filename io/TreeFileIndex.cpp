@@ -91,8 +91,7 @@ void c_TreeIndex::Build(std::istream& source, const std::string& layout, int max
   } else {
     readAll(d_VXDTreeRow{});
   }
-  for (const int line : file.CutLines())
-    notices_.push_back(LongLineNotice(name, line));
+  notices_ = CutLineNotices(file, name);
   if (!limit.message.empty()) notices_.push_back(limit);
   source.clear();
 }
