@@ -241,12 +241,27 @@ void PTL_Prepare(d_PTLTable& table) {
 }
 
 void PTL_SortRetPri(d_PTLTable& table) {
-  const int n = PTL_Count(table);
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      if (table[i].RetPri < table[j].RetPri) std::swap(table[i], table[j]);
+  // the exchanges run on the priorities and the records' places; the
+  // records then move once, to the places the exchanges left them
+  const std::size_t n = static_cast<std::size_t>(PTL_Count(table));
+  std::vector<float> pri(n);
+  std::vector<std::size_t> from(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    pri[i] = table[i].RetPri;
+    from[i] = i;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t j = 0; j < n; ++j) {
+      if (pri[i] < pri[j]) {
+        std::swap(pri[i], pri[j]);
+        std::swap(from[i], from[j]);
+      }
     }
   }
+  std::vector<d_PTLRec> sorted(n);
+  for (std::size_t i = 0; i < n; ++i)
+    sorted[i] = std::move(table[from[i]]);
+  std::move(sorted.begin(), sorted.end(), table.begin());
 }
 
 }  // namespace sylvanor

@@ -1,0 +1,85 @@
+#include "treat/Thinning.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/StandBuilders.h"
+
+namespace sylvanor {
+
+namespace {
+
+// A live tree of DBH `dia` (in) and `tpa` trees/acre at retention priority `pri`.
+d_PTLRec Tree(float dia, float tpa, float pri, float cutEff = 0) {
+  d_PTLRec rec = TreeRec({.Dia = dia, .TPA = tpa});
+  rec.TPAadj = tpa;
+  rec.RetPri = pri;
+  rec.CutEff = cutEff;
+  return rec;
+}
+
+// Thins the list to the target of a sum criterion; the notice it leaves.
+std::string Thin(d_PTLTable& trees, d_ThinSettings s) {
+  std::string warning = "stale";
+  const auto value = [&s](const d_PTLTable& t) { return TH_SumCriterion(s.Crit, t, 3.0f); };
+  EXPECT_EQ(TH_Thin(trees, s, value, warning), 1);
+  return warning;
+}
+
+}  // namespace
+
+TEST(Thinning, CriterionStepsByTenthsInPriorityOrder) {
+  // basal area of a 10 in tree: 3.14159 x 25 / 144 = 0.545415 ft2; 100 trees
+  // give 54.54; the target 40 is reached at 73.3 trees (40.03 at 73.4)
+  d_PTLTable one = TreeList({Tree(10, 100, 0.5)});
+  EXPECT_EQ(Thin(one, {"BasalArea", 40, 1, 0, 100, 9}), "");
+  EXPECT_NEAR(one[0].TPAadj, 73.3f, 1e-3);
+  EXPECT_NEAR(one[0].Harv, 26.7f, 1e-3);  // at or above the sub-merchantable DBH
+  EXPECT_EQ(one[0].Slash, 0);
+
+  // CutEff 0.5: 10 trees lose at most 5 (50 steps); the tree of priority 0
+  // loses half first, the ones of 99 and at the cut limits nothing
+  d_PTLTable trees = TreeList(
+      {Tree(8, 10, 0.5), Tree(8, 10, 99), Tree(8, 20, 0), Tree(2, 10, 0.5), Tree(20, 10, 0.7)});
+  EXPECT_EQ(Thin(trees, {"TreeDensity", 1, 0.5, 2, 20, 9}), "");
+  // sorted: priority 0, 0.5 (DBH 8, then 2 as the exchanges leave them), 0.7, 99
+  const float left[] = {10, 5, 10, 10, 10};
+  const float slash[] = {10, 5, 0, 0, 0};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_NEAR(trees[i].TPAadj, left[i], 1e-3) << i;
+    EXPECT_NEAR(trees[i].Slash, slash[i], 1e-3) << i;
+  }
+  EXPECT_EQ(trees[4].RetPri, 99);
+
+  // already below: the notice names the criterion where the plot is expected,
+  // and the trees of priority 0 were cut all the same
+  d_PTLTable below = TreeList({Tree(10, 100, 0.5), Tree(10, 10, 0)});
+  EXPECT_EQ(Thin(below, {"BasalArea", 100, 0.3f, 0, 100, 9}),
+            "No tree thining has been done.\nPlot BasalArea is already less than 100.00\n");
+  EXPECT_NEAR(below[0].TPAadj, 7, 1e-4);
+  EXPECT_EQ(Thin(below, {"BasalArea", 1, 0.3f, 50, 100, 9}),
+            "No trees found between specified min/max to thin, BasalArea\n");
+}
+
+TEST(Thinning, FreeThinningCutsEachTreesOwnShare) {
+  d_PTLTable trees = TreeList({Tree(10, 20, 99, 0.25f), Tree(4, 10, 0.5)});
+  EXPECT_EQ(Thin(trees, {"free", 0, 0, 0, 0, 9}), "");
+  EXPECT_EQ(trees[0].TPAadj, 10);  // sorted: 0.5 first, untouched
+  EXPECT_EQ(trees[1].TPAadj, 15);  // priority 99 is cut by its own share
+  EXPECT_EQ(trees[1].Harv, 5);
+  d_PTLTable none = TreeList({Tree(10, 20, 0.5)});
+  EXPECT_EQ(Thin(none, {"Free", 0, 1, 0, 100, 9}), "No trees removed from free thinning");
+}
+
+TEST(Thinning, SumCriteria) {
+  d_PTLTable trees = TreeList({Tree(10, 100, 0.5), Tree(2, 50, 0.5)});
+  trees[1].Status = "D";
+  EXPECT_NEAR(TH_SumCriterion("BasalArea", trees, 3), 54.5415f, 1e-3);  // the live tree only
+  // 100 x 1 + 50 x 0.2^1.605 = 103.777
+  EXPECT_NEAR(TH_SumCriterion("StandDensityIndex", trees, 3), 103.777f, 1e-2);
+  EXPECT_EQ(TH_SumCriterion("TreeDensity", trees, 3), 150);
+  EXPECT_EQ(TH_SumCriterion("ExceedingTreeDensity", trees, 2), 150);  // DBH at the threshold
+  EXPECT_EQ(TH_SumCriterion("ExceedingTreeDensity", trees, 3), 100);
+  EXPECT_EQ(TH_SumCriterion("basalarea", trees, 3), 0);
+}
+
+}  // namespace sylvanor
