@@ -1,5 +1,6 @@
 #include "treat/Thinning.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/CFormat.h"
@@ -29,7 +30,38 @@ void FreeThinning(d_PTLTable& trees, std::string& warning) {
   if (!cut) warning = "No trees removed from free thinning";
 }
 
-void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const ThinCriterion& value,
+// The criterion's value while the thinning cuts: kept up to date for a sum,
+// evaluated in full near the target, where rounding in the running value
+// could otherwise decide a step.
+class CriterionTracker {
+ public:
+  CriterionTracker(const d_PTLTable& trees, const d_ThinCriterion& c, float target)
+      : trees_(trees), c_(c), target_(target), value_(c.Value(trees)) {}
+
+  float Full() { return value_ = c_.Value(trees_); }
+
+  // True when the stand is at or below the target.
+  bool Reached() {
+    constexpr double kMargin = 1e-3;  // relative
+    const bool near =
+        !c_.PerTree ||
+        value_ - target_ <= kMargin * std::max(std::fabs(value_), std::fabs(target_)) + 1e-6;
+    return near && Full() <= target_;
+  }
+
+  // The record lost `removed` trees per acre.
+  void Cut(const d_PTLRec& rec, double removed) {
+    if (c_.PerTree) value_ -= c_.PerTree(rec) * removed;
+  }
+
+ private:
+  const d_PTLTable& trees_;
+  const d_ThinCriterion& c_;
+  double target_;
+  double value_;
+};
+
+void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const d_ThinCriterion& c,
                        std::string& warning) {
   const int n = PTL_Count(trees);
   // the trees to cut first lose their share whatever the stand
@@ -37,7 +69,8 @@ void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const ThinCri
     d_PTLRec& rec = trees[static_cast<std::size_t>(i)];
     if (rec.RetPri == 0.0f && InCutRange(rec, s)) rec.TPAadj -= rec.TPAadj * s.CutEff;
   }
-  if (s.CriVal >= value(trees)) {
+  CriterionTracker value(trees, c, s.CriVal);
+  if (s.CriVal >= value.Full()) {
     warning = "No tree thining has been done.\n" +
               CFormat("Plot %s is already less than %5.2f\n", s.Crit, s.CriVal);
     return;
@@ -48,9 +81,11 @@ void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const ThinCri
     if (rec.RetPri == kNeverCut || rec.RetPri == 0.0f || !InCutRange(rec, s)) continue;
     const int most = static_cast<int>(rec.TPAadj * s.CutEff * 10);
     for (int k = 0; k < most; ++k) {
-      if (value(trees) <= s.CriVal) return;
+      if (value.Reached()) return;
+      const float before = rec.TPAadj;
       rec.TPAadj = static_cast<float>(rec.TPAadj - kStep);
       if (rec.TPAadj < kLeastLeft) rec.TPAadj = 0.0f;
+      value.Cut(rec, static_cast<double>(before) - rec.TPAadj);
       ++steps;
       if (rec.TPAadj == 0.0f) break;
     }
@@ -61,32 +96,39 @@ void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const ThinCri
 
 }  // namespace
 
+double TH_PerTree(const std::string& crit, const d_PTLRec& rec, float esdd) {
+  if (crit == "BasalArea") {
+    return PTL_IsDead(rec) ? 0.0 : 3.14159 * (rec.Dia / 2.0) * (rec.Dia / 2.0) / 144.0;
+  }
+  if (crit == "StandDensityIndex") return std::pow(rec.Dia / 10.0, 1.605);
+  if (crit == "TreeDensity") return 1.0;
+  if (crit == "ExceedingTreeDensity") return rec.Dia >= esdd ? 1.0 : 0.0;
+  return 0.0;
+}
+
 float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float esdd) {
   const int n = PTL_Count(trees);
   double sum = 0.0;
   for (int i = 0; i < n; ++i) {
     const d_PTLRec& rec = trees[static_cast<std::size_t>(i)];
-    if (crit == "BasalArea") {
-      if (!PTL_IsDead(rec)) sum += 3.14159 * (rec.Dia / 2.0) * (rec.Dia / 2.0) * rec.TPAadj / 144.0;
-    } else if (crit == "StandDensityIndex") {
-      sum += rec.TPAadj * std::pow(rec.Dia / 10.0, 1.605);
-    } else if (crit == "TreeDensity") {
-      sum += rec.TPAadj;
-    } else if (crit == "ExceedingTreeDensity") {
-      if (rec.Dia >= esdd) sum += rec.TPAadj;
-    }
+    sum += rec.TPAadj * TH_PerTree(crit, rec, esdd);
   }
   return static_cast<float>(sum);
 }
 
-int TH_Thin(d_PTLTable& trees, const d_ThinSettings& s, const ThinCriterion& value,
+d_ThinCriterion TH_SumThinCriterion(const std::string& crit, float esdd) {
+  return {[crit, esdd](const d_PTLTable& trees) { return TH_SumCriterion(crit, trees, esdd); },
+          [crit, esdd](const d_PTLRec& rec) { return TH_PerTree(crit, rec, esdd); }};
+}
+
+int TH_Thin(d_PTLTable& trees, const d_ThinSettings& s, const d_ThinCriterion& criterion,
             std::string& warning) {
   warning.clear();
   PTL_SortRetPri(trees);
   if (SameKeyword(s.Crit, "Free")) {
     FreeThinning(trees, warning);
   } else {
-    CriterionThinning(trees, s, value, warning);
+    CriterionThinning(trees, s, criterion, warning);
   }
   // what left each record: harvest from the merchantable trees, slash below
   const int n = PTL_Count(trees);

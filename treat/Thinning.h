@@ -24,23 +24,35 @@ struct d_ThinSettings {
   float SubMerDia = 0;  // sub-merchantable DBH, in
 };
 
-// The current value of the criterion over the tree list's adjusted
-// densities.
-using ThinCriterion = std::function<float(const d_PTLTable&)>;
+// A thinning criterion: its value over the tree list's adjusted densities,
+// and, for a criterion that is a sum over the records, what one tree per
+// acre of a record adds to it. With the second the thinning keeps the value
+// up to date as it cuts and evaluates it in full only near the target, so
+// that its decisions are those of a full evaluation before every step.
+struct d_ThinCriterion {
+  std::function<float(const d_PTLTable&)> Value;
+  std::function<double(const d_PTLRec&)> PerTree;  // empty: evaluate in full every step
+};
 
-// The criterion values that are sums over the tree list, from the adjusted
-// densities: "BasalArea" (live trees, ft2/acre), "StandDensityIndex",
-// "TreeDensity" and "ExceedingTreeDensity" (the trees whose DBH is at or
-// above `esdd`, in). Any other keyword gives 0.
+// What one tree per acre of the record adds to a criterion that is a sum:
+// "BasalArea" (live trees, ft2/acre), "StandDensityIndex", "TreeDensity"
+// and "ExceedingTreeDensity" (the trees whose DBH is at or above `esdd`,
+// in); 0 for any other keyword.
+double TH_PerTree(const std::string& crit, const d_PTLRec& rec, float esdd);
+
+// The sum criterion over the adjusted densities.
 float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float esdd);
+
+// The criterion of a sum keyword, kept up to date as the thinning cuts.
+d_ThinCriterion TH_SumThinCriterion(const std::string& crit, float esdd);
 
 // The thinning step: sorts the list by ascending retention priority (the
 // exchange order, which stays), runs the free thinning ("Free", without
-// regard to case) or the criterion thinning with `value` as the criterion,
+// regard to case) or the criterion thinning with `criterion`,
 // and splits the removals. Notices (already below the target, nothing
 // between the cut diameters, nothing removed by free thinning) are left in
 // `warning`, which is emptied first. Returns 1.
-int TH_Thin(d_PTLTable& trees, const d_ThinSettings& s, const ThinCriterion& value,
+int TH_Thin(d_PTLTable& trees, const d_ThinSettings& s, const d_ThinCriterion& criterion,
             std::string& warning);
 
 }  // namespace sylvanor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
@@ -20,8 +22,7 @@ d_PTLRec Tree(float dia, float tpa, float pri, float cutEff = 0) {
 // Thins the list to the target of a sum criterion; the notice it leaves.
 std::string Thin(d_PTLTable& trees, d_ThinSettings s) {
   std::string warning = "stale";
-  const auto value = [&s](const d_PTLTable& t) { return TH_SumCriterion(s.Crit, t, 3.0f); };
-  EXPECT_EQ(TH_Thin(trees, s, value, warning), 1);
+  EXPECT_EQ(TH_Thin(trees, s, TH_SumThinCriterion(s.Crit, 3.0f), warning), 1);
   return warning;
 }
 
@@ -80,6 +81,32 @@ TEST(Thinning, SumCriteria) {
   EXPECT_EQ(TH_SumCriterion("ExceedingTreeDensity", trees, 2), 150);  // DBH at the threshold
   EXPECT_EQ(TH_SumCriterion("ExceedingTreeDensity", trees, 3), 100);
   EXPECT_EQ(TH_SumCriterion("basalarea", trees, 3), 0);
+}
+
+TEST(Thinning, KeepingTheValueUpToDateDecidesAsAFullEvaluation) {
+  // random plots full of tied priorities, thinned once with the criterion
+  // kept up to date and once evaluated in full before every step
+  std::mt19937 random(15);
+  std::uniform_real_distribution<float> unit(0, 1);
+  for (const std::string crit :
+       {"BasalArea", "StandDensityIndex", "TreeDensity", "ExceedingTreeDensity"}) {
+    for (int plot = 0; plot < 8; ++plot) {
+      d_PTLTable running = TreeList({});
+      for (int i = 0; i < 120; ++i) {
+        running[i] = Tree(1 + 30 * unit(random), 1 + 60 * unit(random),
+                          static_cast<float>(static_cast<int>(4 * unit(random))) / 4);
+        if (unit(random) < 0.1f) running[i].Status = "D";
+      }
+      d_PTLTable full = running;
+      const d_ThinSettings s{
+          crit, TH_SumCriterion(crit, running, 3) * unit(random), unit(random), 2, 25, 9};
+      std::string warning;
+      TH_Thin(running, s, TH_SumThinCriterion(crit, 3), warning);
+      TH_Thin(full, s, {TH_SumThinCriterion(crit, 3).Value, {}}, warning);
+      for (int i = 0; i < 120; ++i)
+        ASSERT_EQ(running[i].TPAadj, full[i].TPAadj) << crit << " plot " << plot << " tree " << i;
+    }
+  }
 }
 
 }  // namespace sylvanor
