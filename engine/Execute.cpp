@@ -8,6 +8,10 @@
 #include "stand/CrownFuel.h"
 #include "stand/TreeList.h"
 #include "stand/TreeListVolumes.h"
+#include "treat/Piling.h"
+#include "treat/Pruning.h"
+#include "treat/Slash.h"
+#include "treat/Thinning.h"
 
 namespace sylvanor {
 
@@ -48,6 +52,41 @@ FMSelector FuelModelOf(const d_Settings& s, const d_SurfaceFuel& f) {
   return bed;
 }
 
+// The thinning criterion of the settings: a sum over the trees, kept up to
+// date as the thinning cuts, or a canopy measure evaluated in full.
+d_ThinCriterion ThinCriterionOf(d_Exec& x) {
+  const std::string crit = x.set.ThinCrit.str();
+  const d_ETTable& species = *x.ctx.Species;
+  if (crit == "CanopyCover") {
+    return {[&x, &species](const d_PTLTable& trees) {
+              return SM_Calc(trees, species, "TPAadj", x.set.ESDD, x.measures).CanCov / 100.0f;
+            },
+            {}};
+  }
+  if (crit == "CanopyFuelLoad" || crit == "CanopyBulkDensity") {
+    return {[&x, &species, cbd = crit == "CanopyBulkDensity"](const d_PTLTable& trees) {
+              const d_Settings& s = x.set;
+              const float load = CP_ProfilePass(trees, species, s.LayWid, s.RASpread, s.CBDCriThr,
+                                                0.0f, x.shares, x.layers);
+              if (!cbd) return load;
+              CP_RunMean(x.layers);
+              return x.layers.CBD;
+            },
+            {}};
+  }
+  return TH_SumThinCriterion(crit, x.set.ESDD);
+}
+
+// Slash lies on the surface after treatment.
+void AddSlash(const d_SlashLoads& slash, d_SurfaceFuel& agf) {
+  agf.Litter += slash.Fol;
+  agf.Hr1 += slash.Hr1;
+  agf.Hr10 += slash.Hr10;
+  agf.Hr100 += slash.Hr100;
+  for (std::size_t c = 0; c < kSizeClasses; ++c)
+    agf.Snd[c] += slash.Snd[c];
+}
+
 }  // namespace
 
 int EX_Settings(d_Exec& x) {
@@ -61,6 +100,7 @@ int EX_SurfaceFuel(d_Exec& x) {
   x.before = s.Fuel;
   x.std.AGF = x.before;
   x.std.ScoHgt = 0.0f;  // without a burn no crown is scorched
+  x.std.Slash = {};     // no plot's slash or piles carry over to the next
   return 1;
 }
 
@@ -80,6 +120,38 @@ int EX_Trees(d_Exec& x) {
 
 int EX_CanopyBefore(d_Exec& x) {
   CanopyState(x, 0.0f, "TPA", x.pre);
+  return 1;
+}
+
+int EX_Thin(d_Exec& x) {
+  const d_Settings& s = x.set;
+  if (!SameKeyword(s.ThinInc.str(), "Yes")) return 1;
+  std::string warning;
+  TH_Thin(x.ctx.Trees,
+          {s.ThinCrit.str(), s.ThiCriVal, s.CutEff, s.MinCutDia, s.MaxCutDia, s.SubMerDia},
+          ThinCriterionOf(x), warning);
+  x.std.ErrMes = "";
+  x.std.Warning = warning;
+  d_SlashLoads& slash = x.std.Slash.Thinning;
+  slash = SL_ThinningSlash(x.ctx.Trees, *x.ctx.Species, s.LogTopDia, s.Yardloss);
+  for (const float load : slash.Snd)
+    x.std.Slash.TS1kHr += load;
+  AddSlash(slash, x.std.AGF);
+  return 1;
+}
+
+int EX_Prune(d_Exec& x) {
+  if (!SameKeyword(x.set.PrunInc.str(), "Yes")) return 1;
+  PR_Prune(x.ctx.Trees, x.set.PrunHgt, x.set.PrunMRCR);
+  x.std.Slash.Pruning = SL_PruningSlash(x.ctx.Trees, *x.ctx.Species);
+  AddSlash(x.std.Slash.Pruning, x.std.AGF);
+  return 1;
+}
+
+int EX_Pile(d_Exec& x) {
+  const d_Settings& s = x.set;
+  PL_Pile(x.before, x.std.Slash.Thinning, x.std.Slash.Pruning,
+          {s.PilGroFra, s.PilTPFra, s.PilBurFra}, x.std.AGF, x.std.Slash.Piles);
   return 1;
 }
 

@@ -47,6 +47,17 @@ int EX_Trees(d_Exec& x);
 // The canopy profile and stand measures of the trees as entered, kept as the
 // snapshot before treatment.
 int EX_CanopyBefore(d_Exec& x);
+// With thinning included: the thinning (its notices in std.Warning) and its
+// slash, added to the surface fuel.
+int EX_Thin(d_Exec& x);
+
+// With pruning included: the pruning and its slash, added to the surface
+// fuel.
+int EX_Prune(d_Exec& x);
+
+// The piling of ground fuels and slash, and the burning of the piles.
+int EX_Pile(d_Exec& x);
+
 // The canopy profile (less the scorched crowns) and stand measures of the
 // trees left alive, and the standing and harvested volumes.
 int EX_CanopyAfter(d_Exec& x);
@@ -58,9 +69,9 @@ int EX_FuelModels(d_Exec& x);
 int EX_Output(d_Exec& x);
 
 // The steps in the order of an execution.
-inline constexpr std::array<ExecStep, 7> kExecSteps = {
-    EX_Settings,    EX_SurfaceFuel, EX_Trees,  EX_CanopyBefore,
-    EX_CanopyAfter, EX_FuelModels,  EX_Output,
+inline constexpr std::array<ExecStep, 10> kExecSteps = {
+    EX_Settings, EX_SurfaceFuel, EX_Trees,       EX_CanopyBefore, EX_Thin,
+    EX_Prune,    EX_Pile,        EX_CanopyAfter, EX_FuelModels,   EX_Output,
 };
 
 }  // namespace sylvanor

@@ -8,28 +8,22 @@
 #include "crownfire/FuelModelSelect.h"
 #include "stand/CanopyTypes.h"
 #include "stand/SurfaceFuel.h"
+#include "treat/Piling.h"
 #include "treat/Pollutants.h"
 
 namespace sylvanor {
 
 inline constexpr std::size_t kMessageCapacity = 3000;
 
-// Fuel left by pruning and thinning, burned in piles, and the piles left,
-// tons/acre.
+// Fuel left by pruning and thinning, the piles and what burned in them,
+// tons/acre. Cleared at the start of every plot's execution.
 struct d_SlashPile {
-  float PSFol = 0;  // pruning slash: foliage, 1-hour, 10-hour, 100-hour
-  float PS1Hr = 0;
-  float PS10Hr = 0;
-  float PS100Hr = 0;
-  float TSFol = 0;  // thinning slash: foliage, 1-hour ... 1000-hour, and its size classes
-  float TS1Hr = 0;
-  float TS10Hr = 0;
-  float TS100Hr = 0;
-  float TS1kHr = 0;
-  std::array<float, 5> TSC{};
+  d_SlashLoads Pruning;   // foliage, 1-, 10- and 100-hour
+  d_SlashLoads Thinning;  // and the five 1000-hour classes
+  float TS1kHr = 0;       // the thinning slash's 1000-hour classes together
+  d_Piles Piles;
   // consumed by pile burning: duff, 1-hour, 10-hour, 100-hour, 1000-hour
   std::array<float, 5> PilBurCon{};
-  float PlTot = 0;  // pile load over the whole unit
 };
 
 // Smoke of the broadcast burn: flaming and smoldering totals (lb/acre) and

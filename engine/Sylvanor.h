@@ -128,6 +128,65 @@ class Sylvanor {
   float Get_HaBdft() const;
   float Get_HaMeCuft() const;
 
+  // Slash, piles and the surface fuel after treatment (tons/acre; the
+  // slash and the surface fuel in kg/m2 with metric output): pruning slash
+  // (foliage, 1-, 10-, 100-hour), thinning slash (the same and the five
+  // 1000-hour classes), the piles (litter and foliage, 1-, 10-, 100-hour,
+  // sound and rotten classes), the ground fuels and the slash moved onto
+  // them and the load burned in them; the activity and ground fuels by
+  // component with the existing piles, and their total.
+  float Get_PSFol() const;
+  float Get_PS1Hr() const;
+  float Get_PS10Hr() const;
+  float Get_PS100Hr() const;
+  float Get_TSFol() const;
+  float Get_TS1Hr() const;
+  float Get_TS10Hr() const;
+  float Get_TS100Hr() const;
+  float Get_TSC1() const;
+  float Get_TSC2() const;
+  float Get_TSC3() const;
+  float Get_TSC4() const;
+  float Get_TSC5() const;
+  float Get_PlLitFol() const;
+  float Get_Pl1Hr() const;
+  float Get_Pl10Hr() const;
+  float Get_Pl100Hr() const;
+  float Get_PlSC1Snd() const;
+  float Get_PlSC2Snd() const;
+  float Get_PlSC3Snd() const;
+  float Get_PlSC4Snd() const;
+  float Get_PlSC5Snd() const;
+  float Get_PlSC1Rot() const;
+  float Get_PlSC2Rot() const;
+  float Get_PlSC3Rot() const;
+  float Get_PlSC4Rot() const;
+  float Get_PlSC5Rot() const;
+  float Get_PlTot() const;
+  float Get_PilBur() const;
+  float Get_SlashOnToPile() const;
+  float Get_AGF_Duff() const;
+  float Get_AGF_Litter() const;
+  float Get_AGF_Lichen() const;
+  float Get_AGF_Moss() const;
+  float Get_AGF_Grass() const;
+  float Get_AGF_Shrub() const;
+  float Get_AGF_1Hr() const;
+  float Get_AGF_10Hr() const;
+  float Get_AGF_100Hr() const;
+  float Get_AGF_SC1Snd() const;
+  float Get_AGF_SC2Snd() const;
+  float Get_AGF_SC3Snd() const;
+  float Get_AGF_SC4Snd() const;
+  float Get_AGF_SC5Snd() const;
+  float Get_AGF_SC1Rot() const;
+  float Get_AGF_SC2Rot() const;
+  float Get_AGF_SC3Rot() const;
+  float Get_AGF_SC4Rot() const;
+  float Get_AGF_SC5Rot() const;
+  float Get_AGF_ExiPil() const;
+  float Get_AGF_Total() const;
+
   // The standard fuel models chosen for the surface fuel before and after
   // treatment (empty when the fuel model set is "None"), and the estimated
   // bulk densities of those beds (kg/m3).

@@ -235,6 +235,9 @@ void PTL_Prepare(d_PTLTable& table) {
   for (int i = 0; i < n; ++i) {
     d_PTLRec& rec = table[i];
     rec.TPAadj = rec.TPA;
+    rec.Harv = rec.Slash = 0.0f;
+    rec.PruFra = 0.0f;
+    rec.CrnHgtPru = rec.CrnHgt;
     const float radius = rec.Dia / 2.0f;
     rec.BasAre = kPi<> * radius * radius;
   }

@@ -120,8 +120,8 @@ float PTL_GetTPA(const d_PTLRec& rec, const std::string& code);
 float PTL_SumTPA(const d_PTLTable& table, const std::string& code);
 float PTL_SumTPA(const d_PTLTable& table, const std::string& code, float minDia);
 
-// At the start of each execution: every tree's TPAadj back to its TPA and
-// its basal area from its diameter.
+// At the start of each execution: every tree's TPAadj back to its TPA,
+// nothing thinned or pruned, and its basal area from its diameter.
 void PTL_Prepare(d_PTLTable& table);
 
 // Reorders the list by retention priority with the exchange scheme the

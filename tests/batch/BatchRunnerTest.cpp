@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "tests/support/BatchFiles.h"
 #include "tests/support/TempFolder.h"
@@ -95,6 +96,29 @@ TEST_F(BatchRun, SkippedAndFailedPlotsAreCountedAndGetNoOutputLines) {
   EXPECT_EQ(progress_, Ints({14, 24, 34, 44}));
   // the heading lines, then the lines of A and D only
   EXPECT_EQ(Ints({Lines(files_.Output), Lines(EmissionFileName(files_.Output))}), Ints({4, 8}));
+}
+
+TEST_F(BatchRun, ThinningAndPilingOfOnePlotLeaveTheNextPlotAlone) {
+  // A is thinned to 80 ft2/acre and piled, B is left alone. A's priorities
+  // (set "Default", PIPO outside its species group: 0.5) are 0.5 x 0.7 for
+  // the 10 in trees (diameter factor 10/20 x 0.6 + 0.4) and 0.5 for the
+  // 20 in ones, so the 10 in record goes first: 100 x 0.545415 + 20 x
+  // 2.181660 = 98.17 ft2 is 80.01 at 66.7 trees and 79.96 at 66.6.
+  const std::string trees = std::string(kVxdTreeHeading) + "A,1,PIPO,10,50,20,D,H,100\n" +
+                            "A,2,PIPO,20,80,30,D,H,20\nB,1,PIPO,10,50,20,D,H,100\n";
+  const d_BatchOutcome o =
+      Run(VxdPlots("A,B"), trees, "A, , Default, Thin Heavy, Yes, No, Yes, No\n" + LinkRow("B"));
+  ASSERT_EQ(o.processed, 2) << ReadFile(files_.Error);
+  std::istringstream out(ReadFile(files_.Output));
+  std::string line;
+  std::getline(out, line), std::getline(out, line), std::getline(out, line);
+  // TD and BA before and after; QMD after: sqrt((66.6 x 100 + 20 x 400) / 86.6) = 13.01 in
+  EXPECT_NE(line.find(", 120.00,  86.60,"), std::string::npos) << line;
+  EXPECT_NE(line.find(",  98.17,  79.96,"), std::string::npos) << line;
+  EXPECT_NE(line.find(",  13.01,"), std::string::npos) << line;
+  const Sylvanor& b = fbc_->Engine();  // holds B's results: nothing thinned, pruned or piled
+  EXPECT_EQ(b.Get_PlTot() + b.Get_PilBur() + b.Get_PlLitFol() + b.Get_TSFol() + b.Get_PSFol(), 0);
+  EXPECT_EQ(b.Get_Basal(), b.Get_PreBasal());
 }
 
 TEST_F(BatchRun, AnUnreadableTreeRowFailsEveryPlotWhoseScanPassesIt) {

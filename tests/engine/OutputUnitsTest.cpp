@@ -21,7 +21,7 @@ const std::tuple<const char*, Field, float, float> kValues[] = {
     {"CBH 10 ft * 0.3048", [](d_Stand& s) -> float& { return s.Post.Prof.CBH; }, 10, 3.048f},
     {"layer 1 ft", [](d_Stand& s) -> float& { return s.Post.Prof.LayWid; }, 1, 0.3048f},
     {"QD75 10 in * 2.54", [](d_Stand& s) -> float& { return s.Post.Meas.Qd75; }, 10, 25.4f},
-    {"5 t/ac * 0.22417", [](d_Stand& s) -> float& { return s.Slash.PlTot; }, 5, 1.12085f},
+    {"5 t/ac * 0.22417", [](d_Stand& s) -> float& { return s.Slash.Piles.Tot; }, 5, 1.12085f},
     {"SDI 200 * 2.471", [](d_Stand& s) -> float& { return s.Post.Meas.StdDenIdx; }, 200, 494.2f},
     // 100 * 2.47105 / 10.764; 1000 * 0.028316 / 0.4046, board feet alike
     {"basal area", [](d_Stand& s) -> float& { return s.Post.Meas.Basal; }, 100, 22.95661f},
