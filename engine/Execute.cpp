@@ -52,31 +52,6 @@ FMSelector FuelModelOf(const d_Settings& s, const d_SurfaceFuel& f) {
   return bed;
 }
 
-// The thinning criterion of the settings: a sum over the trees, kept up to
-// date as the thinning cuts, or a canopy measure evaluated in full.
-d_ThinCriterion ThinCriterionOf(d_Exec& x) {
-  const std::string crit = x.set.ThinCrit.str();
-  const d_ETTable& species = *x.ctx.Species;
-  if (crit == "CanopyCover") {
-    return {[&x, &species](const d_PTLTable& trees) {
-              return SM_Calc(trees, species, "TPAadj", x.set.ESDD, x.measures).CanCov / 100.0f;
-            },
-            {}};
-  }
-  if (crit == "CanopyFuelLoad" || crit == "CanopyBulkDensity") {
-    return {[&x, &species, cbd = crit == "CanopyBulkDensity"](const d_PTLTable& trees) {
-              const d_Settings& s = x.set;
-              const float load = CP_ProfilePass(trees, species, s.LayWid, s.RASpread, s.CBDCriThr,
-                                                0.0f, x.shares, x.layers);
-              if (!cbd) return load;
-              CP_RunMean(x.layers);
-              return x.layers.CBD;
-            },
-            {}};
-  }
-  return TH_SumThinCriterion(crit, x.set.ESDD);
-}
-
 // Slash lies on the surface after treatment.
 void AddSlash(const d_SlashLoads& slash, d_SurfaceFuel& agf) {
   agf.Litter += slash.Fol;
@@ -129,7 +104,10 @@ int EX_Thin(d_Exec& x) {
   std::string warning;
   TH_Thin(x.ctx.Trees,
           {s.ThinCrit.str(), s.ThiCriVal, s.CutEff, s.MinCutDia, s.MaxCutDia, s.SubMerDia},
-          ThinCriterionOf(x), warning);
+          TH_ThinCriterion(s.ThinCrit.str(),
+                           d_ThinCanopy{x.ctx.Species.get(), s.LayWid, s.RASpread, s.CBDCriThr,
+                                        s.ESDD, &x.shares, &x.layers, &x.measures}),
+          warning);
   x.std.ErrMes = "";
   x.std.Warning = warning;
   d_SlashLoads& slash = x.std.Slash.Thinning;

@@ -103,6 +103,35 @@ void CP_PrepareTrees(d_PTLTable& trees, const d_ETTable& species, float layWid, 
   }
 }
 
+namespace {
+
+// Adds `n` trees per acre of the tree (fewer when negative) to the layer
+// loads; the change of the available canopy fuel, lb/acre.
+double AddTreeLoads(const d_PTLRec& tree, float n, const d_ETTable& species, float layWid,
+                    float scorchHgt, d_CPWork& work, d_Profile& prof) {
+  d_LayerSpan span;
+  const float* shares = TreeShares(tree, species, layWid, work, span);
+  if (shares == nullptr) return 0.0;
+  const float fuel = (tree.Bio[kFoliage] + 0.5f * tree.Bio[kTwig]) * n;
+  prof.NLay = std::max(prof.NLay, span.Walked);
+
+  // nothing below the crown base, the pruned crown base or the scorch height
+  int cut = 0;
+  if (layWid > 0.0f) {
+    const float below = std::max({tree.CrnHgt, tree.CrnHgtPru, scorchHgt}) / layWid;
+    cut = below >= static_cast<float>(kLayers) ? kLayers : static_cast<int>(below);
+  }
+  double total = 0.0;
+  for (int i = std::max(span.First, cut); i < span.First + span.Count; ++i) {
+    const float load = fuel * shares[i - span.First];
+    prof.Load[i] += load;
+    total += load;
+  }
+  return total;
+}
+
+}  // namespace
+
 float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float layWid,
                      float raSpread, float criThr, float scorchHgt, d_CPWork& work,
                      d_Profile& prof) {
@@ -119,25 +148,15 @@ float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float la
     if (PTL_IsDead(tree)) continue;
     const float n = tree.TPAadj - tree.Killed;
     if (!(n > 0.0f)) continue;
-
-    d_LayerSpan span;
-    const float* shares = TreeShares(tree, species, layWid, work, span);
-    if (shares == nullptr) continue;
-    const float fuel = (tree.Bio[kFoliage] + 0.5f * tree.Bio[kTwig]) * n;
-    prof.NLay = std::max(prof.NLay, span.Walked);
-
-    // nothing below the crown base, the pruned crown base or the scorch height
-    int cut = 0;
-    if (layWid > 0.0f) {
-      const float below = std::max({tree.CrnHgt, tree.CrnHgtPru, scorchHgt}) / layWid;
-      cut = below >= static_cast<float>(kLayers) ? kLayers : static_cast<int>(below);
-    }
-    for (int i = std::max(span.First, cut); i < span.First + span.Count; ++i) {
-      const float load = fuel * shares[i - span.First];
-      prof.Load[i] += load;
-      total += load;
-    }
+    total += AddTreeLoads(tree, n, species, layWid, scorchHgt, work, prof);
   }
+  return static_cast<float>(total / kLbPerTon<>);
+}
+
+float CP_CutTree(const d_PTLRec& tree, float removed, const d_ETTable& species, float scorchHgt,
+                 d_CPWork& work, d_Profile& prof) {
+  if (PTL_IsDead(tree) || !(removed > 0.0f)) return 0.0f;
+  const double total = AddTreeLoads(tree, -removed, species, prof.LayWid, scorchHgt, work, prof);
   return static_cast<float>(total / kLbPerTon<>);
 }
 

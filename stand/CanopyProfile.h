@@ -59,6 +59,13 @@ float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float la
                      float raSpread, float criThr, float scorchHgt, d_CPWork& work,
                      d_Profile& prof);
 
+// Takes `removed` trees per acre of a live tree out of the loads of the last
+// pass (`prof`), as a pass over the list with those trees gone would count
+// them; gives the change of the available canopy fuel (tons/acre, not
+// above 0). Rounding aside, the loads are then those of a new pass.
+float CP_CutTree(const d_PTLRec& tree, float removed, const d_ETTable& species, float scorchHgt,
+                 d_CPWork& work, d_Profile& prof);
+
 // The running mean of the loads and what follows from it: NRun, RunMean,
 // Thr, CBD, CBH and SH.
 void CP_RunMean(d_Profile& prof);

@@ -19,18 +19,22 @@ double StemArea(double dia) {
   return kPi<> * radius * radius;
 }
 
-// Crown area (ft2) of one tree from its species' crown width equation. A
-// species missing from the table, or a canopy cover code without an
-// equation, gives no crown rather than the -1 the crown table answers with;
-// the species check at load time keeps both from happening.
-double CrownArea(const d_ETTable& species, const d_PTLRec& rec) {
+}  // namespace
+
+double SM_CrownArea(const d_ETTable& species, const d_PTLRec& rec) {
   const int row = ET_Idx(species, rec.Species);
   if (row < 0) return 0.0;
   const float area = ET_CrownArea(species.Rows[row].Canopy, rec.Dia, rec.Hgt);
   return area > 0.0f ? area : 0.0;
 }
 
-}  // namespace
+float SM_CoverOf(double crownArea) {
+  // Crowns placed at random over the acre overlap, so the share of ground
+  // they cover is 1 - e^(-crown area / acre).
+  return crownArea > 0.0
+             ? static_cast<float>(100.0 * (1.0 - std::exp(-crownArea / kSqFtPerAcre<double>)))
+             : 0.0f;
+}
 
 float SM_Basal(const d_PTLTable& trees, const std::string& code) {
   double basalSqIn = 0.0;
@@ -62,7 +66,7 @@ d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const
     // Dead trees count in the density but hold no live basal area or crown.
     if (PTL_IsDead(rec)) continue;
     basalSqIn += rec.BasAre * c;
-    crownArea += CrownArea(species, rec) * c;
+    crownArea += SM_CrownArea(species, rec) * c;
   }
 
   d_StandMeasures m;
@@ -72,11 +76,7 @@ d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const
   m.StdDenIdx = static_cast<float>(sdi);
   m.QuaMeaDia = stems > 0.0 ? static_cast<float>(std::sqrt(diaSqTrees / stems)) : 0.0f;
   m.Qd75 = SM_Qd75(trees, code, work);
-  // Crowns placed at random over the acre overlap, so the share of ground
-  // they cover is 1 - e^(-crown area / acre).
-  m.CanCov = crownArea > 0.0
-                 ? static_cast<float>(100.0 * (1.0 - std::exp(-crownArea / kSqFtPerAcre<double>)))
-                 : 0.0f;
+  m.CanCov = SM_CoverOf(crownArea);
   return m;
 }
 

@@ -30,6 +30,15 @@ struct d_SMWork {
 d_StandMeasures SM_Calc(const d_PTLTable& trees, const d_ETTable& species, const std::string& code,
                         float esdd, d_SMWork& work);
 
+// Crown area (ft2) of one tree from its species' crown width equation. A
+// species missing from the table, or a canopy cover code without an
+// equation, gives no crown rather than the -1 the crown table answers with;
+// the species check at load time keeps both from happening.
+double SM_CrownArea(const d_ETTable& species, const d_PTLRec& rec);
+
+// Canopy cover (percent) of live crowns of this area (ft2) on an acre.
+float SM_CoverOf(double crownArea);
+
 // Only the basal area of the live trees for the density code, ft2/acre.
 float SM_Basal(const d_PTLTable& trees, const std::string& code);
 

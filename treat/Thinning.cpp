@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
@@ -44,14 +45,14 @@ class CriterionTracker {
   bool Reached() {
     constexpr double kMargin = 1e-3;  // relative
     const bool near =
-        !c_.PerTree ||
+        !c_.Cut ||
         value_ - target_ <= kMargin * std::max(std::fabs(value_), std::fabs(target_)) + 1e-6;
     return near && Full() <= target_;
   }
 
   // The record lost `removed` trees per acre.
   void Cut(const d_PTLRec& rec, double removed) {
-    if (c_.PerTree) value_ -= c_.PerTree(rec) * removed;
+    if (c_.Cut) value_ = c_.Cut(rec, removed);
   }
 
  private:
@@ -117,8 +118,53 @@ float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float es
 }
 
 d_ThinCriterion TH_SumThinCriterion(const std::string& crit, float esdd) {
-  return {[crit, esdd](const d_PTLTable& trees) { return TH_SumCriterion(crit, trees, esdd); },
-          [crit, esdd](const d_PTLRec& rec) { return TH_PerTree(crit, rec, esdd); }};
+  auto sum = std::make_shared<double>(0.0);
+  return {[crit, esdd, sum](const d_PTLTable& trees) {
+            *sum = TH_SumCriterion(crit, trees, esdd);
+            return static_cast<float>(*sum);
+          },
+          [crit, esdd, sum](const d_PTLRec& rec, double removed) {
+            return *sum -= TH_PerTree(crit, rec, esdd) * removed;
+          }};
+}
+
+d_ThinCriterion TH_ThinCriterion(const std::string& crit, const d_ThinCanopy& c) {
+  if (crit == "CanopyCover") {
+    auto area = std::make_shared<double>(0.0);  // live crown area, ft2/acre
+    return {[c, area](const d_PTLTable& trees) {
+              const int n = PTL_Count(trees);
+              *area = 0.0;
+              for (int i = 0; i < n; ++i) {
+                const d_PTLRec& rec = trees[static_cast<std::size_t>(i)];
+                if (!PTL_IsDead(rec)) *area += SM_CrownArea(*c.Species, rec) * rec.TPAadj;
+              }
+              return SM_CoverOf(*area) / 100.0f;
+            },
+            [c, area](const d_PTLRec& rec, double removed) {
+              if (!PTL_IsDead(rec)) *area -= SM_CrownArea(*c.Species, rec) * removed;
+              return SM_CoverOf(*area) / 100.0;
+            }};
+  }
+  if (crit == "CanopyFuelLoad" || crit == "CanopyBulkDensity") {
+    const bool cbd = crit == "CanopyBulkDensity";
+    auto load = std::make_shared<double>(0.0);  // available canopy fuel, tons/acre
+    const auto value = [c, cbd, load]() -> double {
+      if (!cbd) return *load;
+      CP_RunMean(*c.Layers);
+      return c.Layers->CBD;
+    };
+    return {[c, load, value](const d_PTLTable& trees) {
+              *load = CP_ProfilePass(trees, *c.Species, c.LayWid, c.RASpread, c.CriThr, 0.0f,
+                                     *c.Shares, *c.Layers);
+              return static_cast<float>(value());
+            },
+            [c, load, value](const d_PTLRec& rec, double removed) {
+              *load += CP_CutTree(rec, static_cast<float>(removed), *c.Species, 0.0f, *c.Shares,
+                                  *c.Layers);
+              return value();
+            }};
+  }
+  return TH_SumThinCriterion(crit, c.Esdd);
 }
 
 int TH_Thin(d_PTLTable& trees, const d_ThinSettings& s, const d_ThinCriterion& criterion,

@@ -9,7 +9,9 @@
 #include <functional>
 #include <string>
 
+#include "stand/CanopyProfile.h"
 #include "stand/EquationTable.h"
+#include "stand/StandMeasures.h"
 #include "stand/TreeList.h"
 
 namespace sylvanor {
@@ -25,13 +27,26 @@ struct d_ThinSettings {
 };
 
 // A thinning criterion: its value over the tree list's adjusted densities,
-// and, for a criterion that is a sum over the records, what one tree per
-// acre of a record adds to it. With the second the thinning keeps the value
-// up to date as it cuts and evaluates it in full only near the target, so
-// that its decisions are those of a full evaluation before every step.
+// and its value kept up to date from the last full evaluation as a record
+// loses trees. With the second the thinning evaluates in full only near
+// the target, so that its decisions are those of a full evaluation before
+// every step at a fraction of the cost.
 struct d_ThinCriterion {
   std::function<float(const d_PTLTable&)> Value;
-  std::function<double(const d_PTLRec&)> PerTree;  // empty: evaluate in full every step
+  // the value once `removed` trees per acre of the record are gone; empty:
+  // evaluate in full every step
+  std::function<double(const d_PTLRec&, double removed)> Cut;
+};
+
+// What the canopy criteria are evaluated with: the species table, the
+// canopy profile settings and the work records of the profile and the
+// stand measures.
+struct d_ThinCanopy {
+  const d_ETTable* Species = nullptr;
+  float LayWid = 0, RASpread = 0, CriThr = 0, Esdd = 0;
+  d_CPWork* Shares = nullptr;
+  d_Profile* Layers = nullptr;
+  d_SMWork* Measures = nullptr;
 };
 
 // What one tree per acre of the record adds to a criterion that is a sum:
@@ -45,6 +60,11 @@ float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float es
 
 // The criterion of a sum keyword, kept up to date as the thinning cuts.
 d_ThinCriterion TH_SumThinCriterion(const std::string& crit, float esdd);
+
+// The criterion of any keyword: a sum, or "CanopyCover" (fraction, of the
+// live crowns), "CanopyFuelLoad" (tons/acre) and "CanopyBulkDensity"
+// (kg/m3) of the canopy profile, each kept up to date as the thinning cuts.
+d_ThinCriterion TH_ThinCriterion(const std::string& crit, const d_ThinCanopy& canopy);
 
 // The thinning step: sorts the list by ascending retention priority (the
 // exchange order, which stays), runs the free thinning ("Free", without

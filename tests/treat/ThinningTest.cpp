@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "stand/CrownFuel.h"
 #include "tests/support/StandBuilders.h"
 
 namespace sylvanor {
@@ -105,6 +106,40 @@ TEST(Thinning, KeepingTheValueUpToDateDecidesAsAFullEvaluation) {
       TH_Thin(full, s, {TH_SumThinCriterion(crit, 3).Value, {}}, warning);
       for (int i = 0; i < 120; ++i)
         ASSERT_EQ(running[i].TPAadj, full[i].TPAadj) << crit << " plot " << plot << " tree " << i;
+    }
+  }
+}
+
+TEST(Thinning, CanopyCriteriaKeptUpToDateDecideAsAFullEvaluation) {
+  const d_ETTable species = BuiltInSpeciesTable();
+  std::mt19937 random(16);
+  std::uniform_real_distribution<float> unit(0, 1);
+  const char* codes[] = {"PIPO", "PSME", "ABGR", "PICO"};
+  for (const std::string crit : {"CanopyCover", "CanopyFuelLoad", "CanopyBulkDensity"}) {
+    for (int plot = 0; plot < 4; ++plot) {
+      d_PTLTable running = TreeList({});
+      for (int i = 0; i < 60; ++i) {
+        const float dia = 2 + 28 * unit(random), hgt = 15 + 3 * dia * (0.6f + 0.4f * unit(random));
+        running[i] = Tree(dia, 1 + 40 * unit(random), static_cast<float>(i % 3) / 3);
+        running[i].Species = codes[i % 4], running[i].Hgt = hgt;
+        running[i].CrnHgt = running[i].CrnHgtPru = hgt * 0.6f * unit(random);
+      }
+      std::string message;
+      ASSERT_EQ(PTL_CrownFuel(running, species, message), 1) << message;
+      d_PTLTable full = running;
+      d_CPWork shares;
+      d_Profile layers;
+      d_SMWork measures;
+      CP_PrepareTrees(running, species, 1, shares);
+      const d_ThinCanopy canopy{&species, 1, 15, 0.012f, 3, &shares, &layers, &measures};
+      const float start = TH_ThinCriterion(crit, canopy).Value(running);
+      const d_ThinSettings s{crit, start * (0.3f + 0.6f * unit(random)), 0.9f, 1, 40, 9};
+      std::string warning;
+      TH_Thin(running, s, TH_ThinCriterion(crit, canopy), warning);
+      TH_Thin(full, s, {TH_ThinCriterion(crit, canopy).Value, {}}, warning);
+      for (int i = 0; i < 60; ++i)
+        ASSERT_EQ(running[i].TPAadj, full[i].TPAadj) << crit << " plot " << plot << " tree " << i;
+      EXPECT_LT(TH_ThinCriterion(crit, canopy).Value(running), start) << crit;
     }
   }
 }
