@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <utility>
 
 #include <unistd.h>
@@ -40,26 +41,31 @@ fs::path TempRoot() {
 }
 
 // The generated batch of a case, written on first use.
-const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message) {
-  static std::map<std::pair<int, int>, d_GeneratedBatch> cases;
-  const auto key = std::make_pair(plots, trees);
+const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message,
+                                  const std::string& thinCrit = "BasalArea",
+                                  const std::string& thinTarget = "80") {
+  static std::map<std::tuple<int, int, std::string>, d_GeneratedBatch> cases;
+  const auto key = std::make_tuple(plots, trees, thinCrit);
   if (const auto found = cases.find(key); found != cases.end()) return &found->second;
 
   d_BatchShape shape;
   shape.plots = plots;
   shape.treesPerPlot = trees;
   shape.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
+  shape.thinCrit = thinCrit;
+  shape.thinTarget = thinTarget;
   d_GeneratedBatch batch;
-  const fs::path folder = TempRoot() / CFormat("p%d-t%d", plots, trees);
+  const fs::path folder = TempRoot() / CFormat("p%d-t%d-%s", plots, trees, thinCrit);
   if (!GenerateBatch(folder, SYLVANOR_DATA_DIR, shape, batch, message)) return nullptr;
   return &cases.emplace(key, std::move(batch)).first->second;
 }
 
-void BM_Batch(benchmark::State& state) {
-  const int plots = static_cast<int>(state.range(0));
-  const int trees = static_cast<int>(state.range(1));
+// Runs the batch of `plots` plots of `trees` trees whose thinned plots are
+// thinned by the criterion to the target.
+void RunCase(benchmark::State& state, int plots, int trees, const std::string& thinCrit,
+             const std::string& thinTarget) {
   std::string message;
-  const d_GeneratedBatch* batch = CaseFiles(plots, trees, message);
+  const d_GeneratedBatch* batch = CaseFiles(plots, trees, message, thinCrit, thinTarget);
   if (batch == nullptr) {
     state.SkipWithError(message.c_str());
     return;
@@ -92,6 +98,19 @@ void BM_Batch(benchmark::State& state) {
   state.counters["processed"] = outcome.processed;
   state.counters["skipped"] = outcome.skipped;
   state.counters["errors"] = outcome.errors;
+  state.counters["thinned"] = batch->thinPlots;
+}
+
+void BM_Batch(benchmark::State& state) {
+  RunCase(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), "BasalArea",
+          "80");
+}
+
+// Thinning to a canopy bulk density: the canopy profile is kept up to date
+// through every 0.1-tree step.
+void BM_BatchThinToCBD(benchmark::State& state) {
+  RunCase(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+          "CanopyBulkDensity", "0.05");
 }
 
 BENCHMARK(BM_Batch)
@@ -100,6 +119,13 @@ BENCHMARK(BM_Batch)
     ->Args({10000, 50})
     ->Args({1000, 500})
     ->Iterations(2)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_BatchThinToCBD)
+    ->ArgNames({"plots", "trees"})
+    ->Args({1000, 500})
+    ->Iterations(1)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -315,7 +315,7 @@ d_PrjTreatment Treatment(std::string_view name, std::string_view thinType,
   return t;
 }
 
-d_PrjData Project(const std::string& plotFile) {
+d_PrjData Project(const std::string& plotFile, const d_BatchShape& shape) {
   d_PrjData d;
   d.CBDThreshold = "0.012";
 
@@ -356,7 +356,7 @@ d_PrjData Project(const std::string& plotFile) {
   };
   d.RetPri = "Low Thin";
   d.Treatments = {Treatment(kNoTreatment, "None", "0"),
-                  Treatment(kThinTreatment, "BasalArea", "80")};
+                  Treatment(kThinTreatment, shape.thinCrit, shape.thinTarget)};
   d.Treatment = std::string(kThinTreatment);
 
   d.Thin = true;
@@ -479,7 +479,7 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
   }
   if (!plotFile.Close(message) || !treeFile.Close(message)) return false;
   if (!LTF_WriteFile(files.Link, links, message)) return false;
-  if (!Prj_WriteFile(files.Project, Project(files.Plot), message)) return false;
+  if (!Prj_WriteFile(files.Project, Project(files.Plot, shape), message)) return false;
 
   batch.plots = shape.plots;
   batch.treeRows = static_cast<int>(rows);

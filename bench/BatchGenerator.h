@@ -29,6 +29,8 @@ struct d_BatchShape {
   int treesPerPlot = 50;
   std::uint32_t seed = 20240611u;
   std::string name = "Stands";  // base name of the plot and tree files
+  // the criterion and target of the thinning treatment
+  std::string thinCrit = "BasalArea", thinTarget = "80";
 };
 
 struct d_GeneratedBatch {
