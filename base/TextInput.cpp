@@ -31,6 +31,13 @@ std::vector<d_FileNotice> CutLineNotices(const c_TextInput& input, const std::st
   return notices;
 }
 
+d_FileNotice RowLimitNotice(const std::string& file, int line, const std::string& what,
+                            int maxRows) {
+  return {file, line,
+          CFormat("%s holds more than %d rows: this row and the rows after it are not read", what,
+                  maxRows)};
+}
+
 void c_TextInputBuf::SetSource(std::streambuf* source) {
   source_ = source;
   Restart();

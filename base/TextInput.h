@@ -43,6 +43,11 @@ class c_TextInput;
 // naming it `file`.
 std::vector<d_FileNotice> CutLineNotices(const c_TextInput& input, const std::string& file);
 
+// The notice of a file (`what`, "Tree File") holding rows past the `maxRows`
+// a reader takes, the first of them at `line`.
+d_FileNotice RowLimitNotice(const std::string& file, int line, const std::string& what,
+                            int maxRows);
+
 class c_TextInputBuf : public std::streambuf {
  public:
   explicit c_TextInputBuf(std::streambuf* source) : source_(source) {}

@@ -1,7 +1,5 @@
 #include "io/LinkTreatmentIndex.h"
 
-#include "base/CFormat.h"
-
 namespace sylvanor {
 
 namespace {
@@ -40,10 +38,7 @@ void c_LTFIndex::Build(std::istream& source, int maxRows, const std::string& nam
   }
   d_FileNotice limit;
   if (result > 0 && LTF_Get(file, row, message) != 0) {
-    limit = {name, file.LineNumber(),
-             CFormat("Link Treatment File holds more than %d rows: this row and the rows after "
-                     "it are not read",
-                     maxRows)};
+    limit = RowLimitNotice(name, file.LineNumber(), "Link Treatment File", maxRows);
   }
   notices_ = CutLineNotices(file, name);
   if (!limit.message.empty()) notices_.push_back(limit);

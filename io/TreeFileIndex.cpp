@@ -1,6 +1,5 @@
 #include "io/TreeFileIndex.h"
 
-#include "base/CFormat.h"
 #include "base/Keyword.h"
 #include "base/TextUtil.h"
 #include "io/PlotLayouts.h"
@@ -80,10 +79,7 @@ void c_TreeIndex::Build(std::istream& source, const std::string& layout, int max
       byPlot_[Key(row.Plot, Station(row))].push_back(BatchTree(row));
     }
     if (ReadRow(file, row, message) != 0) {
-      limit = {name, file.LineNumber(),
-               CFormat("Tree File holds more than %d rows: this row and the rows "
-                       "after it are not read",
-                       maxRows)};
+      limit = RowLimitNotice(name, file.LineNumber(), "Tree File", maxRows);
     }
   };
   if (pdq_) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
@@ -97,34 +99,61 @@ void CriterionThinning(d_PTLTable& trees, const d_ThinSettings& s, const d_ThinC
 
 }  // namespace
 
-double TH_PerTree(const std::string& crit, const d_PTLRec& rec, float esdd) {
-  if (crit == "BasalArea") {
-    return PTL_IsDead(rec) ? 0.0 : 3.14159 * (rec.Dia / 2.0) * (rec.Dia / 2.0) / 144.0;
+namespace {
+
+// What one tree per acre of a record adds to a sum criterion.
+using SumTerm = double (*)(const d_PTLRec& rec, float esdd);
+
+constexpr std::pair<std::string_view, SumTerm> kSumTerms[] = {
+    {"BasalArea",
+     [](const d_PTLRec& rec, float) {
+       return PTL_IsDead(rec) ? 0.0 : 3.14159 * (rec.Dia / 2.0) * (rec.Dia / 2.0) / 144.0;
+     }},
+    {"StandDensityIndex",
+     [](const d_PTLRec& rec, float) { return std::pow(rec.Dia / 10.0, 1.605); }},
+    {"TreeDensity", [](const d_PTLRec&, float) { return 1.0; }},
+    {"ExceedingTreeDensity",
+     [](const d_PTLRec& rec, float esdd) { return rec.Dia >= esdd ? 1.0 : 0.0; }},
+};
+
+// The term of a keyword, looked up once per thinning; any other keyword
+// adds nothing.
+SumTerm SumTermOf(const std::string& crit) {
+  for (const auto& [keyword, term] : kSumTerms) {
+    if (keyword == crit) return term;
   }
-  if (crit == "StandDensityIndex") return std::pow(rec.Dia / 10.0, 1.605);
-  if (crit == "TreeDensity") return 1.0;
-  if (crit == "ExceedingTreeDensity") return rec.Dia >= esdd ? 1.0 : 0.0;
-  return 0.0;
+  return [](const d_PTLRec&, float) { return 0.0; };
 }
 
-float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float esdd) {
+double SumOf(SumTerm term, const d_PTLTable& trees, float esdd) {
   const int n = PTL_Count(trees);
   double sum = 0.0;
   for (int i = 0; i < n; ++i) {
     const d_PTLRec& rec = trees[static_cast<std::size_t>(i)];
-    sum += rec.TPAadj * TH_PerTree(crit, rec, esdd);
+    sum += rec.TPAadj * term(rec, esdd);
   }
-  return static_cast<float>(sum);
+  return sum;
+}
+
+}  // namespace
+
+double TH_PerTree(const std::string& crit, const d_PTLRec& rec, float esdd) {
+  return SumTermOf(crit)(rec, esdd);
+}
+
+float TH_SumCriterion(const std::string& crit, const d_PTLTable& trees, float esdd) {
+  return static_cast<float>(SumOf(SumTermOf(crit), trees, esdd));
 }
 
 d_ThinCriterion TH_SumThinCriterion(const std::string& crit, float esdd) {
   auto sum = std::make_shared<double>(0.0);
-  return {[crit, esdd, sum](const d_PTLTable& trees) {
-            *sum = TH_SumCriterion(crit, trees, esdd);
+  const SumTerm term = SumTermOf(crit);
+  return {[term, esdd, sum](const d_PTLTable& trees) {
+            *sum = SumOf(term, trees, esdd);
             return static_cast<float>(*sum);
           },
-          [crit, esdd, sum](const d_PTLRec& rec, double removed) {
-            return *sum -= TH_PerTree(crit, rec, esdd) * removed;
+          [term, esdd, sum](const d_PTLRec& rec, double removed) {
+            return *sum -= term(rec, esdd) * removed;
           }};
 }
 
