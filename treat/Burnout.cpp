@@ -313,10 +313,14 @@ bool IgnitingPhase(d_BU& bu, d_RunState& s) {
 
   for (int k = 1; k <= bu.number; ++k) {
     d_BUParticle& p = bu.particles[static_cast<std::size_t>(k - 1)];
+    // A particle burns when some of it is lit, decided once for all its pairs:
+    // the pairs that burn out here take their fraction off the lit one, which
+    // must not keep the particle's later pairs from burning.
+    const bool lit = p.lit > 0;
     for (int l = 0; l <= k; ++l) {
       d_BUPair& pair = bu.pairs[static_cast<std::size_t>(BU_Pair(k, l))];
       // only pairs that ignited within the residence time burn
-      if (!(p.lit > 0) || !(pair.ignition < ti)) {
+      if (!lit || !(pair.ignition < ti)) {
         pair.shrink = pair.lossRate = 0;
         pair.burnout = kBUNever;
         continue;
@@ -516,10 +520,9 @@ double Intensity(d_BU& bu) {
   return total;
 }
 
-// The smoldering part of the particles' mass lost in the step: a fine
-// category smolders whole when its reference particle smolders, logs by
-// their own states.
-double SmolderingMass(const d_BU& bu) {
+}  // namespace
+
+double BRN_SmolderingMass(const d_BU& bu) {
   struct Category {
     double upper;      // largest sigma of the category
     double reference;  // sigma of the particle that decides it
@@ -552,6 +555,8 @@ double SmolderingMass(const d_BU& bu) {
   }
   return smoldering;
 }
+
+namespace {
 
 // Hands each particle the mass it lost in the step; their sum.
 double TakeStepMass(d_BU& bu, d_RunState& s) {
@@ -757,7 +762,7 @@ int BRN_Run(d_BU& bu, double pctDuffConsumed, double herb, double shrub, double 
     s.duffLeft -= line.duff;
     if (line.duff == 0) s.duffCounts = false;
     line.duffIntensity = s.duffCounts && start <= bu.duff.duration ? bu.duff.intensity : 0;
-    const double smoldering = SmolderingMass(bu);
+    const double smoldering = BRN_SmolderingMass(bu);
     fire = line.woodyIntensity + line.herbShrubIntensity;
     files.Step(line, bu.emission.Step(s.t, fire, line.woody - smoldering + line.herbShrub,
                                       smoldering, line.duff));

@@ -144,6 +144,12 @@ int BRN_Check(d_BU& bu);
 int BRN_Run(d_BU& bu, double pctDuffConsumed, double herb, double shrub, double crown,
             const std::string& duffType);
 
+// The smoldering part (kg/m2) of the mass the particles lost in the last
+// step, by their sigma: logs (up to 40.4 1/m) by their own states; each fine
+// category (up to 106, 395 and 1481 1/m, and above) whole when a particle
+// within 1 of its reference sigma (105, 394, 1480, 8200) smolders.
+double BRN_SmolderingMass(const d_BU& bu);
+
 // The remaining load (kg/m2) of the component with this key and size, and
 // summed over every size of a key (keys without regard to case); 0 when
 // there is none.

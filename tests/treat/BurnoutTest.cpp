@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
 
 #include "tests/support/Burn.h"
 #include "tests/support/Files.h"
@@ -200,6 +201,36 @@ TEST(BurnoutRun, HerbsShrubsCrownEmissionFactorsAndTheFilesOfEveryStep) {
   EXPECT_TRUE(ReadFile(table).starts_with(
       "FI = Fire intensity (kW/m2/sec) Con = Consumed (tons/acre ),,,,,,,,,,,\n"
       "Seconds,Duff-FI,Duff-Con,"));
+}
+
+TEST(BurnoutRun, EveryPairOfAParticleLitInTheIgnitingPhaseBurnsThere) {
+  // Litter at 226 % moisture overlaps itself hardly at all (3.25 exp(-20 x 2.26^2) is about
+  // 1e-44), so its pair with itself holds a fraction of 1e-30 against 1 for the litter on its own.
+  // Under a 1000 kW/m2 fire for 200 s both pairs dry, ignite and burn out within the residence
+  // time; the small pair must not be left to burn later, after the large one has taken the lit
+  // fraction to 0.
+  auto bu = NewBurn();
+  bu->control.intensity = 1000;
+  bu->control.residence = 200;
+  AddFuel(*bu, kLitter, 0.5, 2.26);
+  ASSERT_EQ(Burn(*bu), 1) << bu->message;
+  const d_BUParticle& litter = bu->particles[0];
+  EXPECT_LT(litter.burnout, 200.0);
+  EXPECT_EQ(bu->pairs[BU_Pair(1, 1)].burnout, bu->pairs[BU_Pair(1, 0)].burnout);
+  EXPECT_EQ(litter.remaining, 0.0);
+}
+
+TEST(BurnoutRun, AFineCategorySmoldersWholeWhenAnyParticleNearItsReferenceSmolders) {
+  // two 1-hour particles within 1 of 1480 1/m, one flaming, one smoldering; a 10-hour flaming;
+  // logs by their own states
+  auto owned = NewBurn();
+  d_BU& bu = *owned;
+  bu.number = 5;
+  const std::array<std::tuple<double, char, double>, 5> particles = {
+      {{1480, 'F', 0.3}, {1480.5, 'S', 0.1}, {394, 'F', 0.2}, {39.4, 'S', 0.05}, {12.7, 'F', 1}}};
+  for (std::size_t k = 0; k < particles.size(); ++k)
+    std::tie(bu.particles[k].sigma, bu.particles[k].state, bu.particles[k].stepMass) = particles[k];
+  EXPECT_DOUBLE_EQ(BRN_SmolderingMass(bu), 0.3 + 0.1 + 0.05);
 }
 
 }  // namespace
