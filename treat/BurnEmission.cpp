@@ -8,7 +8,7 @@ namespace sylvanor {
 //
 // Three-set mode (critical >= 0): flaming = Flame[p] x F; smoldering =
 // Smolder[p] x S + Duff[p] x D; the smoldering mass is S + D. The duff
-// accumulators stay at zero.
+// emission accumulators stay at zero; the duff mass counts D in both modes.
 //
 // Fixed-factor mode (critical < 0): the fixed table's flaming factors apply
 // to F and its smoldering factors to S. The duff D also takes the smoldering
@@ -89,7 +89,6 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
       duff_[p] += kFixed[p].smoldering * duff;
     }
     step.smolderMass = smolder;
-    duffMass_ += duff;
   } else {
     for (std::size_t p = 0; p < kPollutants; ++p) {
       const Pollutant i = ReportedOrder()[p];
@@ -108,6 +107,7 @@ d_BEStep c_BurnEmission::Step(double t, double intensity, double flame, double s
   }
   flameMass_ += step.flameMass;
   smolderMass_ += step.smolderMass;
+  duffMass_ += duff;
 
   // Records are only ever taken in order and only Reset frees them, so the
   // first unused place is the one after those used.

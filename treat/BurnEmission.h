@@ -60,9 +60,10 @@ class c_BurnEmission {
   // the step. Allocates nothing.
   d_BEStep Step(double t, double intensity, double flame, double smolder, double duff);
 
-  // Accumulated emissions (g/m2, reported order) and consumed masses (kg/m2).
-  // In the fixed-factor mode the duff is accumulated apart: it is not in the
-  // smoldering totals or mass.
+  // Accumulated emissions (g/m2, reported order) and consumed masses (kg/m2):
+  // flaming, smoldering, and the duff's part of the burn in either mode. In
+  // the fixed-factor mode the duff's emissions are accumulated apart: they
+  // and its mass are not in the smoldering totals or mass.
   const std::array<double, kPollutants>& FlameTotals() const { return flame_; }
   const std::array<double, kPollutants>& SmolderTotals() const { return smolder_; }
   const std::array<double, kPollutants>& DuffTotals() const { return duff_; }

@@ -71,7 +71,7 @@ TEST(BurnEmissionTest, ThreeSetsTakeEachFactorForItsPollutantAndTheDuffAsSmolder
   ExpectValues(emis.FlameTotals(), {9.75, 11.25, 2.25, 1237.5, 53.25, 1.875, 0.9375}, "flaming ");
   ExpectValues(emis.SmolderTotals(), {26.125, 30.875, 7.125, 1205, 226.25, 0.34375, 1.21875}, "");
   ExpectValues(emis.DuffTotals(), {}, "duff ");
-  EXPECT_EQ(MassesOf(emis), (Masses{0.75, 0.875, 0}));  // the duff with the smoldering
+  EXPECT_EQ(MassesOf(emis), (Masses{0.75, 0.875, 0.625}));  // the duff with the smoldering
   EXPECT_EQ(
       (Masses{records[1].time, records[1].intensity, records[1].emitted[Reported(Pollutant::CO)]}),
       (Masses{75, 90, 152.75}));  // CO 17.75 + 135
