@@ -160,6 +160,35 @@ float CP_CutTree(const d_PTLRec& tree, float removed, const d_ETTable& species, 
   return static_cast<float>(total / kLbPerTon<>);
 }
 
+double CP_FoliageBetween(const d_PTLRec& tree, float n, const d_ETTable& species, float layWid,
+                         float fromHgt, float toHgt, d_CPWork& work) {
+  d_LayerSpan span;
+  const float* shares = TreeShares(tree, species, layWid, work, span);
+  if (shares == nullptr) {
+    // a species that does not count in canopy bulk density still has a crown
+    const int row = ET_Idx(species, tree.Species);
+    if (row < 0) return 0.0;
+    work.Ep.Species = tree.Species;
+    span = CrownShares(species.Rows[static_cast<std::size_t>(row)].Components[kVertDist], work.Ep,
+                       tree.CrnHgt, tree.Hgt, layWid, work.Share);
+    shares = work.Share.data() + span.First;
+  }
+  const float fuel = tree.Bio[kFoliage] * n;
+
+  // the layer holding fromHgt is kept whole, those below it are left out
+  int from = 0;
+  if (layWid > 0.0f) {
+    const float below = fromHgt / layWid;
+    from = below >= static_cast<float>(kLayers) ? kLayers : static_cast<int>(below);
+  }
+  double total = 0.0;
+  for (int i = std::max(span.First, from); i < span.First + span.Count; ++i) {
+    if (!(static_cast<float>(i) * layWid < toHgt)) break;
+    total += fuel * shares[i - span.First];
+  }
+  return total;
+}
+
 void CP_RunMean(d_Profile& prof) {
   prof.CBD = prof.CBH = prof.SH = -1.0f;
   // The spread is at least 3 once the settings are checked; a negative one

@@ -66,6 +66,14 @@ float CP_ProfilePass(const d_PTLTable& trees, const d_ETTable& species, float la
 float CP_CutTree(const d_PTLRec& tree, float removed, const d_ETTable& species, float scorchHgt,
                  d_CPWork& work, d_Profile& prof);
 
+// The foliage (lb/acre) of n trees per acre of the tree, its crown spread
+// over layers of layWid ft as a profile pass spreads it (by its species'
+// vertical distribution, whether or not the species counts in canopy bulk
+// density), less the layers wholly below the one holding fromHgt, over the
+// layers that start below toHgt (ft).
+double CP_FoliageBetween(const d_PTLRec& tree, float n, const d_ETTable& species, float layWid,
+                         float fromHgt, float toHgt, d_CPWork& work);
+
 // The running mean of the loads and what follows from it: NRun, RunMean,
 // Thr, CBD, CBH and SH.
 void CP_RunMean(d_Profile& prof);
