@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/Keyword.h"
+#include "engine/BroadcastBurn.h"
 #include "engine/OutputUnits.h"
 #include "engine/SettingsUnits.h"
 #include "stand/CrownFuel.h"
@@ -74,8 +75,13 @@ int EX_SurfaceFuel(d_Exec& x) {
   const d_Settings& s = x.set;
   x.before = s.Fuel;
   x.std.AGF = x.before;
-  x.std.ScoHgt = 0.0f;  // without a burn no crown is scorched
-  x.std.Slash = {};     // no plot's slash or piles carry over to the next
+  x.std.ScoHgt = 0.0f;     // without a burn no crown is scorched
+  x.std.Slash = {};        // no plot's slash or piles carry over to the next,
+  x.std.ScoLitter = 0.0f;  // nor its burn or notices
+  x.std.Warning = "";
+  x.std.Burn = {};
+  x.std.Emis = {};
+  x.std.EmiSteps.fill({});
   return 1;
 }
 
@@ -131,6 +137,17 @@ int EX_Pile(d_Exec& x) {
   PL_Pile(x.before, x.std.Slash.Thinning, x.std.Slash.Pruning,
           {s.PilGroFra, s.PilTPFra, s.PilBurFra}, x.std.AGF, x.std.Slash.Piles);
   return 1;
+}
+
+int EX_Burn(d_Exec& x) {
+  if (SameKeyword(x.set.BroBurInc.str(), "No")) return 1;
+  if (!BBC_Mngr(x)) return 0;
+  if (SameKeyword(x.std.Burn.Ignition.str(), "No")) {
+    x.std.Warning.append(
+        "A broadcast burn will not ignite under specified loads/conditions.\n"
+        "Mortality will still be run and crowns scorched");
+  }
+  return BBC_Mortality(x);
 }
 
 int EX_CanopyAfter(d_Exec& x) {

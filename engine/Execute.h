@@ -10,6 +10,7 @@
 // between the canopy before treatment and the canopy after it.
 
 #include <array>
+#include <memory>
 
 #include "engine/Settings.h"
 #include "engine/Stand.h"
@@ -17,6 +18,7 @@
 #include "stand/CanopyTypes.h"
 #include "stand/Context.h"
 #include "stand/StandMeasures.h"
+#include "treat/Burnout.h"
 
 namespace sylvanor {
 
@@ -24,13 +26,14 @@ namespace sylvanor {
 // tables, the results and the working records of the steps.
 struct d_Exec {
   d_Settings set;
-  d_Context ctx;         // species table and plot tree list
-  d_Stand std;           // the results after treatment
-  d_Canopy pre;          // the canopy and stand before treatment
-  d_Profile layers;      // the canopy profile's work record
-  d_CPWork shares;       // the trees' layer shares
-  d_SMWork measures;     // the stand measures' work record
-  d_SurfaceFuel before;  // surface fuel before treatment, tons/acre
+  d_Context ctx;                  // species table and plot tree list
+  d_Stand std;                    // the results after treatment
+  d_Canopy pre;                   // the canopy and stand before treatment
+  d_Profile layers;               // the canopy profile's work record
+  d_CPWork shares;                // the trees' layer shares
+  d_SMWork measures;              // the stand measures' work record
+  d_SurfaceFuel before;           // surface fuel before treatment, tons/acre
+  std::unique_ptr<d_BU> burnout;  // the burnout simulation's record, made by the first burn
 };
 
 // A step: 1 to go on, 0 to end the execution with the reason in std.ErrMes.
@@ -58,6 +61,11 @@ int EX_Prune(d_Exec& x);
 // The piling of ground fuels and slash, and the burning of the piles.
 int EX_Pile(d_Exec& x);
 
+// With a broadcast burn: the consumption of the surface fuel (the two
+// notices in std.Warning when it does not ignite), then the mortality, the
+// killed foliage to the litter and the killed basal area.
+int EX_Burn(d_Exec& x);
+
 // The canopy profile (less the scorched crowns) and stand measures of the
 // trees left alive, and the standing and harvested volumes.
 int EX_CanopyAfter(d_Exec& x);
@@ -69,9 +77,9 @@ int EX_FuelModels(d_Exec& x);
 int EX_Output(d_Exec& x);
 
 // The steps in the order of an execution.
-inline constexpr std::array<ExecStep, 10> kExecSteps = {
-    EX_Settings, EX_SurfaceFuel, EX_Trees,       EX_CanopyBefore, EX_Thin,
-    EX_Prune,    EX_Pile,        EX_CanopyAfter, EX_FuelModels,   EX_Output,
+inline constexpr std::array<ExecStep, 11> kExecSteps = {
+    EX_Settings, EX_SurfaceFuel, EX_Trees,       EX_CanopyBefore, EX_Thin,   EX_Prune,
+    EX_Pile,     EX_Burn,        EX_CanopyAfter, EX_FuelModels,   EX_Output,
 };
 
 }  // namespace sylvanor

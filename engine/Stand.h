@@ -36,6 +36,28 @@ struct d_EmiTotals {
   float FlaCon = 0, SmoCon = 0, DufCon = 0;
 };
 
+// The broadcast burn: what it consumed of each surface fuel component
+// (tons/acre), the consumption model's total over its eleven components and
+// the large woody part of it (sound and rotten), whether it ignited ("YES" or
+// "NO", empty without a burn), and the basal area of the trees it killed
+// (ft2/acre).
+struct d_BurnResults {
+  d_SurfaceFuel Consumed;  // its pile stays 0: piles burn apart
+  float ConTotal = 0;
+  float ConLargeWoody = 0;
+  FixedText<4> Ignition;
+  float KilledBasal = 0;
+};
+
+// One step of the burn's time history: the pollutants emitted in the step
+// (g/m2, in the order PM2.5, PM10, CH4, CO2, CO, NOx, SO2) and the fire
+// intensity (kW/m2); zeros for a step after the fire's end.
+struct d_EmiStep {
+  std::array<float, kPollutants> Emitted{};
+  float Intensity = 0;
+};
+inline constexpr std::size_t kEmiSteps = 1500;
+
 struct d_Stand {
   FixedText<kMessageCapacity> ErrMes;   // reason of the last failed operation
   FixedText<kMessageCapacity> Warning;  // thinning and burn notices
@@ -49,6 +71,8 @@ struct d_Stand {
   FMSelector FmsPre;   // standard fuel model of the loads before treatment
   FMSelector FmsPost;  // and after
   d_EmiTotals Emis;
+  d_BurnResults Burn;
+  std::array<d_EmiStep, kEmiSteps> EmiSteps{};
 };
 
 }  // namespace sylvanor

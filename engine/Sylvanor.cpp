@@ -6,6 +6,7 @@
 #include "stand/EquationReference.h"
 #include "stand/SpeciesTable.h"
 #include "stand/TreeList.h"
+#include "stand/UnitFactors.h"
 
 namespace sylvanor {
 
@@ -232,6 +233,29 @@ SYLVANOR_GETTER(Get_AGF_SC3Rot, std.AGF.Rot[2])
 SYLVANOR_GETTER(Get_AGF_SC4Rot, std.AGF.Rot[3])
 SYLVANOR_GETTER(Get_AGF_SC5Rot, std.AGF.Rot[4])
 SYLVANOR_GETTER(Get_AGF_ExiPil, std.AGF.Pile)
+SYLVANOR_GETTER(Get_BBC_Litter, std.Burn.Consumed.Litter)
+SYLVANOR_GETTER(Get_BBC_Lichen, std.Burn.Consumed.Lichen)
+SYLVANOR_GETTER(Get_BBC_Moss, std.Burn.Consumed.Moss)
+SYLVANOR_GETTER(Get_BBC_Grass, std.Burn.Consumed.Grass)
+SYLVANOR_GETTER(Get_BBC_Shrub, std.Burn.Consumed.Shrub)
+SYLVANOR_GETTER(Get_BBC_Duff, std.Burn.Consumed.Duff)
+SYLVANOR_GETTER(Get_BBC_1Hr, std.Burn.Consumed.Hr1)
+SYLVANOR_GETTER(Get_BBC_10Hr, std.Burn.Consumed.Hr10)
+SYLVANOR_GETTER(Get_BBC_100Hr, std.Burn.Consumed.Hr100)
+SYLVANOR_GETTER(Get_BBC_SC1Snd, std.Burn.Consumed.Snd[0])
+SYLVANOR_GETTER(Get_BBC_SC2Snd, std.Burn.Consumed.Snd[1])
+SYLVANOR_GETTER(Get_BBC_SC3Snd, std.Burn.Consumed.Snd[2])
+SYLVANOR_GETTER(Get_BBC_SC4Snd, std.Burn.Consumed.Snd[3])
+SYLVANOR_GETTER(Get_BBC_SC5Snd, std.Burn.Consumed.Snd[4])
+SYLVANOR_GETTER(Get_BBC_SC1Rot, std.Burn.Consumed.Rot[0])
+SYLVANOR_GETTER(Get_BBC_SC2Rot, std.Burn.Consumed.Rot[1])
+SYLVANOR_GETTER(Get_BBC_SC3Rot, std.Burn.Consumed.Rot[2])
+SYLVANOR_GETTER(Get_BBC_SC4Rot, std.Burn.Consumed.Rot[3])
+SYLVANOR_GETTER(Get_BBC_SC5Rot, std.Burn.Consumed.Rot[4])
+SYLVANOR_GETTER(Get_BBC_ModelTotal, std.Burn.ConTotal)
+SYLVANOR_GETTER(Get_BBC_LargeWoody, std.Burn.ConLargeWoody)
+SYLVANOR_GETTER(Get_KilledBasal, std.Burn.KilledBasal)
+SYLVANOR_GETTER(Get_ScoLitter, std.ScoLitter)
 
 #undef SYLVANOR_GETTER
 
@@ -441,6 +465,62 @@ void Sylvanor::Get_EmiTot(const std::string& keyword, float& pm25, float& pm10, 
   co = v[4];
   nox = v[5];
   so2 = v[6];
+}
+
+float Sylvanor::Get_ConsumedTotal() const {
+  const d_SurfaceFuel& con = w_->std.Burn.Consumed;
+  float total = Get_PilBur();
+  for (const float* load : Loads(con))
+    total += *load;  // the consumed piles stay 0
+  return total;
+}
+
+std::string Sylvanor::Get_BurnIgnition() const {
+  return w_->std.Burn.Ignition.str();
+}
+
+void Sylvanor::Forget_MortalityTable() {
+  w_->ctx.Mortality.reset();
+}
+
+int Sylvanor::Get_Emis(int step, float& pm25, float& pm10, float& ch4, float& co2, float& co,
+                       float& nox, float& so2, float& intensity) const {
+  if (step < 0 || static_cast<std::size_t>(step) >= kEmiSteps) return 0;
+  const d_EmiStep& e = w_->std.EmiSteps[static_cast<std::size_t>(step)];
+  pm25 = e.Emitted[0];
+  pm10 = e.Emitted[1];
+  ch4 = e.Emitted[2];
+  co2 = e.Emitted[3];
+  co = e.Emitted[4];
+  nox = e.Emitted[5];
+  so2 = e.Emitted[6];
+  intensity = e.Intensity;
+  return 1;
+}
+
+int Sylvanor::Get_PileEmis(const std::string& keyword, float& pm25, float& pm10, float& ch4,
+                           float& co2, float& co, float& nox, float& so2) const {
+  std::array<float, kPollutants> v{};
+  const float burned = Get_PilBur();
+  int result = 0;
+  if (burned > 0.0f) {
+    // tons/acre to kg/m2; a quarter of it burns flaming, the rest smolders
+    const double mass = burned * kLbPerTon<double> * kGm2PerLbAcre<double> / 1000.0;
+    const bool flame = SameKeyword(keyword, "Flame");
+    const d_EmisFactors& set = flame ? w_->set.EmisFlame : w_->set.EmisSmolder;
+    const double share = (flame ? 0.25 : 0.75) * mass;
+    for (std::size_t p = 0; p < kPollutants; ++p)
+      v[p] = static_cast<float>(share * set[ReportedOrder()[p]] * kLbAcrePerGm2<double>);
+    result = 1;
+  }
+  pm25 = v[0];
+  pm10 = v[1];
+  ch4 = v[2];
+  co2 = v[3];
+  co = v[4];
+  nox = v[5];
+  so2 = v[6];
+  return result;
 }
 
 void Sylvanor::Get_EmiMass(float& flame, float& smolder, float& duff) const {

@@ -281,6 +281,53 @@ class Sylvanor {
   // Fuel consumed by the burn in flaming, in coarse-wood smoldering and in
   // the duff, kg/m2.
   void Get_EmiMass(float& flame, float& smolder, float& duff) const;
+  // One step of the burn's time history (0 to 1499): the pollutants emitted
+  // in the step (g/m2) and the fire intensity (kW/m2), zeros after the fire's
+  // end. 0 for a step outside the history, else 1.
+  int Get_Emis(int step, float& pm25, float& pm10, float& ch4, float& co2, float& co, float& nox,
+               float& so2, float& intensity) const;
+  // Smoke of the burned piles (lb/acre): "Flame" a quarter of the burned
+  // mass with the flaming factors, any other keyword the other three
+  // quarters with the smoldering factors. 0 (all outputs 0) when no pile
+  // burned, else 1.
+  int Get_PileEmis(const std::string& keyword, float& pm25, float& pm10, float& ch4, float& co2,
+                   float& co, float& nox, float& so2) const;
+
+  // What the broadcast burn consumed, tons/acre.
+  float Get_BBC_Litter() const;
+  float Get_BBC_Lichen() const;
+  float Get_BBC_Moss() const;
+  float Get_BBC_Grass() const;
+  float Get_BBC_Shrub() const;
+  float Get_BBC_Duff() const;
+  float Get_BBC_1Hr() const;
+  float Get_BBC_10Hr() const;
+  float Get_BBC_100Hr() const;
+  float Get_BBC_SC1Snd() const;
+  float Get_BBC_SC2Snd() const;
+  float Get_BBC_SC3Snd() const;
+  float Get_BBC_SC4Snd() const;
+  float Get_BBC_SC5Snd() const;
+  float Get_BBC_SC1Rot() const;
+  float Get_BBC_SC2Rot() const;
+  float Get_BBC_SC3Rot() const;
+  float Get_BBC_SC4Rot() const;
+  float Get_BBC_SC5Rot() const;
+  // The piles burned and the 19 amounts above together.
+  float Get_ConsumedTotal() const;
+  // The consumption model's total over its eleven components, and its
+  // sound and rotten logs together, tons/acre.
+  float Get_BBC_ModelTotal() const;
+  float Get_BBC_LargeWoody() const;
+  // "YES" when the burn ignited, "NO" when it did not, empty without a burn.
+  std::string Get_BurnIgnition() const;
+  // Basal area of the trees the burn killed (ft2/acre), and the foliage it
+  // killed, added to the litter (tons/acre).
+  float Get_KilledBasal() const;
+  float Get_ScoLitter() const;
+  // The next burn reads the mortality species equation file again (it is
+  // otherwise read once for a path).
+  void Forget_MortalityTable();
 
   // input fuel loads as they stand (tons/acre once a plot has been executed)
   float GetPre_Litter() const;

@@ -238,6 +238,7 @@ void PTL_Prepare(d_PTLTable& table) {
     rec.Harv = rec.Slash = 0.0f;
     rec.PruFra = 0.0f;
     rec.CrnHgtPru = rec.CrnHgt;
+    rec.MortPct = rec.Killed = 0.0f;
     const float radius = rec.Dia / 2.0f;
     rec.BasAre = kPi<> * radius * radius;
   }

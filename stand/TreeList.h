@@ -121,7 +121,7 @@ float PTL_SumTPA(const d_PTLTable& table, const std::string& code);
 float PTL_SumTPA(const d_PTLTable& table, const std::string& code, float minDia);
 
 // At the start of each execution: every tree's TPAadj back to its TPA,
-// nothing thinned or pruned, and its basal area from its diameter.
+// nothing thinned, pruned or killed, and its basal area from its diameter.
 void PTL_Prepare(d_PTLTable& table);
 
 // Reorders the list by retention priority with the exchange scheme the

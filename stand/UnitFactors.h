@@ -21,6 +21,7 @@ template <class T = float> inline constexpr T kHaPerAcre = T(0.4046);
 template <class T = float> inline constexpr T kLbPerKg = T(2.20462262);     // lb = kg x this
 template <class T = float> inline constexpr T kLbPerTon = T(2000);          // tons = lb / this
 template <class T = float> inline constexpr T kLbAcrePerGm2 = T(4046.86) / T(453.592);  // lb/acre = g/m2 x this
+template <class T = float> inline constexpr T kGm2PerLbAcre = T(0.112081);  // g/m2 = lb/acre x this (burned piles)
 template <class T = float> inline constexpr T kSqFtPerAcre = T(43560);
 template <class T = float> inline constexpr T kKgM3PerLbFt3 = T(16.02);     // kg/m3 = lb/ft3 x this
 // clang-format on

@@ -106,6 +106,7 @@ class SylvanorExecTest : public ::testing::Test {
 
 TEST_F(SylvanorExecTest, MetricSettingsAreConvertedAndTreesStoredInEnglish) {
   e_.Init_LarGUI("Metric", "English", "Batch");
+  e_.Set_BroBurInc("No");
   e_.Set_Moist10Hr(0.1f);
   e_.Set_DuffMoist(2.5f);
   e_.Set_Litter(0.22417f);
@@ -189,6 +190,7 @@ TEST_F(SylvanorExecTest, CanopyStandVolumesAndFuelModelsWorkedByHand) {
       (e_.*set)(value);
     e_.Set_FueModSet(metric ? "Scott-40" : "Albini-13");
     e_.Set_Climate(metric ? "Humid" : "Arid");
+    e_.Set_BroBurInc("No");
     ASSERT_EQ(e_.PTL_Exec(), 1) << e_.Get_ErrMes();
     for (const auto& [pre, post, english, factor] : rows) {
       // the snapshot before treatment stays in English units
@@ -244,6 +246,7 @@ int Repeat(Sylvanor& e, const std::string& speciesPath, const std::string& out, 
   for (int i = 0; i < loads; ++i) {
     e.Init_LarGUI("English", out, speciesPath);
     e.Set_LogTopDia(4);
+    e.Set_BroBurInc("No");
     e.PTL_InitTbl();
     for (int t = 0; t < 300; ++t) {
       const float hgt = 10.0f + static_cast<float>(t % 53);
