@@ -229,8 +229,15 @@ int c_FBC::NextPlot(std::string& plot, std::string& station) {
 
   const bool pdq = m_FileType == "PDQ";
   d_TMS& tms = m_Pre.TMS;
-  tms.DuffDepth = pdq ? m_PDQRow.DuffDepth : m_VXDRow.DuffDept;
   const d_PlotFuel fuel = pdq ? PDQ_PlotFuel(m_PDQRow) : VXD_PlotFuel(m_VXDRow);
+  // a plot without a measured duff depth burns with the depth its fuel row
+  // estimates from the duff load
+  tms.DuffDepth = fuel.DuffDepth;
+  if (fuel.DuffDepthEstimated && fuel.DuffDepth > 0 && !SameKeyword(tms.BroBurInc.str(), "No")) {
+    Log_Errors(CFormat("No duff depth given: the broadcast burn takes 0.1 x duff load, %4.2f in\n",
+                       fuel.DuffDepth),
+               p.Plot, p.MonSta);
+  }
   if (pdq) TakePlotSAVs(m_PDQRow, tms);
   SetInputs(m_Syl, fuel);
   TMS_LoadVX(m_Syl, tms, m_UserData);
@@ -240,6 +247,8 @@ int c_FBC::NextPlot(std::string& plot, std::string& station) {
     return 0;
   }
 
+  // the project's emission settings, unless the plot's fuel row names its own
+  GiveEmissions(m_Syl, m_Pre.Emis);
   if (const std::string warning = NextPlotEmis(m_Syl, m_NES, fuel, m_Pre.Emis); !warning.empty()) {
     Log_Errors(warning, p.Plot, p.MonSta);
   }

@@ -107,11 +107,16 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
   emis.Duff = groups[1];
   emis.Coarse = groups[2];
   emis.CriFirInt = nes.Get_CriFirInt();
+  GiveEmissions(syl, emis);
+  return {};
+}
+
+void GiveEmissions(Sylvanor& syl, const d_EmisSettings& emis) {
+  syl.Set_CriFirInt(emis.CriFirInt);
+  if (emis.CriFirInt < 0) return;
   syl.Set_EmisFactor("Flame", emis.Flame);
   syl.Set_EmisFactor("Duff", emis.Duff);
   syl.Set_EmisFactor("Smolder", emis.Coarse);
-  syl.Set_CriFirInt(emis.CriFirInt);
-  return {};
 }
 
 void PutTree(Sylvanor& syl, const d_BatchTree& tree, int rowNum, bool pdq,

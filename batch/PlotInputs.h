@@ -35,6 +35,11 @@ void TMS_LoadVX(Sylvanor& syl, const d_TMS& tms, const std::string& userData);
 // species rows replace the engine's.
 void PutRetentionPriorities(Sylvanor& syl, const d_Prescription& pre);
 
+// The prescription's emission settings to the engine: the critical fire
+// intensity, and with one of 0 or more the three factor groups. A negative
+// intensity (the project's default emissions) selects the fixed factors.
+void GiveEmissions(Sylvanor& syl, const d_EmisSettings& emis);
+
 // The emission groups a plot's fuel row names (flaming, duff, coarse wood).
 // When all three are unnamed (empty or beginning with '0') nothing changes.
 // When each is a group of `nes`, they replace the groups of `emis` and the

@@ -2,8 +2,9 @@
 // stands (bench/BatchGenerator.h) run from their files, in plots per second.
 // The cases are 1000 plots of 50 trees, 10000 plots of 50 trees (beyond the
 // usual plot list capacity, which the benchmark raises) and 1000 plots of
-// 500 trees. A batch's time should grow in proportion to its input, so the
-// second case should take about ten times as long as the first.
+// 500 trees; then 1000 plots of 500 trees thinned to a canopy bulk density,
+// and 1000 plots of 50 trees thinned, piled and burned. A batch's time should grow in proportion to
+// its input, so the second case should take about ten times as long as the first.
 //
 // The files of each case are written once, before its timing, into a
 // temporary folder that is removed at the end. Each iteration runs a fresh
@@ -42,10 +43,10 @@ fs::path TempRoot() {
 
 // The generated batch of a case, written on first use.
 const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message,
-                                  const std::string& thinCrit = "BasalArea",
-                                  const std::string& thinTarget = "80") {
-  static std::map<std::tuple<int, int, std::string>, d_GeneratedBatch> cases;
-  const auto key = std::make_tuple(plots, trees, thinCrit);
+                                  const std::string& thinCrit, const std::string& thinTarget,
+                                  bool burn) {
+  static std::map<std::tuple<int, int, std::string, bool>, d_GeneratedBatch> cases;
+  const auto key = std::make_tuple(plots, trees, thinCrit, burn);
   if (const auto found = cases.find(key); found != cases.end()) return &found->second;
 
   d_BatchShape shape;
@@ -54,18 +55,21 @@ const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message,
   shape.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
   shape.thinCrit = thinCrit;
   shape.thinTarget = thinTarget;
+  shape.pileAndBurn = burn;
   d_GeneratedBatch batch;
-  const fs::path folder = TempRoot() / CFormat("p%d-t%d-%s", plots, trees, thinCrit);
+  const fs::path folder =
+      TempRoot() / CFormat("p%d-t%d-%s%s", plots, trees, thinCrit, burn ? "-burn" : "");
   if (!GenerateBatch(folder, SYLVANOR_DATA_DIR, shape, batch, message)) return nullptr;
   return &cases.emplace(key, std::move(batch)).first->second;
 }
 
 // Runs the batch of `plots` plots of `trees` trees whose thinned plots are
-// thinned by the criterion to the target.
+// thinned by the criterion to the target, each plot piled and burned with
+// `burn`.
 void RunCase(benchmark::State& state, int plots, int trees, const std::string& thinCrit,
-             const std::string& thinTarget) {
+             const std::string& thinTarget, bool burn = false) {
   std::string message;
-  const d_GeneratedBatch* batch = CaseFiles(plots, trees, message, thinCrit, thinTarget);
+  const d_GeneratedBatch* batch = CaseFiles(plots, trees, message, thinCrit, thinTarget, burn);
   if (batch == nullptr) {
     state.SkipWithError(message.c_str());
     return;
@@ -113,6 +117,13 @@ void BM_BatchThinToCBD(benchmark::State& state) {
           "CanopyBulkDensity", "0.05");
 }
 
+// Thinning, piling and a broadcast burn on every plot: the burnout
+// simulation of the litter and woody fuels, the smoke and the mortality.
+void BM_BatchBurn(benchmark::State& state) {
+  RunCase(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), "BasalArea",
+          "80", true);
+}
+
 BENCHMARK(BM_Batch)
     ->ArgNames({"plots", "trees"})
     ->Args({1000, 50})
@@ -125,6 +136,13 @@ BENCHMARK(BM_Batch)
 BENCHMARK(BM_BatchThinToCBD)
     ->ArgNames({"plots", "trees"})
     ->Args({1000, 500})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_BatchBurn)
+    ->ArgNames({"plots", "trees"})
+    ->Args({1000, 50})
     ->Iterations(1)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

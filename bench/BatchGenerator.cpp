@@ -464,7 +464,7 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
     plotFile.Put(FuelRow(draw, plot, type));
     PutTrees(draw, plot, type, shape.treesPerPlot, treeFile, trees);
 
-    const bool thin = draw.Unit() < type.thinShare;
+    const bool thin = draw.Unit() < type.thinShare || shape.pileAndBurn;
     d_LTF link;
     link.Plot = plot;
     link.MonSta = "";  // a VXD plot has no monitoring station
@@ -472,8 +472,8 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
     link.TmName = std::string(thin ? kThinTreatment : kNoTreatment);
     link.Thin = thin ? "Yes" : "No";
     link.Prune = "No";
-    link.Pile = "No";
-    link.Burb = "No";
+    link.Pile = shape.pileAndBurn ? "Yes" : "No";
+    link.Burb = shape.pileAndBurn ? "Yes" : "No";
     links.push_back(std::move(link));
     if (thin) ++batch.thinPlots;
   }

@@ -31,6 +31,9 @@ struct d_BatchShape {
   std::string name = "Stands";  // base name of the plot and tree files
   // the criterion and target of the thinning treatment
   std::string thinCrit = "BasalArea", thinTarget = "80";
+  // every plot thinned, its ground fuel and slash piled and a broadcast burn
+  // after it
+  bool pileAndBurn = false;
 };
 
 struct d_GeneratedBatch {

@@ -19,10 +19,11 @@ using Ints = std::vector<int>;
 class BatchRun : public ::testing::Test {
  protected:
   d_BatchOutcome Run(const std::string& plots, const std::string& trees, const std::string& link,
-                     const std::string& plotName = "p.vxd") {
+                     const std::string& plotName = "p.vxd",
+                     const std::string& settings = kProjectSettings) {
     files_.Plot = Write(plotName, plots), files_.Tree = Write("p.tre", trees);
     files_.Link = Write("link.csv", kLinkHeading + link);
-    files_.Project = Write("p.vxp", TestProject("6", kProjectSettings));
+    files_.Project = Write("p.vxp", TestProject("6", settings));
     files_.Output = Path("out.csv"), files_.Error = Path("errors.txt");
     progress_.clear();
     return fbc_->RunBatch(files_, user_.string(),
@@ -152,6 +153,43 @@ TEST_F(BatchRun, PDQPlotsNamingUnknownEmissionGroupsAreWarnedAndRun) {
             "Plot: P1 - MonSta: North \n Missing or invalid emissions factors detected. The "
             "emissions factors set on the GUI will be used.\n\n\n");
   EXPECT_NE(ReadFile(files_.Output).find("\nP1, North, "), std::string::npos);
+}
+
+TEST_F(BatchRun, ABurnedPlotsSmokeInBothFormsAndAPDQDuffDepthEstimated) {
+  // a PDQ plot of 5 tons/acre of duff without a depth, burned in the InteriorWest, no groups of
+  // its own: the project's emissions, default (the fixed factors) and expanded (groups 3, 8, 7)
+  std::string row = "P1,North,1,5,-1,1,0,0,0,0.4,1,1.5";
+  for (int i = 0; i < 25; ++i)
+    row += ",0.1";
+  const std::string burn =
+      "#Treatment-2 Burn$IW None 0 0 0 0 0 0 0 0 0 0 0 0 5 8 15 100 "
+      "InteriorWest Summer \n";
+  std::string expanded = kProjectSettings;
+  expanded.replace(expanded.find("Default"), 7,
+                   "Expanded \n#EmisFlame 3 \n#EmisDuff 8 \n#EmisCoarse 7");
+  for (const std::string& emis : {std::string(kProjectSettings), expanded}) {
+    SCOPED_TRACE(emis);
+    const d_BatchOutcome o =
+        Run("heading\n" + row + ",0.1,0.1,0.2,0.1,-1,1700,-1,0,0,0,0,0\n",
+            "heading\nP1,North,1,PSME,40,10,55,-1,H,C,40,0,0,0,0,,,0,,\n",
+            "P1, North, Default, Burn IW, No, No, No, Yes\n", "p.pdq", burn + emis);
+    EXPECT_EQ(o.processed, 1) << o.message;
+    EXPECT_EQ(ReadFile(files_.Error),
+              "Plot: P1 - MonSta: North \n No duff depth given: the broadcast burn takes 0.1 x "
+              "duff load, 0.50 in\n\n\n");
+    EXPECT_EQ(fbc_->Engine().Get_BurnIgnition(), "YES");
+    // a line of each type, each with values above 0
+    const std::string text = ReadFile(Path("out-Emis.csv"));
+    for (const char* type : emis == kProjectSettings
+                                ? std::vector<const char*>{"Flame", "Smolder", "Total"}
+                                : std::vector<const char*>{"STFS", "CWDRSC+Duff"}) {
+      const auto at = text.find(std::string("\nP1,North,") + type + ",");
+      ASSERT_NE(at, std::string::npos) << type;
+      EXPECT_NE(text.substr(at, text.find('\n', at + 1) - at).find_first_of("123456789"),
+                std::string::npos)
+          << type;
+    }
+  }
 }
 
 }  // namespace
