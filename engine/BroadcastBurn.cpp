@@ -33,6 +33,21 @@ void FromLogClasses(const std::array<d_ConLog, kLogClasses>& logs, float d_ConLo
   classes[4] = logs[3].*value;
 }
 
+// A value of every component of the model (after the burn, or consumed) to
+// the surface fuel record; lichen and moss are not the model's.
+void ToSurfaceFuel(const d_ConOut& out, float d_ConComp::*value, float d_ConLog::*log,
+                   d_ClassShares snd, d_ClassShares rot, d_SurfaceFuel& f) {
+  f.Duff = out.Duff.*value;
+  f.Litter = out.Litter.*value;
+  f.Grass = out.Herb.*value;
+  f.Shrub = out.Shrub.*value;
+  f.Hr1 = out.Hr1.*value;
+  f.Hr10 = out.Hr10.*value;
+  f.Hr100 = out.Hr100.*value;
+  FromLogClasses(out.SndLog, log, snd, f.Snd);
+  FromLogClasses(out.RotLog, log, rot, f.Rot);
+}
+
 d_ConIn ConsumptionInput(const d_Settings& s, const d_SurfaceFuel& f) {
   d_ConIn in;
   in.DuffLoad = f.Duff;
@@ -106,26 +121,9 @@ int BBC_Mngr(d_Exec& x) {
   burn.Ignition = out.Ignition;
   KeepEmissions(out, *x.burnout, x.std);
 
-  f.Duff = out.Duff.Post;
-  f.Litter = out.Litter.Post;
-  f.Grass = out.Herb.Post;
-  f.Shrub = out.Shrub.Post;
-  f.Hr1 = out.Hr1.Post;
-  f.Hr10 = out.Hr10.Post;
-  f.Hr100 = out.Hr100.Post;
-  FromLogClasses(out.SndLog, &d_ConLog::Post, snd, f.Snd);
-  FromLogClasses(out.RotLog, &d_ConLog::Post, rot, f.Rot);
-
+  ToSurfaceFuel(out, &d_ConComp::Post, &d_ConLog::Post, snd, rot, f);
   d_SurfaceFuel& con = burn.Consumed;
-  con.Duff = out.Duff.Con;
-  con.Litter = out.Litter.Con;
-  con.Grass = out.Herb.Con;
-  con.Shrub = out.Shrub.Con;
-  con.Hr1 = out.Hr1.Con;
-  con.Hr10 = out.Hr10.Con;
-  con.Hr100 = out.Hr100.Con;
-  FromLogClasses(out.SndLog, &d_ConLog::Con, snd, con.Snd);
-  FromLogClasses(out.RotLog, &d_ConLog::Con, rot, con.Rot);
+  ToSurfaceFuel(out, &d_ConComp::Con, &d_ConLog::Con, snd, rot, con);
   burn.ConTotal = out.TotCon;
   burn.ConLargeWoody = out.Snd.Con + out.Rot.Con;
 

@@ -10,6 +10,22 @@
 
 namespace sylvanor {
 
+namespace {
+
+// A list of the seven pollutants in the reported order to its outputs.
+void Unpack(const std::array<float, kPollutants>& v, float& pm25, float& pm10, float& ch4,
+            float& co2, float& co, float& nox, float& so2) {
+  pm25 = v[0];
+  pm10 = v[1];
+  ch4 = v[2];
+  co2 = v[3];
+  co = v[4];
+  nox = v[5];
+  so2 = v[6];
+}
+
+}  // namespace
+
 // The working record: settings, tables, results and working records of the
 // execution (engine/Execute.h), and the retention priorities of the plot.
 struct Sylvanor::d_Work : d_Exec {
@@ -458,13 +474,7 @@ void Sylvanor::Get_EmiTot(const std::string& keyword, float& pm25, float& pm10, 
   } else {
     return;
   }
-  pm25 = v[0];
-  pm10 = v[1];
-  ch4 = v[2];
-  co2 = v[3];
-  co = v[4];
-  nox = v[5];
-  so2 = v[6];
+  Unpack(v, pm25, pm10, ch4, co2, co, nox, so2);
 }
 
 float Sylvanor::Get_ConsumedTotal() const {
@@ -487,13 +497,7 @@ int Sylvanor::Get_Emis(int step, float& pm25, float& pm10, float& ch4, float& co
                        float& nox, float& so2, float& intensity) const {
   if (step < 0 || static_cast<std::size_t>(step) >= kEmiSteps) return 0;
   const d_EmiStep& e = w_->std.EmiSteps[static_cast<std::size_t>(step)];
-  pm25 = e.Emitted[0];
-  pm10 = e.Emitted[1];
-  ch4 = e.Emitted[2];
-  co2 = e.Emitted[3];
-  co = e.Emitted[4];
-  nox = e.Emitted[5];
-  so2 = e.Emitted[6];
+  Unpack(e.Emitted, pm25, pm10, ch4, co2, co, nox, so2);
   intensity = e.Intensity;
   return 1;
 }
@@ -513,13 +517,7 @@ int Sylvanor::Get_PileEmis(const std::string& keyword, float& pm25, float& pm10,
       v[p] = static_cast<float>(share * set[ReportedOrder()[p]] * kLbAcrePerGm2<double>);
     result = 1;
   }
-  pm25 = v[0];
-  pm10 = v[1];
-  ch4 = v[2];
-  co2 = v[3];
-  co = v[4];
-  nox = v[5];
-  so2 = v[6];
+  Unpack(v, pm25, pm10, ch4, co2, co, nox, so2);
   return result;
 }
 

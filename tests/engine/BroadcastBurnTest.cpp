@@ -52,6 +52,14 @@ class BroadcastBurnTest : public ::testing::Test {
 
 using Get = float (Sylvanor::*)() const;
 
+// Litter 1, lichen 0.2, moss 0.1, grass 0.5, shrub 1, 1-hour 0.5, 10-hour 1 and sound logs of
+// 9-12 in 1 and 12-20 in 3 tons/acre, with the duff and piles given.
+d_SurfaceFuel Bed(float duff, float pile) {
+  d_SurfaceFuel f{.Duff = duff, .Litter = 1, .Lichen = 0.2f, .Moss = 0.1f, .Grass = 0.5f};
+  f.Shrub = 1, f.Hr1 = 0.5f, f.Hr10 = 1, f.Snd = {0, 0, 1, 3, 0}, f.Pile = pile;
+  return f;
+}
+
 // Lichen 0.2 and moss 0.1 tons/acre burn by MLCons 0.9 whatever the rest does.
 void ExpectLichenAndMoss(const Sylvanor& e) {
   EXPECT_NEAR(e.Get_BBC_Lichen(), 0.18f, 1e-6f);
@@ -62,15 +70,7 @@ void ExpectLichenAndMoss(const Sylvanor& e) {
 
 TEST_F(BroadcastBurnTest, AWetBedDoesNotIgniteAndConsumesOnlyLichenAndMoss) {
   // 1-hour and litter at 288 %, logs at 300 %: no particle ignites under the 50 kW/m2 front
-  e_.Set_SurfaceFuel({.Duff = 0,
-                      .Litter = 1,
-                      .Lichen = 0.2f,
-                      .Moss = 0.1f,
-                      .Grass = 0.5f,
-                      .Shrub = 1,
-                      .Hr1 = 0.5f,
-                      .Hr10 = 1,
-                      .Snd = {0, 0, 1, 3, 0}});
+  e_.Set_SurfaceFuel(Bed(0, 0));
   Moistures(2.9f, 3.0f, 1.0f);
   e_.Set_DuffDepth(0);
   ASSERT_EQ(e_.PTL_Exec(), 1) << e_.Get_ErrMes();
@@ -96,16 +96,7 @@ TEST_F(BroadcastBurnTest, AWetBedDoesNotIgniteAndConsumesOnlyLichenAndMoss) {
 }
 
 TEST_F(BroadcastBurnTest, ABurnSplitsTheLargeLogsBackAndKeepsItsSmokeAndKills) {
-  e_.Set_SurfaceFuel({.Duff = 10,
-                      .Litter = 1,
-                      .Lichen = 0.2f,
-                      .Moss = 0.1f,
-                      .Grass = 0.5f,
-                      .Shrub = 1,
-                      .Hr1 = 0.5f,
-                      .Hr10 = 1,
-                      .Snd = {0, 0, 1, 3, 0},
-                      .Pile = 1});
+  e_.Set_SurfaceFuel(Bed(10, 1));
   e_.Set_PilBurFra(1);
   Moistures(0.08f, 0.15f, 1.0f);
   e_.Set_DuffDepth(2);
