@@ -127,6 +127,10 @@ TEST(GoldenBatch, AStandWorkedOutByHand) {
   RunCase("hand", "H1.vxd");
 }
 
+TEST(GoldenBatch, ABurnWorkedOutByHand) {
+  RunCase("burn", "B1.vxd");
+}
+
 TEST(GoldenBatch, RepairsRefusalsAndSkippedPlots) {
   RunCase("repairs", "repairs.vxd");
 }
@@ -147,8 +151,8 @@ TEST(GoldenBatch, TheShippedSampleBatch) {
   ASSERT_NO_FATAL_FAILURE(RunBatch({sample / "Sample.vxd", sample / "Sample.tre",
                                     sample / "Link-Treatment.csv", sample / "Sample.vxp"},
                                    out.path()));
-  ExpectHashes(out.path(), {{out.path() / "output.csv", "516e0fbdc98f6e38"},
-                            {out.path() / "output-Emis.csv", "bcbba4564619bcfc"},
+  ExpectHashes(out.path(), {{out.path() / "output.csv", "90240b96b77fa5a7"},
+                            {out.path() / "output-Emis.csv", "98384497027e0119"},
                             {out.path() / "errors.txt", "5ac9767872f116c"}});
 }
 
