@@ -55,7 +55,6 @@ TEST(Consumption, TheLitterByItsEquationOrTheBurnout) {
     const float consumed = out.Litter.Con + out.Hr1.Con + out.Hr10.Con + out.Snd.Con + out.Duff.Con;
     EXPECT_NEAR(out.TotCon, consumed, 1e-5f);
     EXPECT_NEAR(out.TotFrac, consumed / 12.5f, 1e-6f);
-    EXPECT_EQ(out.Snd.Con, out.SndLog[0].Con);
   }
 }
 
