@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "crownfire/FuelModelFile.h"
 #include "crownfire/SurfaceSpread.h"
@@ -38,6 +39,13 @@ double Finite(double x) {
   return std::isfinite(x) ? x : 0;
 }
 
+// A wind index with no finite value lies beyond any wind: it is held as the
+// largest single-precision value, as is any index above that.
+double LimitIndex(double x) {
+  constexpr double most = std::numeric_limits<float>::max();
+  return std::isfinite(x) && x < most ? x : most;
+}
+
 // Byram's flame length (ft) of an intensity in kW/m.
 double Byram(double kWm) {
   return kByramCoef * std::pow(Positive(kWm), kByramExp) * kFeetPerMetre;
@@ -71,9 +79,9 @@ void ZeroNonFinite(CHalvexOutputs& out) {
   for (double* v :
        {&out.TransitionFunction, &out.RateOfSpread, &out.HeatPerUnitArea, &out.FirelineIntensity,
         &out.FireIntensityScale, &out.FlameLength, &out.EffectiveMidflameWind, &out.ScorchHeight,
-        &out.TorchingIndex, &out.CrowningIndex, &out.SurfacingIndex, &out.CrownFirelineIntensity,
-        &out.CrownFlameLength, &out.CrownCriticalSurfaceROS, &out.CrownCriticalBulkDensity,
-        &out.CrownCriticalCanopyCover, &out.CrownRActive, &out.CrownOCessation}) {
+        &out.CrownFirelineIntensity, &out.CrownFlameLength, &out.CrownCriticalSurfaceROS,
+        &out.CrownCriticalBulkDensity, &out.CrownCriticalCanopyCover, &out.CrownRActive,
+        &out.CrownOCessation}) {
     *v = Finite(*v);
   }
   ZeroNonFinite(out.Low);
@@ -158,7 +166,7 @@ CHalvexOutputs CHalvex::CalculateOutputs() {
                  1);
     // No wind reaches the target when the slope alone carries the fire past
     // it across the wind: no wind is needed.
-    if (WindFactorDiscriminant(cosT, sinT, L.SlopeFactor, phiInit) >= 0) {
+    if (!(WindFactorDiscriminant(cosT, sinT, L.SlopeFactor, phiInit) < 0)) {
       torching = OpenWindForWindFactor(L, in.Low.WindReductionFactor,
                                        WindFactorFor(cosT, sinT, L.SlopeFactor, phiInit));
     }
@@ -189,7 +197,10 @@ CHalvexOutputs CHalvex::CalculateOutputs() {
           (rInit * kFeetPerMetre * H.BulkDensity * H.HeatSink) / crownDivisor - 1;
       cessation =
           OpenWindForWindFactor(H, kHigh, WindFactorFor(cosT, sinT, H.SlopeFactor, phiCessation));
-      surfacing = Positive(std::max(cessation, crowning));
+      // The larger of the two winds, unknown when either is.
+      surfacing = std::isnan(cessation) || std::isnan(crowning)
+                      ? std::numeric_limits<double>::quiet_NaN()
+                      : Positive(std::max(cessation, crowning));
 
       // The surface spread rate at the crowning index. An index beyond any
       // finite wind leaves this infinite, and the fraction burned 0.
@@ -261,9 +272,9 @@ CHalvexOutputs CHalvex::CalculateOutputs() {
       crownBed ? (H.EffectiveWind - L.EffectiveWind) * tf + L.EffectiveWind : L.EffectiveWind;
   out.ScorchHeight = ScorchHeight(intensity, L.EffectiveWind, in.TemperatureF);
 
-  out.TorchingIndex = torching;
-  out.CrowningIndex = crowning;
-  out.SurfacingIndex = surfacing;
+  out.TorchingIndex = LimitIndex(torching);
+  out.CrowningIndex = LimitIndex(crowning);
+  out.SurfacingIndex = LimitIndex(surfacing);
   out.CrownOCessation = cessation;
 
   if (!noCanopy) {

@@ -8,9 +8,13 @@
 // to the surface (surfacing index). The indices are closed-form inversions
 // of the spread equations.
 //
-// No output is ever NaN or infinite: where an equation has no finite value
-// (an index beyond any representable wind, the scorch height at or above
-// 140 F) the output is 0.
+// No output is ever NaN or infinite. An index with no finite value (beyond
+// any representable wind, or undefined) means no wind reaches that state:
+// the torching, crowning and surfacing indices are then, like any index
+// above it, the largest single-precision value (std::numeric_limits<float>
+// ::max()), never 0, which would read as a stand that crowns without wind.
+// Any other output without a finite value (the scorch height at or above
+// 140 F, say) is 0.
 
 #include <string>
 #include <vector>

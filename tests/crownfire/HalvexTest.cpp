@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 #include <tuple>
@@ -123,12 +124,16 @@ TEST(HalvexTest, InputsAreCheckedAndCompleted) {
 //   20 that CI cannot come down to 19: the discriminant counts as 0, phiW = -20 cos 95 = 1.743115,
 //   CI = 1.743115 / 0.1125 / 35.2.
 // CBD 1: RAC 3 < R'init: CI = (3 - 2) / 0.1125 / 35.2, SI = SA. CBD 0: RAC 999 x 2.9826, CI =
-//   997 / 0.1125 / 35.2; with B 0.01, (997 / 0.1125)^100 is beyond any finite wind: 0.
+//   997 / 0.1125 / 35.2; with B 0.01, (997 / 0.1125)^100 = 10^394 overflows: CI and SI are held
+//   as the largest float (kNoWind), and the fraction burned is 0.
+// The surface bed's B 0.01 makes TI = (10 / 2)^100 / 22 = 3.6e68, past any float; B 0.001 makes
+//   5^1000, past any double: TI is kNoWind in both.
 // R 0.001: I = 0.0946 kW/m, log10 < 0. Scorch at 139 F: 40.83179 x 80 / 1; none past the pole.
 TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
   // clang-format off
   struct S { In& i; CHalvexTempSet &L, &H; };  // what a case changes
   constexpr double kInit = 345.91 / 3.4591 / 500 * 18.2881;  // R'init, m/min
+  constexpr double kNoWind = std::numeric_limits<float>::max();
   const std::tuple<const char*, void (*)(S), std::vector<std::pair<const char*, double>>>
       cases[] = {
       {"worked", [](S) {},
@@ -154,7 +159,9 @@ TEST(HalvexTest, OutputsOfHandRatedFuelBeds) {
       {"CBD 1", [](S s) { s.i.CanopyBulkDensity = 1; }, {{"CI", 0.252525}, {"SI", 0.418591}}},
       {"CBD 0", [](S s) { s.i.CanopyBulkDensity = 0; }, {{"RAC", 2979.6174}, {"CI", 251.767677}}},
       {"CBD 0, B 0.01", [](S s) { s.i.CanopyBulkDensity = 0; s.H.WindB = 0.01; },
-       {{"CI", 0}, {"SI", 0}, {"TF", 0}, {"type", 1}}},
+       {{"CI", kNoWind}, {"SI", kNoWind}, {"TF", 0}, {"type", 1}}},
+      {"TI past float", [](S s) { s.L.WindB = 0.01; }, {{"TI", kNoWind}}},
+      {"TI overflows", [](S s) { s.L.WindB = 0.001; }, {{"TI", kNoWind}}},
       {"R 0.001", [](S s) { s.L.ROS = 0.001; }, {{"type", 1}, {"FIS", 0}}},
       {"139 F", [](S s) { s.i.TemperatureF = 139; }, {{"SH", 3266.543}}},
       {"150 F", [](S s) { s.i.TemperatureF = 150; }, {{"SH", 0}}},
