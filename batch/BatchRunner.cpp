@@ -391,8 +391,14 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
         return fail(CFormat("Logic Error - VXLB_Main()\n %s - %s", id, plot.Plot));
       }
       if (result == 1) {
-        // the crown fire driver reports -1 for each index when it does not run
-        const float preTorch = -1.0f, preCrown = -1.0f, postTorch = -1.0f, postCrown = -1.0f;
+        // the crown fire assessment of both states; what it tells goes to
+        // the error file, and an index it could not compute reads -1
+        float preTorch = -1.0f, preCrown = -1.0f, postTorch = -1.0f, postCrown = -1.0f;
+        const d_TMS& tms = m_Pre.TMS;
+        Hal_Mngr(m_Syl, tms.GrassSAV, tms.ShrubSAV, tms.OneHrSAV, moistScenario, {}, {}, userFolder,
+                 m_Hal, preTorch, preCrown, postTorch, postCrown);
+        for (const std::string& text : m_Hal.Messages)
+          Log_Errors(text, plot.Plot, plot.MonSta);
         if (m_Out.is_open()) {
           Put_Output(m_Out.Stream(), m_Headings, m_Syl, plot.Plot, plot.MonSta, preTorch, preCrown,
                      postTorch, postCrown);
@@ -416,6 +422,9 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
     if (progress) progress(i + 1, PlotCount());
   }
 
+  // the temporary fuel model files and input dumps of the crown fire model
+  // hold the last plot computed, for checking it by hand
+  if (outcome.processed > 0) Hal_WriteFiles(m_Hal, userFolder);
   outcome.errors = m_ErrCount;
   if (std::string failure = CloseFile(); !failure.empty()) return fail(std::move(failure));
   outcome.result = 1;

@@ -25,6 +25,7 @@
 #include "batch/OutputWriters.h"
 #include "batch/PlotInputs.h"
 #include "batch/Prescription.h"
+#include "engine/CrownFireDriver.h"
 #include "engine/Sylvanor.h"
 #include "io/LinkTreatment.h"
 #include "io/LinkTreatmentIndex.h"
@@ -197,6 +198,7 @@ class c_FBC {
   Sylvanor m_Syl;
   c_NES m_NES;
   std::string m_UserData;  // the mortality equation file given to the engine
+  d_HalRun m_Hal;          // the crown fire assessment of the last plot computed
 
   // ---- the batch ----
   std::vector<d_BatchPlot> m_Plots;

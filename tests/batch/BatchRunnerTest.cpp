@@ -122,6 +122,52 @@ TEST_F(BatchRun, ThinningAndPilingOfOnePlotLeaveTheNextPlotAlone) {
   EXPECT_EQ(b.Get_Basal(), b.Get_PreBasal());
 }
 
+// The four index columns (preTORI, postTORI, preCRNI, postCRNI) of each plot line of an output.
+std::vector<std::vector<std::string>> IndexColumns(const std::string& output) {
+  std::vector<std::vector<std::string>> plots;
+  std::istringstream in(output);
+  std::string line;
+  std::getline(in, line), std::getline(in, line);
+  while (std::getline(in, line)) {
+    std::vector<std::string> fields;
+    std::istringstream row(line);
+    for (std::string f; std::getline(row, f, ',');)
+      fields.push_back(f.erase(0, f.find_first_not_of(' ')));
+    plots.push_back({fields.begin() + 22, fields.begin() + 26});
+  }
+  return plots;
+}
+
+TEST_F(BatchRun, TheCrownFireIndicesOfEveryPlotAndTheFilesOfTheLast) {
+  // A has no trees. B's 999 tons/acre of 100-hour wood and the 0.001 of 1-hour the driver adds
+  // make a bed 999.001 / 0.75 x 0.04591 = 61.15 ft deep, whose unsheltered wind reduction factor
+  // 1.36 / ln((20 + 0.36 x 61.15) / (0.13 x 61.15)) x (ln 10.461538 - 1) = 1.100910 is limited
+  // below 1. The project has no SAVs (fuel model set "None"): the driver takes 2000, 1800, 1500.
+  std::string plots = VxdPlots("A,B,C");
+  plots.replace(plots.find("B,5,1,0.2,0,0,0.3,1,0.4,1,1.5"), 29, "B,5,1,0,0,0,0,0,0,0,999");
+  const std::string trees = std::string(kVxdTreeHeading) + "B,1,PIPO,4,20,10,D,H,5\n" +
+                            "C,1,PIPO,14,70,30,D,H,200\nC,2,PSME,10,55,25,C,H,400\n";
+  const std::string settings = "#BCBMoist Moderate \n#EmisType Default \n#FMSModel None \n";
+  const d_BatchOutcome o =
+      Run(plots, trees, LinkRow("A") + LinkRow("B") + LinkRow("C"), "p.vxd", settings);
+  ASSERT_EQ(o.processed, 3) << ReadFile(files_.Error);
+  const auto indices = IndexColumns(ReadFile(files_.Output));
+  ASSERT_EQ(indices.size(), 3u);
+  EXPECT_EQ(indices[0], std::vector<std::string>(4, "-1"));
+  for (const auto& plot : {indices[1], indices[2]})
+    for (const std::string& index : plot)
+      EXPECT_TRUE(index != "-1" && index != "0") << index;
+  EXPECT_NE(ReadFile(files_.Error)
+                .find("Plot: B - MonSta:  \n Logic Error: Calculated Wind "
+                      "Reduction Factor 1.100910 is out of range 0 -> 1.0\n"),
+            std::string::npos)
+      << ReadFile(files_.Error);
+  // the last plot's model 14 line and inputs, in the user folder
+  EXPECT_NE(ReadFile(user_ / "FuelModel-Post.fmd").find("   2000    1800   1500 "),
+            std::string::npos);
+  EXPECT_NE(ReadFile(user_ / "VX-Hal-Pre.txt").find("Canopy Base Height"), std::string::npos);
+}
+
 TEST_F(BatchRun, AnUnreadableTreeRowFailsEveryPlotWhoseScanPassesIt) {
   // A's rows lie before the unreadable row, B's after it: A still reports
   // its crown base repair, then both fail with the read error
