@@ -55,11 +55,9 @@ std::string_view LineText(std::string_view line) {
 
 bool ReadLineWithEnd(std::istream& file, std::string& line) {
   line.clear();
-  char c = 0;
-  while (file.get(c)) {
-    line.push_back(c);
-    if (c == '\n') break;
-  }
+  if (!std::getline(file, line)) return false;
+  // the end of the file came before a line end
+  if (!file.eof()) line.push_back('\n');
   return !line.empty();
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -41,6 +42,14 @@ TEST(SplitWords, SplitsAtWhiteSpace) {
       {" \t\r\n", 9, {}}};
   for (const auto& [text, most, words] : rows)
     EXPECT_EQ(SplitWords(text, most), words) << "|" << text << "|";
+}
+
+TEST(ReadLineWithEnd, KeepsEachLinesEndAndTheLastLineWithoutOne) {
+  std::istringstream file("a b\n\nlast");
+  std::vector<std::string> lines;
+  for (std::string line; ReadLineWithEnd(file, line);)
+    lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"a b\n", "\n", "last"}));
 }
 
 TEST(GetNumTyp, ClassifiesNumberTexts) {
