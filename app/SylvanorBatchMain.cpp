@@ -4,6 +4,7 @@
 
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "batch/BatchCommand.h"
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
   env.programDir = sylvanor::ProgramDir(argc > 0 ? argv[0] : nullptr);
   env.dataHome = sylvanor::UserDataHome();
   env.errIsTerminal = isatty(STDERR_FILENO) == 1;
+  env.cores = static_cast<int>(std::thread::hardware_concurrency());
   return sylvanor::BatchCommand(args, env, std::cout, std::cerr);
 }

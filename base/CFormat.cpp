@@ -1,5 +1,6 @@
 #include "base/CFormat.h"
 
+#include <fmt/format.h>
 #include <fmt/printf.h>
 
 #include <algorithm>
@@ -297,6 +298,10 @@ std::string CFormatArgs(std::string_view f, std::span<const CFormatArg> args) {
     }
   }
   return out;
+}
+
+std::string ShortestText(float value) {
+  return fmt::format("{}", value);
 }
 
 }  // namespace sylvanor

@@ -54,6 +54,10 @@ CFormatArg ToArg(const T& v) {
 }
 }  // namespace cformat_detail
 
+// The shortest text that reads back as the same float ("0.1", "12.5",
+// "3.4028235e+38"), never depending on the locale.
+std::string ShortestText(float value);
+
 template <class... Args>
 std::string CFormat(std::string_view format, const Args&... args) {
   const std::array<CFormatArg, sizeof...(Args)> packed{cformat_detail::ToArg(args)...};

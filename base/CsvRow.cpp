@@ -51,4 +51,14 @@ std::vector<std::string> csv_read_row(const std::string& line, char delimiter) {
       line, {.delimiter = delimiter, .quotes = CsvQuotes::Csv, .lineEnd = true, .asciiOnly = true});
 }
 
+std::string CsvQuoted(std::string_view field) {
+  if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
+  std::string quoted = "\"";
+  for (const char c : field) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
 }  // namespace sylvanor

@@ -38,4 +38,8 @@ std::vector<std::string> SplitFields(std::string_view row, const CsvRules& rules
 // not trimmed.
 std::vector<std::string> csv_read_row(const std::string& line, char delimiter);
 
+// A field as a CSV file writes it: as it stands, or between double quotes
+// (those inside doubled) when it holds a comma, a double quote, CR or LF.
+std::string CsvQuoted(std::string_view field);
+
 }  // namespace sylvanor

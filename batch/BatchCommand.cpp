@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <functional>
@@ -43,6 +44,16 @@ constexpr d_OptionSpec kOptions[] = {
      "plot output file; the emissions file F-Emis.csv is written\nbeside it (the name without its "
      "extension, then -Emis.csv)"},
     {"--errors", "F", &d_BatchFiles::Error, true, "error report of the plots"},
+    {"--details", "F", &d_BatchFiles::Details, false,
+     "every result of each computed plot, one CSV row per plot\n(docs/details-file.md names the "
+     "columns)"},
+    {"--profiles", "PREFIX", nullptr, false,
+     "canopy bulk density profiles before and after treatment,\none row per plot: "
+     "PREFIX-CBD-Pre.csv "
+     "and PREFIX-CBD-Post.csv"},
+    {"--jobs", "N", nullptr, false,
+     "plots computed side by side on N cores (default: every\ncore); the files come out the same "
+     "for any N"},
     {"--user-folder", "D", nullptr, false,
      "the user folder with the mortality equations (qor_Spp.csv)\nand emission factors "
      "(Emission_Factors.csv); default: the\nfolder named in VX-UD.txt beside the program, under\n"
@@ -62,7 +73,7 @@ constexpr const char* kFooter =
     "report), 1 it could not run, 2 the command was wrong.\n";
 
 // The help text: the usage, the required options on the first line and the
-// others in brackets on the next; the description; each option with its
+// others in brackets on the next lines; the description; each option with its
 // help text in a column of its own, continued lines indented to it; the
 // footer.
 class UsageFormatter : public CLI::Formatter {
@@ -78,18 +89,24 @@ class UsageFormatter : public CLI::Formatter {
   }
 
   std::string make_usage(const CLI::App* app, std::string name) const override {
-    std::string required, optional;
+    const std::string lead = "Usage: " + name;
+    const std::string indent(lead.size(), ' ');
+    std::string required, optional, line = indent;
     for (const CLI::Option* option : app->get_options()) {
       if (option == app->get_option_no_throw("--help")) continue;
       const std::string item = option->get_name() + make_option_opts(option);
       if (option->get_required()) {
         required += " " + item;
-      } else {
-        optional += " [" + item + "]";
+        continue;
       }
+      // the optional ones in brackets, on lines of at most 80 characters
+      if (line.size() > indent.size() && line.size() + item.size() + 3 > 80) {
+        optional += line + "\n";
+        line = indent;
+      }
+      line += " [" + item + "]";
     }
-    const std::string lead = "Usage: " + name;
-    return lead + required + "\n" + std::string(lead.size(), ' ') + optional + "\n";
+    return lead + required + "\n" + optional + line + "\n";
   }
 
   // "-h, --help"
@@ -138,6 +155,7 @@ void DefineOptions(CLI::App& app, std::vector<d_OptionMet>* met) {
 struct Command {
   d_BatchFiles files;
   fs::path userFolder;
+  int jobs = 0;  // 0: not given
   bool quiet = false;
   bool help = false;
 };
@@ -172,6 +190,18 @@ std::string UnknownArgument(const std::string& marked) {
 std::string OptionName(const d_OptionSpec& option) {
   const std::string names = option.names;
   return names.substr(names.rfind("--") + 2);
+}
+
+constexpr int kMaxJobs = 1024;
+
+// The number of jobs a value gives, or 0 when it is not a whole number from
+// 1 to kMaxJobs.
+int JobCount(const std::string& value) {
+  if (value.empty() || value.size() > 4 ||
+      value.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  const int jobs = std::stoi(value);
+  return jobs <= kMaxJobs ? jobs : 0;
 }
 
 // Reads the arguments; an empty text, or the usage error.
@@ -211,6 +241,13 @@ std::string ParseArgs(const std::vector<std::string>& args, Command& command) {
     seen[k] = true;
     if (m.option->file) {
       command.files.*m.option->file = value;
+    } else if (name == "profiles") {
+      command.files.ProfilePre = value + "-CBD-Pre.csv";
+      command.files.ProfilePost = value + "-CBD-Post.csv";
+    } else if (name == "jobs") {
+      command.jobs = JobCount(value);
+      if (command.jobs < 1)
+        return CFormat("option '--jobs' takes a whole number from 1 to %d: '%s'", kMaxJobs, value);
     } else {
       command.userFolder = value;
     }
@@ -298,10 +335,14 @@ int BatchCommand(const std::vector<std::string>& args, const d_BatchCommandEnv& 
     };
   }
 
+  d_BatchOptions options;
+  options.jobs = command.jobs > 0 ? command.jobs : std::max(1, env.cores);
+  options.limits = false;  // an inventory may be as large as the machine allows
+  options.progress = progress;
   d_BatchOutcome outcome;
   try {
-    outcome = env.runBatch ? env.runBatch(command.files, setup.folder.string(), progress)
-                           : RunBatchWithFBC(command.files, setup.folder.string(), progress);
+    outcome = env.runBatch ? env.runBatch(command.files, setup.folder.string(), options)
+                           : RunBatchWithFBC(command.files, setup.folder.string(), options);
   } catch (const std::exception& e) {
     outcome = {};
     outcome.result = -1;
@@ -320,6 +361,11 @@ int BatchCommand(const std::vector<std::string>& args, const d_BatchCommandEnv& 
       << "Output file:     " << command.files.Output << '\n'
       << "Emissions file:  " << EmissionFileName(command.files.Output) << '\n'
       << "Error file:      " << command.files.Error << '\n';
+  if (!command.files.Details.empty()) out << "Details file:    " << command.files.Details << '\n';
+  if (!command.files.ProfilePre.empty()) {
+    out << "Profile files:   " << command.files.ProfilePre << ", " << command.files.ProfilePost
+        << '\n';
+  }
   return kBatchExitDone;
 }
 

@@ -31,6 +31,7 @@ std::vector<d_BatchPath> BatchOutputs(const d_BatchFiles& files) {
     outputs.push_back({"canopy bulk density pre file", files.ProfilePre});
   if (!files.ProfilePost.empty())
     outputs.push_back({"canopy bulk density post file", files.ProfilePost});
+  if (!files.Details.empty()) outputs.push_back({"details file", files.Details});
   return outputs;
 }
 

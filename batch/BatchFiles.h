@@ -8,10 +8,12 @@
 namespace sylvanor {
 
 // The files of one batch. The link treatment and project files may both be
-// empty (the desktop batch run window); the profile files are optional.
+// empty (the desktop batch run window); the profile files and the details
+// file are optional.
 struct d_BatchFiles {
   std::string Plot, Tree, Link, Project, Output, Error;
   std::string ProfilePre, ProfilePost;
+  std::string Details;
 };
 
 // A file of a batch with what it is to the batch ("tree file").
@@ -26,7 +28,7 @@ std::vector<d_BatchPath> BatchInputs(const d_BatchFiles& files,
                                      const std::vector<d_BatchPath>& more);
 
 // The outputs of the batch: the output, its emissions file, the error file
-// and the profile files that are named.
+// and the profile and details files that are named.
 std::vector<d_BatchPath> BatchOutputs(const d_BatchFiles& files);
 
 // Empty when every output is a file of its own; otherwise the message naming

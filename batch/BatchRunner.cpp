@@ -1,10 +1,15 @@
 #include "batch/BatchRunner.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
+#include <memory>
 
 #include "base/CFormat.h"
 #include "base/Keyword.h"
 #include "base/TextUtil.h"
+#include "batch/DetailsFile.h"
+#include "batch/OrderedRun.h"
 #include "io/PlotFuel.h"
 #include "platform/FileLookup.h"
 
@@ -64,7 +69,7 @@ int c_FBC::OpenProject(const std::string& path, std::string& message) {
 }
 
 void c_FBC::UseLinkTreatment(std::istream& file, const std::string& name) {
-  m_Link.Build(file, kLinkTreatmentRows, name);
+  m_Link.Build(file, RowLimit(kLinkTreatmentRows), name);
   m_HaveLink = true;
 }
 
@@ -73,8 +78,8 @@ void c_FBC::UseProject(std::istream& file, const std::string& name) {
   m_HaveProj = true;
 }
 
-int c_FBC::Load_Prescription(const std::string& plot, const std::string& station,
-                             std::string& moistScenario, std::string& message) {
+int c_FBC::LoadPlotPrescription(const std::string& plot, const std::string& station,
+                                std::string& moistScenario, std::string& message) {
   message.clear();
   if (!m_HaveLink) {
     message = "Link Treatment File is not open";
@@ -84,12 +89,19 @@ int c_FBC::Load_Prescription(const std::string& plot, const std::string& station
     message = "Batch Project File is not open";
     return 0;
   }
-  if (!sylvanor::Load_Prescription(m_Link, m_Proj, m_NES, plot, station, m_Pre, moistScenario,
-                                   message)) {
-    return 0;
-  }
+  return sylvanor::Load_Prescription(m_Link, m_Proj, m_NES, plot, station, m_Pre, moistScenario,
+                                     message);
+}
+
+int c_FBC::Load_Prescription(const std::string& plot, const std::string& station,
+                             std::string& moistScenario, std::string& message) {
+  if (!LoadPlotPrescription(plot, station, moistScenario, message)) return 0;
   PutRetentionPriorities(m_Syl, m_Pre);
   return 1;
+}
+
+int c_FBC::RowLimit(int limit) const {
+  return m_Limited ? limit : std::numeric_limits<int>::max();
 }
 
 // ---------------------------------------------------------------------------
@@ -137,7 +149,7 @@ int c_FBC::OpenFiles(const d_BatchFiles& files, const std::vector<d_BatchPath>& 
     m_Message = CFormat("Can't Open Tree File: %s\n", files.Tree) + reason;
     return 0;
   }
-  m_Trees.Build(treeFile, m_FileType, kBatchTreeRows, files.Tree);
+  m_Trees.Build(treeFile, m_FileType, RowLimit(kBatchTreeRows), files.Tree);
   if (!files.Link.empty()) {
     std::string message;
     if (!OpenLinkTreatment(files.Link, message) || !OpenProject(files.Project, message)) {
@@ -162,6 +174,13 @@ int c_FBC::OpenFiles(const d_BatchFiles& files, const std::vector<d_BatchPath>& 
   if (!files.ProfilePost.empty() &&
       !OpenOutput(m_ProPost, files.ProfilePost, "Can't Open Canopy Bulk Density Post File: %s\n"))
     return 0;
+  if (!files.Details.empty() &&
+      !OpenOutput(m_Details, files.Details, "Can't Open Details File: %s\n"))
+    return 0;
+  for (c_OutputFile* profile : {&m_ProPre, &m_ProPost}) {
+    if (profile->is_open()) profile->Stream() << ProfileHeading();
+  }
+  if (m_Details.is_open()) m_Details.Stream() << DetailsHeading();
 
   for (const std::vector<d_FileNotice>* notices :
        {&m_Trees.Notices(), &m_Link.Notices(), &m_Proj.Notices()}) {
@@ -182,7 +201,8 @@ int c_FBC::LoadPlotNames() {
   const bool pdq = m_FileType == "PDQ";
   Rewind(m_PlotFile);
   SkipHeadingLine(m_PlotFile);
-  for (int i = 0; i < kBatchPlotListRows; ++i) {
+  const int capacity = m_Limited ? m_PlotCapacity : std::numeric_limits<int>::max();
+  for (int i = 0; i < RowLimit(kBatchPlotListRows); ++i) {
     std::string message;
     const int result = ReadPlotRow(message);
     if (result == 0) break;
@@ -192,9 +212,9 @@ int c_FBC::LoadPlotNames() {
                              m_Files.Plot, m_PlotFile.LineNumber());
       return 0;
     }
-    if (static_cast<int>(m_Plots.size()) >= m_PlotCapacity) {
+    if (static_cast<int>(m_Plots.size()) >= capacity) {
       m_Plots.clear();
-      m_Message = CFormat("Max # (%d) of input plots exceeded", m_PlotCapacity);
+      m_Message = CFormat("Max # (%d) of input plots exceeded", capacity);
       return 0;
     }
     d_BatchPlot plot;
@@ -221,47 +241,58 @@ int c_FBC::LoadPlotNames() {
 int c_FBC::NextPlot(std::string& plot, std::string& station) {
   ++m_PlotIdx;
   if (m_PlotIdx >= PlotCount()) return -1;
-  const d_BatchPlot& p = m_Plots[static_cast<std::size_t>(m_PlotIdx)];
-  plot = p.Plot;
-  station = p.MonSta;
+  d_PlotTask task;
+  ReadPlot(m_Plots[static_cast<std::size_t>(m_PlotIdx)], task);
+  plot = task.Plot.Plot;
+  station = task.Plot.MonSta;
+  std::vector<std::string> entries = std::move(task.Entries);
+  const int result =
+      task.Read == 1 ? ExecutePlot(m_Syl, task, RunEnv(), m_TreeNums, entries) : task.Read;
+  // the emission groups a plot row names stay the runner's, for its lines
+  m_Pre.Emis = task.Pre.Emis;
+  for (const std::string& entry : entries)
+    Log_Errors(entry, plot, station);
+  return result;
+}
 
-  if (FindPlotRow(p) != 1) return -1;
-
+void c_FBC::ReadPlot(const d_BatchPlot& p, d_PlotTask& task) {
+  task.Plot = p;
+  if (FindPlotRow(p, task.Entries) != 1) {
+    task.Read = -1;
+    return;
+  }
   const bool pdq = m_FileType == "PDQ";
-  d_TMS& tms = m_Pre.TMS;
-  const d_PlotFuel fuel = pdq ? PDQ_PlotFuel(m_PDQRow) : VXD_PlotFuel(m_VXDRow);
+  task.Fuel = pdq ? PDQ_PlotFuel(m_PDQRow) : VXD_PlotFuel(m_VXDRow);
   // a plot without a measured duff depth burns with the depth its fuel row
   // estimates from the duff load
-  tms.DuffDepth = fuel.DuffDepth;
-  if (fuel.DuffDepthEstimated && fuel.DuffDepth > 0 && !SameKeyword(tms.BroBurInc.str(), "No")) {
-    Log_Errors(CFormat("No duff depth given: the broadcast burn takes 0.1 x duff load, %4.2f in\n",
-                       fuel.DuffDepth),
-               p.Plot, p.MonSta);
+  d_TMS& tms = m_Pre.TMS;
+  tms.DuffDepth = task.Fuel.DuffDepth;
+  if (task.Fuel.DuffDepthEstimated && task.Fuel.DuffDepth > 0 &&
+      !SameKeyword(tms.BroBurInc.str(), "No")) {
+    task.Entries.push_back(
+        CFormat("No duff depth given: the broadcast burn takes 0.1 x duff load, %4.2f in\n",
+                task.Fuel.DuffDepth));
   }
   if (pdq) TakePlotSAVs(m_PDQRow, tms);
-  SetInputs(m_Syl, fuel);
-  TMS_LoadVX(m_Syl, tms, m_UserData);
-
-  if (!m_Syl.Check_InputsLG()) {
-    Log_Errors(m_Syl.Get_ErrMes() + "Cannot process this plot", p.Plot, p.MonSta);
-    return 0;
+  task.Pre = m_Pre;
+  task.Trees = &m_Trees.Rows(p.Plot, p.MonSta);
+  if (m_Trees.ReadError()) {
+    task.TreeReadError =
+        AtFileLine(CFormat("Error Reading Sylvanor Tree File: %s ", m_Trees.ReadMessage()),
+                   m_Files.Tree, m_Trees.ReadLine());
   }
+  task.Read = 1;
+}
 
-  // the project's emission settings, unless the plot's fuel row names its own
-  GiveEmissions(m_Syl, m_Pre.Emis);
-  if (const std::string warning = NextPlotEmis(m_Syl, m_NES, fuel, m_Pre.Emis); !warning.empty()) {
-    Log_Errors(warning, p.Plot, p.MonSta);
-  }
-
-  m_Syl.PTL_InitTbl();
-  if (!LoadTrees(p)) return 0;
-
-  m_Syl.PLT_RetPriCalc();
-  if (!m_Syl.PTL_Exec()) {
-    Log_Errors(m_Syl.Get_ErrMes(), p.Plot, p.MonSta);
-    return 0;
-  }
-  return 1;
+d_PlotRunEnv c_FBC::RunEnv() const {
+  d_PlotRunEnv env;
+  env.Nes = &m_NES;
+  env.UserData = m_UserData;
+  env.UserFolder = m_UserFolder;
+  env.Pdq = m_FileType == "PDQ";
+  env.Profiles = m_ProPre.is_open() || m_ProPost.is_open();
+  env.Details = m_Details.is_open();
+  return env;
 }
 
 int c_FBC::ReadPlotRow(std::string& message) {
@@ -269,16 +300,15 @@ int c_FBC::ReadPlotRow(std::string& message) {
                              : ReadRow(m_PlotFile, m_VXDRow, message);
 }
 
-int c_FBC::FindPlotRow(const d_BatchPlot& p) {
+int c_FBC::FindPlotRow(const d_BatchPlot& p, std::vector<std::string>& entries) {
   const bool pdq = m_FileType == "PDQ";
   for (int i = 0; i < kBatchPlotScanRows; ++i) {
     std::string message;
     const int result = ReadPlotRow(message);
     if (result == 0) break;
     if (result < 0) {
-      Log_Errors(AtFileLine("Error Reading Sylvanor Plot Fuel File", m_Files.Plot,
-                            m_PlotFile.LineNumber()),
-                 p.Plot, p.MonSta);
+      entries.push_back(AtFileLine("Error Reading Sylvanor Plot Fuel File", m_Files.Plot,
+                                   m_PlotFile.LineNumber()));
       return -1;
     }
     const bool found =
@@ -286,24 +316,8 @@ int c_FBC::FindPlotRow(const d_BatchPlot& p) {
             : SameKeyword(m_VXDRow.Plot, p.Plot);
     if (found) return 1;
   }
-  Log_Errors("Logic Error - Plot Num not found in Plot File \n", p.Plot, p.MonSta);
+  entries.push_back("Logic Error - Plot Num not found in Plot File \n");
   return -1;
-}
-
-int c_FBC::LoadTrees(const d_BatchPlot& p) {
-  m_TreeNums.clear();
-  std::vector<std::string> messages;
-  PutTrees(m_Syl, m_Trees.Rows(p.Plot, p.MonSta), m_FileType == "PDQ", m_TreeNums, messages);
-  for (const std::string& message : messages) {
-    Log_Errors(message, p.Plot, p.MonSta);
-  }
-  if (m_Trees.ReadError()) {
-    Log_Errors(AtFileLine(CFormat("Error Reading Sylvanor Tree File: %s ", m_Trees.ReadMessage()),
-                          m_Files.Tree, m_Trees.ReadLine()),
-               p.Plot, p.MonSta);
-    return 0;
-  }
-  return 1;
 }
 
 void c_FBC::Log_Errors(const std::string& message, const std::string& plot,
@@ -323,7 +337,7 @@ void c_FBC::Log_FileNotice(const d_FileNotice& notice) {
 }
 
 std::string c_FBC::WriteFailure() const {
-  for (const c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost}) {
+  for (const c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost, &m_Details}) {
     if (file->Failed()) return CFormat("Error writing %s: %s", file->Path(), file->ErrorText());
   }
   return {};
@@ -332,7 +346,7 @@ std::string c_FBC::WriteFailure() const {
 std::string c_FBC::CloseFile() {
   m_PlotFile.Close();
   std::string failure;
-  for (c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost}) {
+  for (c_OutputFile* file : {&m_Out, &m_Emi, &m_Err, &m_ProPre, &m_ProPost, &m_Details}) {
     const std::string path = file->Path();
     if (const std::string reason = file->Close(); !reason.empty() && failure.empty())
       failure = CFormat("Error writing %s: %s", path, reason);
@@ -341,8 +355,28 @@ std::string c_FBC::CloseFile() {
   return failure;
 }
 
+void c_FBC::WritePlot(const d_BatchPlot& plot, const d_PlotResult& result) {
+  for (const std::string& entry : result.Entries)
+    Log_Errors(entry, plot.Plot, plot.MonSta);
+  if (!result.Processed) return;
+  // each form's heading lines go before its first plot lines
+  const auto put = [](c_OutputFile& file, bool& headed, const std::string& heading,
+                      const std::string& lines) {
+    if (!file.is_open()) return;
+    if (!headed) file.Stream() << heading;
+    headed = true;
+    file.Stream() << lines;
+  };
+  put(m_Out, m_Headings.Output, OutputHeading(), result.Output);
+  put(m_Emi, result.EmisExpanded ? m_Headings.EmisExpand : m_Headings.EmisDefault,
+      result.EmisHeading, result.Emis);
+  if (m_ProPre.is_open()) m_ProPre.Stream() << result.ProfilePre;
+  if (m_ProPost.is_open()) m_ProPost.Stream() << result.ProfilePost;
+  if (m_Details.is_open()) m_Details.Stream() << result.Details;
+}
+
 d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& userFolder,
-                               const BatchProgress& progress) {
+                               const d_BatchOptions& options) {
   d_BatchOutcome outcome;
   const auto fail = [&](std::string message) {
     CloseFile();
@@ -353,11 +387,13 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
   };
 
   Init("CLB");
+  m_Limited = options.limits;
   // the user folder's files are inputs too: no output may take their place
   const std::filesystem::path folder(userFolder);
   const std::string emissionFile =
       FindFileNoCase((folder / "Emission_Factors.csv").string()).string();
   m_UserData = FindFileNoCase((folder / "qor_spp.csv").string()).string();
+  m_UserFolder = userFolder;
   std::vector<d_BatchPath> userInputs;
   if (!userFolder.empty()) {
     userInputs = {{"emission factor file", emissionFile}, {"mortality equation file", m_UserData}};
@@ -376,57 +412,61 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
   if (!LoadPlotNames()) return fail(m_Message);
   outcome.plots = PlotCount();
 
-  for (int i = 0; i < PlotCount(); ++i) {
-    const d_BatchPlot& plot = m_Plots[static_cast<std::size_t>(i)];
-    std::string moistScenario;
-    message.clear();
-    if (!Load_Prescription(plot.Plot, plot.MonSta, moistScenario, message) || !message.empty()) {
-      Log_Errors(message, plot.Plot, plot.MonSta);
-      SkipPlot();
-      ++outcome.skipped;
+  // this runner's engine and, for more jobs, engines sharing its species table
+  const int jobs = std::clamp(options.jobs, 1, std::max(PlotCount(), 1));
+  std::vector<std::unique_ptr<Sylvanor>> more;
+  std::vector<Sylvanor*> engines = {&m_Syl};
+  for (int k = 1; k < jobs; ++k) {
+    auto& engine = more.emplace_back(std::make_unique<Sylvanor>());
+    engine->ShareSpeciesTable(m_Syl);
+    engine->Init_LarGUI(m_InUnits, m_OutUnits, "Batch");
+    engine->Set_CBDCriThr(0.012f);
+    engines.push_back(engine.get());
+  }
+  const d_PlotRunEnv env = RunEnv();
+  std::string failure;
+
+  d_OrderedStages<d_PlotTask, d_PlotResult> stages;
+  stages.read = [&](std::size_t i, d_PlotTask& task) {
+    m_PlotIdx = static_cast<int>(i);
+    const d_BatchPlot& plot = m_Plots[i];
+    std::string reason;
+    if (!LoadPlotPrescription(plot.Plot, plot.MonSta, task.MoistScenario, reason) ||
+        !reason.empty()) {
+      task.Plot = plot;
+      task.Read = 0;
+      task.Entries.push_back(reason);
+      return true;
+    }
+    ReadPlot(plot, task);
+    return true;
+  };
+  stages.compute = [&](int worker, d_PlotTask& task, d_PlotResult& result) {
+    RunPlot(*engines[static_cast<std::size_t>(worker)], task, env, result);
+  };
+  stages.write = [&](std::size_t i, d_PlotResult& result) {
+    WritePlot(m_Plots[i], result);
+    if (result.Processed) {
+      ++outcome.processed;
+      m_Hal = std::move(result.Hal);
     } else {
-      std::string id, station;
-      const int result = NextPlot(id, station);
-      if (result == 1 && id != plot.Plot) {
-        return fail(CFormat("Logic Error - VXLB_Main()\n %s - %s", id, plot.Plot));
-      }
-      if (result == 1) {
-        // the crown fire assessment of both states; what it tells goes to
-        // the error file, and an index it could not compute reads -1
-        float preTorch = -1.0f, preCrown = -1.0f, postTorch = -1.0f, postCrown = -1.0f;
-        const d_TMS& tms = m_Pre.TMS;
-        Hal_Mngr(m_Syl, tms.GrassSAV, tms.ShrubSAV, tms.OneHrSAV, moistScenario, {}, {}, userFolder,
-                 m_Hal, preTorch, preCrown, postTorch, postCrown);
-        for (const std::string& text : m_Hal.Messages)
-          Log_Errors(text, plot.Plot, plot.MonSta);
-        if (m_Out.is_open()) {
-          Put_Output(m_Out.Stream(), m_Headings, m_Syl, plot.Plot, plot.MonSta, preTorch, preCrown,
-                     postTorch, postCrown);
-        }
-        if (m_Emi.is_open() && m_Pre.Emis.CriFirInt > 0.0f) {
-          Put_OutputEmisExpand(m_Emi.Stream(), m_Headings, m_Syl, m_NES, m_Pre.Emis, plot.Plot,
-                               plot.MonSta);
-        } else if (m_Emi.is_open()) {
-          Put_OutputEmisDefault(m_Emi.Stream(), m_Headings, m_Syl, plot.Plot, plot.MonSta);
-        }
-        ++outcome.processed;
-      } else {
-        // skipped or failed (its entry is in the error file): no output
-        // lines, which would otherwise carry the previous plot's results
-        ++outcome.skipped;
-      }
+      // skipped or failed (its entry is in the error file): no output lines
+      ++outcome.skipped;
     }
     // a write that failed ends the batch: what is written stays, and the
     // batch is not reported as complete
-    if (std::string failure = WriteFailure(); !failure.empty()) return fail(std::move(failure));
-    if (progress) progress(i + 1, PlotCount());
-  }
+    failure = WriteFailure();
+    if (!failure.empty()) return false;
+    if (options.progress) options.progress(static_cast<int>(i) + 1, PlotCount());
+    return true;
+  };
+  if (!RunInOrder(m_Plots.size(), jobs, stages)) return fail(std::move(failure));
 
   // the temporary fuel model files and input dumps of the crown fire model
   // hold the last plot computed, for checking it by hand
   if (outcome.processed > 0) Hal_WriteFiles(m_Hal, userFolder);
   outcome.errors = m_ErrCount;
-  if (std::string failure = CloseFile(); !failure.empty()) return fail(std::move(failure));
+  if (std::string closing = CloseFile(); !closing.empty()) return fail(std::move(closing));
   outcome.result = 1;
   return outcome;
 }

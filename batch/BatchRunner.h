@@ -24,6 +24,7 @@
 #include "batch/BatchFiles.h"
 #include "batch/OutputWriters.h"
 #include "batch/PlotInputs.h"
+#include "batch/PlotRun.h"
 #include "batch/Prescription.h"
 #include "engine/CrownFireDriver.h"
 #include "engine/Sylvanor.h"
@@ -44,14 +45,6 @@ inline constexpr int kBatchTreeRows = 500000;      // tree file rows read
 inline constexpr std::size_t kBatchPlotIdCapacity = 300;
 inline constexpr std::size_t kBatchStationCapacity = 100;
 
-// One plot of the plot list: identifier, monitoring station (empty for a
-// VXD plot file) and its number in the list.
-struct d_BatchPlot {
-  std::string Plot;
-  std::string MonSta;
-  int Num = 0;
-};
-
 // What a whole batch did: its result (1 completed, -1 could not run, with
 // the reason in `message`), the plots of the list, how many were run and
 // how many were skipped, and the entries written to the error file.
@@ -66,6 +59,17 @@ struct d_BatchOutcome {
 
 // Called after each plot with the plots done so far and the plot count.
 using BatchProgress = std::function<void(int done, int total)>;
+
+// How a batch runs: the engines computing plots side by side (each in a
+// thread of its own; the files come out the same for any number), whether
+// the limits of the six-argument command line hold (kBatchPlots plots,
+// kBatchPlotListRows plot file rows, kBatchTreeRows tree rows,
+// kLinkTreatmentRows link rows), and what is told after each plot.
+struct d_BatchOptions {
+  int jobs = 1;
+  bool limits = true;
+  BatchProgress progress;
+};
 
 class c_FBC {
  public:
@@ -127,13 +131,16 @@ class c_FBC {
 
   // The whole batch over the six files with the user folder (where the
   // mortality equations and the emission factor file are): 1 completed, -1
-  // with the reason in the outcome's message. `progress` is told after each
-  // plot.
+  // with the reason in the outcome's message. Plots are read from the files
+  // in order, computed by `options.jobs` engines (this runner's and engines
+  // sharing its species table), and their lines and error file entries
+  // written in plot order, so the files do not depend on the number of
+  // engines. `options.progress` is told after each plot is written.
   d_BatchOutcome RunBatch(const d_BatchFiles& files, const std::string& userFolder,
-                          const BatchProgress& progress = {});
+                          const d_BatchOptions& options = {});
 
-  // The most plots a plot list may hold: kBatchPlots unless raised (a
-  // benchmark does, to measure batches beyond it).
+  // The most plots a plot list may hold while the limits hold: kBatchPlots
+  // unless changed.
   void SetPlotCapacity(int plots) { m_PlotCapacity = plots; }
 
   // ---- input files --------------------------------------------------------
@@ -179,14 +186,21 @@ class c_FBC {
   std::ostream* EmissionFile() { return m_Emi.is_open() ? &m_Emi.Stream() : nullptr; }
   std::ostream* ProfilePreFile() { return m_ProPre.is_open() ? &m_ProPre.Stream() : nullptr; }
   std::ostream* ProfilePostFile() { return m_ProPost.is_open() ? &m_ProPost.Stream() : nullptr; }
+  std::ostream* DetailsFile() { return m_Details.is_open() ? &m_Details.Stream() : nullptr; }
 
  private:
   // the next row of the plot file, in its layout (the results of ReadRow)
   int ReadPlotRow(std::string& message);
-  // steps of NextPlot
-  int FindPlotRow(const d_BatchPlot& plot);
-  int LoadTrees(const d_BatchPlot& plot);
-  int OpenInput(std::ifstream& file, const std::string& path, const char* failure);
+  // The plot's prescription into m_Pre, leaving the engine alone.
+  int LoadPlotPrescription(const std::string& plot, const std::string& station,
+                           std::string& moistScenario, std::string& message);
+  // Reads a plot whose prescription is in m_Pre from the files into `task`.
+  void ReadPlot(const d_BatchPlot& plot, d_PlotTask& task);
+  int FindPlotRow(const d_BatchPlot& plot, std::vector<std::string>& entries);
+  // A plot's entries and lines into the files.
+  void WritePlot(const d_BatchPlot& plot, const d_PlotResult& result);
+  d_PlotRunEnv RunEnv() const;
+  int RowLimit(int limit) const;
   int OpenOutput(c_OutputFile& file, const std::string& path, const char* failure);
 
   // ---- settings of the current plot ----
@@ -198,12 +212,14 @@ class c_FBC {
   Sylvanor m_Syl;
   c_NES m_NES;
   std::string m_UserData;  // the mortality equation file given to the engine
-  d_HalRun m_Hal;          // the crown fire assessment of the last plot computed
+  std::string m_UserFolder;
+  d_HalRun m_Hal;  // the crown fire assessment of the last plot computed
 
   // ---- the batch ----
   std::vector<d_BatchPlot> m_Plots;
   int m_PlotIdx = -1;
   int m_PlotCapacity = kBatchPlots;
+  bool m_Limited = true;  // the limits of the six-argument command line hold
   int m_ErrCount = 0;
   std::vector<int> m_TreeNums;
   std::string m_FileType;
@@ -213,7 +229,7 @@ class c_FBC {
   // ---- files ----
   d_BatchFiles m_Files;  // as named by the caller
   c_TextInput m_PlotFile;
-  c_OutputFile m_Out, m_Emi, m_Err, m_ProPre, m_ProPost;
+  c_OutputFile m_Out, m_Emi, m_Err, m_ProPre, m_ProPost, m_Details;
   d_OutputHeadings m_Headings;
   c_PrjIndex m_Proj;    // project lines by keyword
   c_LTFIndex m_Link;    // link treatment rows by plot and station

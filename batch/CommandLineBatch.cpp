@@ -42,10 +42,10 @@ void WriteErrorFile() {
 }  // namespace
 
 d_BatchOutcome RunBatchWithFBC(const d_BatchFiles& files, const std::string& userFolder,
-                               const BatchProgress& progress) {
+                               const d_BatchOptions& options) {
   try {
     auto runner = std::make_unique<c_FBC>();
-    return runner->RunBatch(files, userFolder, progress);
+    return runner->RunBatch(files, userFolder, options);
   } catch (const std::exception& e) {
     d_BatchOutcome outcome;
     outcome.result = -1;

@@ -13,14 +13,14 @@
 
 namespace sylvanor {
 
-// Runs one whole batch (the six files and the user folder).
+// Runs one whole batch (its files, the user folder and how it runs).
 using BatchRunnerFn = std::function<d_BatchOutcome(
-    const d_BatchFiles& files, const std::string& userFolder, const BatchProgress& progress)>;
+    const d_BatchFiles& files, const std::string& userFolder, const d_BatchOptions& options)>;
 
 // The batch with a batch runner of its own (on the heap: it is large).
 // An exception from the run becomes result -1 with its text as the message.
 d_BatchOutcome RunBatchWithFBC(const d_BatchFiles& files, const std::string& userFolder,
-                               const BatchProgress& progress = {});
+                               const d_BatchOptions& options = {});
 
 // The help text, line by line, and whole; its title.
 const std::vector<std::string>& CLB_HelpText();
@@ -33,7 +33,8 @@ inline constexpr const char* kCLBStatusFile = "Sylvanor_CLB.txt";
 inline constexpr const char* kCLBErrorFile = "ERROR.txt";
 
 // Splits the command line into the six file names and runs the batch with
-// the user folder: 1 done, 0 nothing on the command line, -1 the batch could
+// the user folder, one job and the limits of kBatchPlots plots and the
+// files' row limits: 1 done, 0 nothing on the command line, -1 the batch could
 // not run (the reason in `message`), -2 fewer than six names (the message
 // holds the command line). Names are separated by white space, so a name
 // with a blank inside counts as two; names after the sixth are ignored.

@@ -132,33 +132,21 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
   return text;
 }
 
-void Put_Output(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                const std::string& plot, const std::string& station, float preTorch, float preCrown,
-                float postTorch, float postCrown) {
-  if (!headings.Output) {
-    file << OutputHeading();
-    headings.Output = true;
-  }
-  file << OutputLine(syl, plot, station, preTorch, preCrown, postTorch, postCrown);
+std::string ProfileHeading() {
+  std::string text = ",Height - ft, CBD - kg/m3\nPlot";
+  for (int k = 1; k <= kProfileColumns; ++k)
+    text += CFormat(",%d", k);
+  return text + '\n';
 }
 
-void Put_OutputEmisDefault(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                           const std::string& plot, const std::string& station) {
-  if (!headings.EmisDefault) {
-    file << EmissionDefaultHeading();
-    headings.EmisDefault = true;
-  }
-  file << EmissionDefaultLines(syl, plot, station);
-}
-
-void Put_OutputEmisExpand(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                          const c_NES& nes, const d_EmisSettings& emis, const std::string& plot,
-                          const std::string& station) {
-  if (!headings.EmisExpand) {
-    file << EmissionExpandHeading(nes, emis);
-    headings.EmisExpand = true;
-  }
-  file << EmissionExpandLines(syl, nes, emis, plot, station);
+std::string ProfileLine(const std::string& plot, std::span<const float> layers, int layerCount) {
+  std::string text = plot;
+  // column k holds the layer whose top is k layer widths up
+  const std::size_t count = std::min({static_cast<std::size_t>(std::max(layerCount, 0)),
+                                      layers.size(), static_cast<std::size_t>(kProfileColumns)});
+  for (std::size_t k = 0; k < static_cast<std::size_t>(kProfileColumns); ++k)
+    text += CFormat(",%f", k < count ? layers[k] : -1.0f);
+  return text + '\n';
 }
 
 }  // namespace sylvanor

@@ -3,7 +3,7 @@
 // emissions file beside it (three lines per plot, in the default or the
 // expanded form). Each form's heading lines go before its first plot lines.
 
-#include <ostream>
+#include <span>
 #include <string>
 
 #include "batch/Prescription.h"
@@ -37,20 +37,17 @@ std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis);
 std::string EmissionExpandLines(const Sylvanor& syl, const c_NES& nes, const d_EmisSettings& emis,
                                 const std::string& plot, const std::string& station);
 
+// The canopy bulk density profile files (before and after treatment): the
+// two heading lines ("Plot" and the heights 1 to 150), and a plot's line of
+// 150 values, the layers of its vertical distribution (kg/m3) from the
+// lowest, then -1 where it has no more layers.
+inline constexpr int kProfileColumns = 150;
+std::string ProfileHeading();
+std::string ProfileLine(const std::string& plot, std::span<const float> layers, int layerCount);
+
 // Which heading lines a batch's files have been given.
 struct d_OutputHeadings {
   bool Output = false, EmisDefault = false, EmisExpand = false;
 };
-
-// A plot's lines on `file`, after the heading lines of their form when
-// `headings` says they are not there yet.
-void Put_Output(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                const std::string& plot, const std::string& station, float preTorch, float preCrown,
-                float postTorch, float postCrown);
-void Put_OutputEmisDefault(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                           const std::string& plot, const std::string& station);
-void Put_OutputEmisExpand(std::ostream& file, d_OutputHeadings& headings, const Sylvanor& syl,
-                          const c_NES& nes, const d_EmisSettings& emis, const std::string& plot,
-                          const std::string& station);
 
 }  // namespace sylvanor

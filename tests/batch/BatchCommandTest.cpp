@@ -65,7 +65,8 @@ TEST_F(BatchCommandTest, UsageErrorsExitTwoAndHelpZero) {
   EXPECT_EQ(runs_, 0);
   // the usage lines, an option with its text continued, and the last option
   EXPECT_EQ(usage.find("Usage: sylvanor-batch --plots F --trees F --link F --project F --out F "
-                       "--errors F\n                      [--user-folder D] [--quiet]\n\nRuns"),
+                       "--errors F\n                      [--details F] [--profiles PREFIX] "
+                       "[--jobs N]\n                      [--user-folder D] [--quiet]\n\nRuns"),
             0u);
   EXPECT_NE(usage.find("\n  --link F         link treatment file: the treatment and retention "
                        "priority set\n                   of each plot\n  --project F      "),

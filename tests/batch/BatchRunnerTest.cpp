@@ -26,8 +26,9 @@ class BatchRun : public ::testing::Test {
     files_.Project = Write("p.vxp", TestProject("6", settings));
     files_.Output = Path("out.csv"), files_.Error = Path("errors.txt");
     progress_.clear();
-    return fbc_->RunBatch(files_, user_.string(),
-                          [this](int done, int total) { progress_.push_back(done * 10 + total); });
+    d_BatchOptions options;
+    options.progress = [this](int done, int total) { progress_.push_back(done * 10 + total); };
+    return fbc_->RunBatch(files_, user_.string(), options);
   }
   std::string Write(const std::string& name, const std::string& text) const {
     return folder_.Write(name, text).string();

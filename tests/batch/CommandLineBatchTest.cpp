@@ -43,7 +43,7 @@ TEST_F(CommandLineBatchTest, TheFirstSixNamesRunAndTheStatusFileSaysHowItWent) {
     env_.runBatch = Recorder();
     if (row.batch == 0) {
       env_.runBatch = [](const d_BatchFiles&, const std::string&,
-                         const BatchProgress&) -> d_BatchOutcome {
+                         const d_BatchOptions&) -> d_BatchOutcome {
         throw std::runtime_error("out of memory");
       };
     }

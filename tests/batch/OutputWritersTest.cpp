@@ -26,30 +26,34 @@ TEST(OutputWriters, EmissionValuesAndTheEmissionsFileName) {
   }
 }
 
-TEST(OutputWriters, EachFormHasItsHeadingOnceBeforeItsFirstLines) {
+TEST(OutputWriters, IndicesInTheHeadingsOrderAndTheExpandedHeading) {
   Sylvanor syl;
   c_NES nes;
   LoadTestFactors(nes);
   const d_EmisSettings emis{{"1"}, {"7"}, {"8"}, 1};
-  std::ostringstream out, emi;
-  d_OutputHeadings headings;
-  for (const char* plot : {"A", "B"}) {
-    Put_Output(out, headings, syl, plot, "N", 1, 2, 3, 4);
-    Put_OutputEmisExpand(emi, headings, syl, nes, emis, plot, "S");
-  }
-  Put_OutputEmisDefault(emi, headings, syl, "C", "N");
-  const std::string a = OutputLine(syl, "A", "N", 1, 2, 3, 4);
-  EXPECT_EQ(out.str(), OutputHeading() + a + OutputLine(syl, "B", "N", 1, 2, 3, 4));
   // the indices in the heading's order: torching before and after, then crowning
+  const std::string a = OutputLine(syl, "A", "N", 1, 2, 3, 4);
   EXPECT_NE(a.find(",      1,      3,      2,      4, "), std::string::npos) << a;
   // the expanded heading names the flaming group's components
-  EXPECT_EQ(emi.str(),
+  EXPECT_EQ(EmissionExpandHeading(nes, emis),
             "Plot,MonSta,Type,Carbon dioxide,Carbon monoxide,Methane,Nitrogen oxides,"
             "Sulfur dioxide,Fine particles,Particles,Ammonia\n,,,CO2,CO,CH4,NOx as "
-            "NO,SO2,PM2.5,PM10,NH3\n" +
-                EmissionExpandLines(syl, nes, emis, "A", "S") +
-                EmissionExpandLines(syl, nes, emis, "B", "S") + EmissionDefaultHeading() +
-                EmissionDefaultLines(syl, "C", "N"));
+            "NO,SO2,PM2.5,PM10,NH3\n");
+}
+
+TEST(OutputWriters, ProfileLinesHoldTheLayersFromTheLowestThenMinusOne) {
+  const std::string heading = ProfileHeading();
+  EXPECT_EQ(heading.substr(0, 34), ",Height - ft, CBD - kg/m3\nPlot,1,2");
+  EXPECT_EQ(heading.substr(heading.size() - 13), ",148,149,150\n");
+  std::vector<float> layers(45, 0.0f);
+  layers[0] = 0.125f, layers[39] = 0.0625f, layers[40] = 9.0f;  // 40 in use
+  const std::string line = ProfileLine("P7", layers, 40);
+  std::string expected = "P7,0.125000";
+  for (int k = 2; k <= 150; ++k)
+    expected += k < 40 ? ",0.000000" : k == 40 ? ",0.062500" : ",-1.000000";
+  EXPECT_EQ(line, expected + "\n");
+  // a profile higher than the file's 150 columns is cut at the 150th layer
+  EXPECT_EQ(ProfileLine("Q", std::vector<float>(200, 1.0f), 200).find("-1"), std::string::npos);
 }
 
 }  // namespace

@@ -71,15 +71,17 @@ void BatchHomeTest::Ship() const {
 }
 
 BatchRunnerFn BatchHomeTest::Recorder() {
-  return [this](const d_BatchFiles& files, const std::string& folder, const BatchProgress& tell) {
-    ++runs_;
-    files_ = files;
-    userFolder_ = folder;
-    for (int done = 1; done <= 3 && tell; ++done) {
-      tell(done, 3);
-    }
-    return outcome_;
-  };
+  return
+      [this](const d_BatchFiles& files, const std::string& folder, const d_BatchOptions& options) {
+        ++runs_;
+        files_ = files;
+        userFolder_ = folder;
+        options_ = options;
+        for (int done = 1; done <= 3 && options.progress; ++done) {
+          options.progress(done, 3);
+        }
+        return outcome_;
+      };
 }
 
 }  // namespace sylvanor

@@ -31,7 +31,8 @@ void LoadTestFactors(c_NES& nes);
 // A program folder (Ship) naming the user folder "Sylvanor Test" (a first line with a CR line end)
 // and listing its files (with a blank line, blanks, CR line ends and a name spelt otherwise than
 // the file), the files and one more; a data home holding the user folder; and a batch that
-// counts its runs, keeps what it is given, tells progress over 3 plots and gives `outcome_`.
+// counts its runs, keeps what it is given (files, user folder, options), tells progress over 3
+// plots and gives `outcome_`.
 class BatchHomeTest : public ::testing::Test {
  protected:
   BatchHomeTest();
@@ -42,6 +43,7 @@ class BatchHomeTest : public ::testing::Test {
   int runs_ = 0;
   d_BatchFiles files_;
   std::string userFolder_;
+  d_BatchOptions options_;
   d_BatchOutcome outcome_{1, "", 3, 2, 1, 4};
 };
 
