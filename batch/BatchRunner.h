@@ -171,6 +171,7 @@ class c_FBC {
   const std::array<float, kRetPriValues>& RetPriValues() const { return m_Pre.RetPri; }
   const d_FMSText& FuelModelText() const { return m_Pre.FMSText; }
   const std::vector<d_BatchPlot>& PlotList() const { return m_Plots; }
+  // the numbers of the trees NextPlot last gave the engine
   const std::vector<int>& TreeNumbers() const { return m_TreeNums; }
   const std::string& PlotFileType() const { return m_FileType; }
   const std::string& Message() const { return m_Message; }

@@ -6,6 +6,10 @@
 // and 1000 plots of 50 trees thinned, piled and burned. A batch's time should grow in proportion to
 // its input, so the second case should take about ten times as long as the first.
 //
+// The inventory case is 20 000 plots of 50 trees, each thinned to a canopy bulk density, piled and
+// burned, run with one job and with two: two jobs on two cores should run at least 1.8 times as
+// many plots per second. (Its peak memory is measured on the command, scripts/inventory-bench.sh.)
+//
 // The files of each case are written once, before its timing, into a
 // temporary folder that is removed at the end. Each iteration runs a fresh
 // batch runner over them.
@@ -14,7 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -55,7 +58,7 @@ const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message,
   shape.seed = 20240611u + static_cast<std::uint32_t>(plots * 7 + trees);
   shape.thinCrit = thinCrit;
   shape.thinTarget = thinTarget;
-  shape.pileAndBurn = burn;
+  shape.burnShare = burn ? 1.0 : 0.0;
   d_GeneratedBatch batch;
   const fs::path folder =
       TempRoot() / CFormat("p%d-t%d-%s%s", plots, trees, thinCrit, burn ? "-burn" : "");
@@ -65,9 +68,9 @@ const d_GeneratedBatch* CaseFiles(int plots, int trees, std::string& message,
 
 // Runs the batch of `plots` plots of `trees` trees whose thinned plots are
 // thinned by the criterion to the target, each plot piled and burned with
-// `burn`.
+// `burn`, on `jobs` engines.
 void RunCase(benchmark::State& state, int plots, int trees, const std::string& thinCrit,
-             const std::string& thinTarget, bool burn = false) {
+             const std::string& thinTarget, bool burn = false, int jobs = 1) {
   std::string message;
   const d_GeneratedBatch* batch = CaseFiles(plots, trees, message, thinCrit, thinTarget, burn);
   if (batch == nullptr) {
@@ -79,10 +82,12 @@ void RunCase(benchmark::State& state, int plots, int trees, const std::string& t
   for (auto _ : state) {
     state.PauseTiming();
     auto runner = std::make_unique<c_FBC>();
-    runner->SetPlotCapacity(std::max(plots, kBatchPlots));
+    d_BatchOptions options;
+    options.jobs = jobs;
+    options.limits = false;  // batches beyond the six-argument form's 5000 plots
     state.ResumeTiming();
 
-    outcome = runner->RunBatch(batch->files, batch->userFolder);
+    outcome = runner->RunBatch(batch->files, batch->userFolder, options);
 
     state.PauseTiming();
     runner.reset();
@@ -124,6 +129,12 @@ void BM_BatchBurn(benchmark::State& state) {
           "80", true);
 }
 
+// An inventory: every plot thinned to a canopy bulk density, piled and
+// burned, on one engine and on two.
+void BM_BatchInventory(benchmark::State& state) {
+  RunCase(state, 20000, 50, "CanopyBulkDensity", "0.05", true, static_cast<int>(state.range(0)));
+}
+
 BENCHMARK(BM_Batch)
     ->ArgNames({"plots", "trees"})
     ->Args({1000, 50})
@@ -143,6 +154,14 @@ BENCHMARK(BM_BatchThinToCBD)
 BENCHMARK(BM_BatchBurn)
     ->ArgNames({"plots", "trees"})
     ->Args({1000, 50})
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_BatchInventory)
+    ->ArgName("jobs")
+    ->Arg(1)
+    ->Arg(2)
     ->Iterations(1)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -419,11 +419,6 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
     return false;
   }
   const long long rows = static_cast<long long>(shape.plots) * shape.treesPerPlot;
-  if (rows > kBatchTreeRows) {
-    message = CFormat("%d plots of %d trees are %lld tree rows, more than the %d a batch reads",
-                      shape.plots, shape.treesPerPlot, rows, kBatchTreeRows);
-    return false;
-  }
 
   const fs::path user = folder / "user";
   std::error_code error;
@@ -464,7 +459,10 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
     plotFile.Put(FuelRow(draw, plot, type));
     PutTrees(draw, plot, type, shape.treesPerPlot, treeFile, trees);
 
-    const bool thin = draw.Unit() < type.thinShare || shape.pileAndBurn;
+    // a share strictly between 0 and 1 takes a draw of its own
+    const bool burn =
+        shape.burnShare >= 1.0 || (shape.burnShare > 0 && draw.Unit() < shape.burnShare);
+    const bool thin = draw.Unit() < type.thinShare || burn;
     d_LTF link;
     link.Plot = plot;
     link.MonSta = "";  // a VXD plot has no monitoring station
@@ -472,8 +470,8 @@ bool GenerateBatch(const fs::path& folder, const fs::path& dataFolder, const d_B
     link.TmName = std::string(thin ? kThinTreatment : kNoTreatment);
     link.Thin = thin ? "Yes" : "No";
     link.Prune = "No";
-    link.Pile = shape.pileAndBurn ? "Yes" : "No";
-    link.Burb = shape.pileAndBurn ? "Yes" : "No";
+    link.Pile = burn ? "Yes" : "No";
+    link.Burb = burn ? "Yes" : "No";
     links.push_back(std::move(link));
     if (thin) ++batch.thinPlots;
   }

@@ -31,9 +31,9 @@ struct d_BatchShape {
   std::string name = "Stands";  // base name of the plot and tree files
   // the criterion and target of the thinning treatment
   std::string thinCrit = "BasalArea", thinTarget = "80";
-  // every plot thinned, its ground fuel and slash piled and a broadcast burn
-  // after it
-  bool pileAndBurn = false;
+  // the share of the plots (0 to 1) thinned, their ground fuel and slash
+  // piled and a broadcast burn after it
+  double burnShare = 0;
 };
 
 struct d_GeneratedBatch {
@@ -47,8 +47,7 @@ struct d_GeneratedBatch {
 // Writes the batch into `folder` (created when missing) and copies the
 // mortality equation and emission factor files from `dataFolder` into the
 // user folder "<folder>/user". Returns false with the reason in `message`
-// when a file cannot be written or copied, or when the tree file would hold
-// more rows than a batch reads (kBatchTreeRows).
+// when a file cannot be written or copied.
 bool GenerateBatch(const std::filesystem::path& folder, const std::filesystem::path& dataFolder,
                    const d_BatchShape& shape, d_GeneratedBatch& batch, std::string& message);
 

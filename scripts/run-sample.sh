@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main job on the shipped sample data: builds sylvanor-batch when needed
 # and runs it over the sample batch of data/sample/, writing the plot output,
-# emissions and error files into sample-output/.
+# emissions, error and details files into sample-output/.
 # Usage: scripts/run-sample.sh            (build folder: build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,10 +19,11 @@ build/bin/sylvanor-batch \
   --project data/sample/Sample.vxp \
   --out sample-output/Sample-Output.csv \
   --errors sample-output/Sample-Errors.txt \
+  --details sample-output/Sample-Details.csv \
   "$@"
 
 for file in sample-output/Sample-Output.csv sample-output/Sample-Output-Emis.csv \
-  sample-output/Sample-Errors.txt; do
+  sample-output/Sample-Errors.txt sample-output/Sample-Details.csv; do
   echo
   echo "== $file (first lines)"
   head -n 6 "$file"

@@ -51,6 +51,9 @@ TEST_F(BatchCommandTest, UsageErrorsExitTwoAndHelpZero) {
       {SixFiles({"--out="}), "option '--out' requires a value"},
       {SixFiles({"--out", "again.csv"}), "option '--out' given more than once"},
       {SixFiles({"--quiet=yes"}), "option '--quiet' takes no value"},
+      {SixFiles({"--jobs", "0"}), "option '--jobs' takes a whole number from 1 to 1024: '0'"},
+      {SixFiles({"--jobs=1025"}), "option '--jobs' takes a whole number from 1 to 1024: '1025'"},
+      {SixFiles({"--jobs", "2x"}), "option '--jobs' takes a whole number from 1 to 1024: '2x'"},
       {{"--bogus", "--help"}, "unknown option '--bogus'"},  // the first error wins
       {{"--plots", "p", "--project", "j", "--out", "o", "--errors", "e", "--link", "l"},
        "missing option '--trees'"},
@@ -83,6 +86,24 @@ TEST_F(BatchCommandTest, CompletedBatchReportsItsCountsAndFiles) {
   EXPECT_EQ(f.Plot + "|" + f.Tree + "|" + f.Link + "|" + f.Project + "|" + f.Output + "|" +
                 f.Error + "|" + userFolder_,
             "my plots.pdq|t.tre|l.csv|j.vxp|out dir/run.csv|e.txt|" + user_.string());
+}
+
+TEST_F(BatchCommandTest, JobsDetailsAndProfilesReachTheBatchWithoutLimits) {
+  env_.cores = 3;
+  const std::pair<Args, std::string> rows[] = {
+      {{}, "3 jobs|limits 0|||"},
+      {{"--jobs", "2", "--details", "d.csv", "--profiles", "out/p"},
+       "2 jobs|limits 0|d.csv|out/p-CBD-Pre.csv|out/p-CBD-Post.csv"}};
+  for (const auto& [more, options] : rows) {
+    const std::string run = Run(SixFiles(more));
+    EXPECT_EQ(std::to_string(options_.jobs) + " jobs|limits " + std::to_string(options_.limits) +
+                  "|" + files_.Details + "|" + files_.ProfilePre + "|" + files_.ProfilePost,
+              options);
+    EXPECT_EQ(run.find("Details file:    d.csv\nProfile files:   out/p-CBD-Pre.csv, "
+                       "out/p-CBD-Post.csv\n|") != std::string::npos,
+              !more.empty())
+        << run;
+  }
 }
 
 TEST_F(BatchCommandTest, TheUserFolderIsMadeReadyFirst) {

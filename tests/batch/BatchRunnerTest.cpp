@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <functional>
 #include <sstream>
 
+#include "bench/BatchGenerator.h"
 #include "tests/support/BatchFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -233,6 +236,106 @@ TEST_F(BatchRun, ABurnedPlotsSmokeInBothFormsAndAPDQDuffDepthEstimated) {
     ASSERT_NE(at, std::string::npos) << line;
     EXPECT_LT(text.find_first_of("123456789", at + line.size()), text.find('\n', at + 1)) << line;
   }
+}
+
+// Rewrites every `every`-th row after the heading of a comma-separated file
+// with `edit` on its fields; an empty text drops the row.
+void EditRows(const std::string& path, int every,
+              const std::function<std::string(std::vector<std::string>)>& edit) {
+  std::istringstream in(ReadFile(path));
+  std::string text, line;
+  std::getline(in, line);
+  text = line + "\n";
+  for (int row = 1; std::getline(in, line); ++row) {
+    if (row % every == 0) {
+      std::vector<std::string> fields;
+      std::istringstream split(line);
+      for (std::string f; std::getline(split, f, ',');)
+        fields.push_back(f);
+      line = edit(fields);
+      if (line.empty()) continue;
+    }
+    text += line + "\n";
+  }
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Joined(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& f : fields)
+    line += (line.empty() ? "" : ",") + f;
+  return line;
+}
+
+TEST(BatchJobs, FourJobsWriteTheFilesOfOne) {
+  // 2000 plots, a tenth of them thinned, piled and burned, the rest thinned or
+  // not; every 97th plot without a link row (skipped while reading), every
+  // 113th with a negative litter load (refused by the engine), every 89th
+  // tree of an unknown species (refused with its entry)
+  TempFolder folder;
+  d_BatchShape shape;
+  shape.plots = 2000, shape.treesPerPlot = 20, shape.burnShare = 0.1;
+  d_GeneratedBatch batch;
+  std::string message;
+  ASSERT_TRUE(GenerateBatch(folder.path() / "in", SYLVANOR_DATA_DIR, shape, batch, message))
+      << message;
+  EditRows(batch.files.Link, 97, [](auto) { return std::string(); });
+  EditRows(batch.files.Tree, 89, [](auto f) { return f[2] = "XXXX", Joined(f); });
+  EditRows(batch.files.Plot, 113, [](auto f) { return f[7] = "-2", Joined(f); });
+
+  std::vector<std::string> files[2];
+  d_BatchOutcome outcomes[2];
+  for (const int jobs : {1, 4}) {
+    const fs::path out = folder.path() / std::to_string(jobs);
+    fs::create_directories(out);
+    d_BatchFiles f = batch.files;
+    f.Output = (out / "out.csv").string(), f.Error = (out / "errors.txt").string();
+    f.Details = (out / "details.csv").string();
+    f.ProfilePre = (out / "pre.csv").string(), f.ProfilePost = (out / "post.csv").string();
+    d_BatchOptions options;
+    options.jobs = jobs;
+    const auto runner = std::make_unique<c_FBC>();
+    d_BatchOutcome& o = outcomes[jobs > 1];
+    o = runner->RunBatch(f, batch.userFolder, options);
+    ASSERT_EQ(o.result, 1) << o.message;
+    for (const std::string& file :
+         {f.Output, EmissionFileName(f.Output), f.Error, f.Details, f.ProfilePre, f.ProfilePost})
+      files[jobs > 1].push_back(ReadFile(file));
+  }
+  const d_BatchOutcome& one = outcomes[0];
+  EXPECT_EQ(Ints({one.plots, one.processed, one.skipped}), Ints({2000, 1963, 20 + 17}));
+  // the skipped plots, and most of the 449 unknown trees: not the dead ones
+  // (left out unread) nor those of skipped plots
+  EXPECT_GT(one.errors, 37 + 400);
+  const d_BatchOutcome& four = outcomes[1];
+  EXPECT_EQ(Ints({four.plots, four.processed, four.skipped, four.errors}),
+            Ints({one.plots, one.processed, one.skipped, one.errors}));
+  for (std::size_t k = 0; k < files[0].size(); ++k) {
+    EXPECT_FALSE(files[0][k].empty()) << k;
+    EXPECT_TRUE(files[0][k] == files[1][k]) << "file " << k << " differs";
+  }
+}
+
+TEST_F(BatchRun, OnlyTheSixArgumentFormRefusesMoreThan5000Plots) {
+  std::string names, links;
+  for (int p = 1; p <= kBatchPlots + 1; ++p) {
+    names += (p > 1 ? "," : "") + std::to_string(p);
+    links += LinkRow(std::to_string(p));
+  }
+  files_.Plot = Write("p.vxd", VxdPlots(names)), files_.Tree = Write("p.tre", kVxdTreeHeading);
+  files_.Link = Write("link.csv", kLinkHeading + links);
+  files_.Project = Write("p.vxp", TestProject("6", kProjectSettings));
+  files_.Output = Path("out.csv"), files_.Error = Path("errors.txt");
+  std::string message;
+  EXPECT_EQ(VXLB_Mngr(files_.Plot + " " + files_.Tree + " " + files_.Link + " " + files_.Project +
+                          " " + files_.Output + " " + files_.Error,
+                      user_.string(), message),
+            -1);
+  EXPECT_EQ(message, "Max # (5000) of input plots exceeded");
+  d_BatchOptions unlimited;
+  unlimited.limits = false;
+  const d_BatchOutcome o = fbc_->RunBatch(files_, user_.string(), unlimited);
+  EXPECT_EQ(Ints({o.result, o.plots, o.processed}), Ints({1, 5001, 5001})) << o.message;
 }
 
 }  // namespace

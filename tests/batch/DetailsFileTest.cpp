@@ -1,0 +1,114 @@
+#include "batch/DetailsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "base/CFormat.h"
+#include "base/CsvRow.h"
+#include "batch/BatchRunner.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempFolder.h"
+
+namespace sylvanor {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DetailsFile, NamesAndUnitsRowsReadAsTheyAreAndEveryColumnIsDocumented) {
+  std::istringstream heading(DetailsHeading());
+  std::string names, units, rest;
+  std::getline(heading, names), std::getline(heading, units);
+  EXPECT_FALSE(std::getline(heading, rest));
+  const std::vector<std::string> nameFields = csv_read_row(names, ','),
+                                 unitFields = csv_read_row(units, ',');
+  ASSERT_EQ(nameFields.size(), DetailsColumns().size());
+  EXPECT_EQ(unitFields.size(), nameFields.size());
+  EXPECT_EQ(names.substr(0, 26), "plot_id,station,treatment,");
+  EXPECT_EQ(units.substr(0, 30), "text,text,text,t/ac,t/ac,kg/m3");
+  const std::string doc =
+      ReadFile(fs::path(SYLVANOR_TESTS_DIR) / ".." / "docs" / "details-file.md");
+  const std::regex snake("[a-z][a-z0-9]*(_[a-z0-9]+)*");
+  std::set<std::string> seen;
+  for (std::size_t k = 0; k < nameFields.size(); ++k) {
+    const std::string& name = nameFields[k];
+    EXPECT_TRUE(std::regex_match(name, snake)) << name;
+    EXPECT_TRUE(seen.insert(name).second) << name << " twice";
+    EXPECT_FALSE(unitFields[k].empty() || unitFields[k].find(' ') != std::string::npos) << name;
+    EXPECT_NE(doc.find("| `" + name + "` | " + unitFields[k] + " |"), std::string::npos)
+        << name << " is not in docs/details-file.md";
+  }
+}
+
+TEST(DetailsFile, TheRowOfASamplePlotHoldsTheEnginesResults) {
+  // the sample batch; its last plot, SYL-12, is thinned to a canopy bulk
+  // density, pruned and burned, and its results stay in the runner's engine
+  TempFolder out;
+  const fs::path sample = fs::path(SYLVANOR_DATA_DIR) / "sample";
+  d_BatchFiles files;
+  files.Plot = (sample / "Sample.vxd").string(), files.Tree = (sample / "Sample.tre").string();
+  files.Link = (sample / "Link-Treatment.csv").string();
+  files.Project = (sample / "Sample.vxp").string();
+  files.Output = (out.path() / "out.csv").string();
+  files.Error = (out.path() / "errors.txt").string();
+  files.Details = (out.path() / "details.csv").string();
+  const auto fbc = std::make_unique<c_FBC>();
+  ASSERT_EQ(fbc->RunBatch(files, MakeShippedUserFolder(out.path() / "user").string()).result, 1);
+
+  std::istringstream details(ReadFile(files.Details));
+  std::string names, line, last;
+  std::getline(details, names);
+  int rows = 0;
+  for (; std::getline(details, line); ++rows)
+    last = line;
+  EXPECT_EQ(rows, 1 + 12);  // the units, then one row per computed plot
+  const std::vector<std::string> n = csv_read_row(names, ','), v = csv_read_row(last, ',');
+  ASSERT_EQ(n.size(), v.size());
+  std::map<std::string, std::string> row;
+  for (std::size_t k = 0; k < n.size(); ++k)
+    row[n[k]] = v[k];
+  const auto number = [&](const std::string& name) { return std::stof(row.at(name)); };
+
+  const Sylvanor& s = fbc->Engine();
+  float pm25 = 0, pm10 = 0, ch4 = 0, co2 = 0, co = 0, nox = 0, so2 = 0;
+  s.Get_EmiTot("Total", pm25, pm10, ch4, co2, co, nox, so2);
+  const std::pair<const char*, float> values[] = {{"pre_cbd", s.Get_Precbd()},
+                                                  {"post_cbh", s.Get_cbh()},
+                                                  {"post_trees", s.Get_SteDen()},
+                                                  {"harvested_board_ft", s.Get_HaBdft()},
+                                                  {"thin_slash_foliage", s.Get_TSFol()},
+                                                  {"prune_slash_1hr", s.Get_PS1Hr()},
+                                                  {"post_surface_total", s.Get_AGF_Total()},
+                                                  {"consumed_duff", s.Get_BBC_Duff()},
+                                                  {"consumed_total", s.Get_ConsumedTotal()},
+                                                  {"killed_basal_area", s.Get_KilledBasal()},
+                                                  {"smoke_total_pm25", pm25},
+                                                  {"smoke_total_co2", co2}};
+  for (const auto& [name, value] : values)
+    EXPECT_EQ(row.at(name), ShortestText(value)) << name;
+  EXPECT_EQ(row.at("plot_id") + "|" + row.at("treatment") + "|" + row.at("burn_ignition") + "|" +
+                row.at("post_fuel_model"),
+            "SYL-12|CBD Thin Prune and Burn|" + s.Get_BurnIgnition() + "|" +
+                s.Get_FuelModel_PostTreatment());
+  // the trees entered less those thinned and those the fire killed are the trees left
+  EXPECT_NEAR(number("pre_trees") - number("thinned_trees") - number("killed_trees"),
+              number("post_trees"), 0.01);
+  EXPECT_GT(number("killed_trees") * number("thinned_trees") * number("consumed_total"), 0);
+  // the output line's indices are the model's, limited to 100
+  for (const char* state : {"pre_", "post_"}) {
+    for (const char* index : {"torching_index", "crowning_index"}) {
+      const std::string name = std::string(state) + index;
+      EXPECT_EQ(number(name), std::min(number(name + "_unlimited"), 100.0f)) << name;
+    }
+    EXPECT_NE(row.at(std::string(state) + "fire_type"), "");
+  }
+}
+
+}  // namespace
+
+}  // namespace sylvanor
