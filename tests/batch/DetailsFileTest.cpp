@@ -49,14 +49,16 @@ TEST(DetailsFile, TheRowOfASamplePlotHoldsTheEnginesResults) {
   // the sample batch; its last plot, SYL-12, is thinned to a canopy bulk
   // density, pruned and burned, and its results stay in the runner's engine
   TempFolder out;
-  const fs::path sample = fs::path(SYLVANOR_DATA_DIR) / "sample";
-  d_BatchFiles files;
-  files.Plot = (sample / "Sample.vxd").string(), files.Tree = (sample / "Sample.tre").string();
-  files.Link = (sample / "Link-Treatment.csv").string();
-  files.Project = (sample / "Sample.vxp").string();
-  files.Output = (out.path() / "out.csv").string();
-  files.Error = (out.path() / "errors.txt").string();
-  files.Details = (out.path() / "details.csv").string();
+  const std::string in = SYLVANOR_DATA_DIR "/sample/", o = out.path().string() + "/";
+  const d_BatchFiles files{in + "Sample.vxd",
+                           in + "Sample.tre",
+                           in + "Link-Treatment.csv",
+                           in + "Sample.vxp",
+                           o + "out.csv",
+                           o + "errors.txt",
+                           "",
+                           "",
+                           o + "details.csv"};
   const auto fbc = std::make_unique<c_FBC>();
   ASSERT_EQ(fbc->RunBatch(files, MakeShippedUserFolder(out.path() / "user").string()).result, 1);
 
