@@ -138,13 +138,14 @@ void PutTree(Sylvanor& syl, const d_BatchTree& tree, int rowNum, bool pdq,
     messages.push_back(CFormat("%d  %s  DHB:%4.2f  Hgt:%4.1f  HgtCrn:%4.1f\n%s ", rowNum,
                                tree.Species, tree.DBH, tree.Hgt, crnHgt, crownBase));
   }
-  std::string crnCls = tree.CrnCls;
-  std::string crownClass = FixCrownClass(rowNum, tree.Species, tree.DBH, tree.Hgt, crnHgt, crnCls);
+  const std::string species(tree.Species);
+  std::string crnCls(tree.CrnCls);
+  std::string crownClass = FixCrownClass(rowNum, species, tree.DBH, tree.Hgt, crnHgt, crnCls);
   if (!crownClass.empty()) messages.push_back(std::move(crownClass));
 
   std::string message;
-  if (!syl.PTL_PutRec(accepted, treeNum, tree.Species, tree.DBH, tree.Hgt, crnHgt, tree.TPA, crnCls,
-                      tree.Status, 0.0f, 0.0f, "English", "", message)) {
+  if (!syl.PTL_PutRec(accepted, treeNum, species, tree.DBH, tree.Hgt, crnHgt, tree.TPA, crnCls,
+                      std::string(tree.Status), 0.0f, 0.0f, "English", "", message)) {
     messages.push_back(CFormat(" %s  %d %s Dia:%5.1f Hgt:%5.1f.", message, rowNum, tree.Species,
                                tree.DBH, tree.Hgt) +
                        " - Tree record will be ignored");

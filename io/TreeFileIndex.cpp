@@ -8,28 +8,31 @@ namespace sylvanor {
 
 namespace {
 
-d_BatchTree BatchTree(const d_VXDTreeRow& row) {
+// A row's numbers; `text` gives the index's copy of each text.
+template <class TextOf>
+d_BatchTree BatchTree(const d_VXDTreeRow& row, TextOf text) {
   d_BatchTree tree;
   tree.Num = row.Num;
-  tree.Species = row.Species;
+  tree.Species = text(row.Species);
   tree.DBH = row.DBH;
   tree.Hgt = row.Hgt;
   tree.CrnHgt = row.HgtCrn;
   tree.TPA = row.TPA;
-  tree.CrnCls = row.CC;
-  tree.Status = row.TS;
+  tree.CrnCls = text(row.CC);
+  tree.Status = text(row.TS);
   return tree;
 }
 
-d_BatchTree BatchTree(const d_PDQTreeRow& row) {
+template <class TextOf>
+d_BatchTree BatchTree(const d_PDQTreeRow& row, TextOf text) {
   d_BatchTree tree;
-  tree.Species = row.Spe;
+  tree.Species = text(row.Spe);
   tree.DBH = row.DBH;
   tree.Hgt = row.Hgt;
   tree.CrnHgt = row.CrnHgt;
   tree.TPA = row.TPA;
-  tree.CrnCls = row.CrnCls;
-  tree.Status = row.Status;
+  tree.CrnCls = text(row.CrnCls);
+  tree.Status = text(row.Status);
   tree.CrnRat = row.CrnRat;
   return tree;
 }
@@ -76,7 +79,8 @@ void c_TreeIndex::Build(std::istream& source, const std::string& layout, int max
         readLine_ = file.LineNumber();
         return;
       }
-      byPlot_[Key(row.Plot, Station(row))].push_back(BatchTree(row));
+      byPlot_[Key(row.Plot, Station(row))].push_back(
+          BatchTree(row, [this](const std::string& text) { return Text(text); }));
     }
     if (ReadRow(file, row, message) != 0) {
       limit = RowLimitNotice(name, file.LineNumber(), "Tree File", maxRows);
@@ -87,13 +91,20 @@ void c_TreeIndex::Build(std::istream& source, const std::string& layout, int max
   } else {
     readAll(d_VXDTreeRow{});
   }
+  for (auto& [key, rows] : byPlot_)
+    rows.shrink_to_fit();
   notices_ = CutLineNotices(file, name);
   if (!limit.message.empty()) notices_.push_back(limit);
   source.clear();
 }
 
+std::string_view c_TreeIndex::Text(const std::string& text) {
+  return *texts_.insert(text).first;
+}
+
 void c_TreeIndex::Clear() {
   byPlot_.clear();
+  texts_.clear();
   readError_ = false;
   readMessage_.clear();
   readLine_ = 0;

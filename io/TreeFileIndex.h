@@ -5,11 +5,14 @@
 // every row of the plot in file order, the plot and station compared without
 // regard to case, and, when a row cannot be read, the rows before it and
 // then the read error. The index keeps for each row only what the batch
-// uses.
+// uses, and each distinct text (species, crown class, status) once, so that
+// an inventory of millions of trees stays small in memory.
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "base/TextInput.h"
@@ -17,12 +20,13 @@
 namespace sylvanor {
 
 // What the batch uses of a tree row, in both layouts. Values as read; a
-// missing number is -1.
+// missing number is -1. The texts of an index's rows are the index's and
+// last as long as it is not cleared or built again.
 struct d_BatchTree {
   float Num = 0;  // tree number (VXD)
-  std::string Species;
+  std::string_view Species;
   float DBH = 0, Hgt = 0, CrnHgt = 0, TPA = 0;
-  std::string CrnCls, Status;
+  std::string_view CrnCls, Status;
   int CrnRat = -1;  // crown ratio, percent (PDQ); none for VXD
 };
 
@@ -48,9 +52,12 @@ class c_TreeIndex {
 
  private:
   std::string Key(const std::string& plot, const std::string& station) const;
+  // the index's one copy of a text
+  std::string_view Text(const std::string& text);
 
   bool pdq_ = false;
   std::unordered_map<std::string, std::vector<d_BatchTree>> byPlot_;
+  std::unordered_set<std::string> texts_;  // its elements do not move
   bool readError_ = false;
   std::string readMessage_;
   int readLine_ = 0;
