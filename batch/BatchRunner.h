@@ -177,6 +177,8 @@ class c_FBC {
   const std::string& Message() const { return m_Message; }
   int PlotCount() const { return static_cast<int>(m_Plots.size()); }
   int ErrorCount() const { return m_ErrCount; }
+  // the runner's engine: after NextPlot, and after a batch of one job, it
+  // holds the last plot computed
   Sylvanor& Engine() { return m_Syl; }
   const Sylvanor& Engine() const { return m_Syl; }
   c_NES& EmissionTable() { return m_NES; }
