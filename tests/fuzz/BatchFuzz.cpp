@@ -97,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            (folder / "out.csv").string(),
                            (folder / "errors.txt").string(),
                            "",
+                           "",
                            ""};
   fs::remove(files.Output);  // an earlier run's output is not this run's
 
