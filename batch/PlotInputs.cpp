@@ -113,7 +113,6 @@ std::string NextPlotEmis(Sylvanor& syl, const c_NES& nes, const d_PlotFuel& fuel
 
 void GiveEmissions(Sylvanor& syl, const d_EmisSettings& emis) {
   syl.Set_CriFirInt(emis.CriFirInt);
-  if (emis.CriFirInt < 0) return;
   syl.Set_EmisFactor("Flame", emis.Flame);
   syl.Set_EmisFactor("Duff", emis.Duff);
   syl.Set_EmisFactor("Smolder", emis.Coarse);

@@ -36,8 +36,10 @@ void TMS_LoadVX(Sylvanor& syl, const d_TMS& tms, const std::string& userData);
 void PutRetentionPriorities(Sylvanor& syl, const d_Prescription& pre);
 
 // The prescription's emission settings to the engine: the critical fire
-// intensity, and with one of 0 or more the three factor groups. A negative
-// intensity (the project's default emissions) selects the fixed factors.
+// intensity and the three factor groups. A negative intensity (the
+// project's default emissions) has the broadcast burn take the fixed
+// factors; the burned piles take the flaming and coarse-wood groups in
+// both modes.
 void GiveEmissions(Sylvanor& syl, const d_EmisSettings& emis);
 
 // The emission groups a plot's fuel row names (flaming, duff, coarse wood).

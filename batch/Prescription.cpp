@@ -106,11 +106,8 @@ void LoadTreatment(const d_LTF& row, const d_PrjTreatment& t, const std::string&
 }
 
 void LoadEmissions(const c_PrjIndex& project, const c_NES& nes, d_EmisSettings& emis) {
-  if (!SameKeyword(ProjectValue(project, "EmisType"), "Expanded")) {
-    emis.CriFirInt = -1.0f;  // the default emissions output
-    return;
-  }
-  emis.CriFirInt = nes.Get_CriFirInt();
+  // the groups are read in both modes: the burned piles smoke with the
+  // flaming and coarse-wood groups even when the burn takes the fixed factors
   const std::pair<d_EmisFactors*, const char*> groups[] = {
       {&emis.Flame, "EmisFlame"},
       {&emis.Duff, "EmisDuff"},
@@ -121,6 +118,9 @@ void LoadEmissions(const c_PrjIndex& project, const c_NES& nes, d_EmisSettings& 
     *group = {Prj_WordToName(ProjectValue(project, keyword)), {}};
     nes.Get_MajFactor(group->Name, *group);
   }
+  emis.CriFirInt = SameKeyword(ProjectValue(project, "EmisType"), "Expanded")
+                       ? nes.Get_CriFirInt()
+                       : -1.0f;  // the default emissions output
 }
 
 void LoadFuelModel(const c_PrjIndex& project, NumberReader& number, d_FMSText& f, d_TMS& t) {

@@ -90,14 +90,13 @@ struct d_Prescription {
 // (the numbered records of the project file end at the first missing
 // number), the row's four switches (each "Yes" or "No" without regard to
 // case, checked in the order thinning, pruning, piling, broadcast burn), the
-// emission groups (default output unless the project's EmisType is
-// "Expanded": then the groups EmisFlame, EmisDuff and EmisCoarse with their
-// factors from `nes`, 0 for a group `nes` does not hold, and the table's
-// critical fire intensity), the fuel-model selector values, the first 200
-// species rows of the set's species group, and the moisture scenario.
-// Returns 1, or 0 with the reason in `message`; fields it did not reach keep
-// their values. The treatment's duff depth and moss-lichen consumption are
-// left alone.
+// emission groups (EmisFlame, EmisDuff and EmisCoarse with their factors
+// from `nes`, 0 for a group `nes` does not hold; the default output, a
+// critical fire intensity of -1, unless the project's EmisType is
+// "Expanded": then the table's critical fire intensity), the fuel-model selector values, the first
+// 200 species rows of the set's species group, and the moisture scenario. Returns 1, or 0 with the
+// reason in `message`; fields it did not reach keep their values. The treatment's duff depth and
+// moss-lichen consumption are left alone.
 int Load_Prescription(const c_LTFIndex& link, const c_PrjIndex& project, const c_NES& nes,
                       const std::string& plot, const std::string& station, d_Prescription& pre,
                       std::string& moistScenario, std::string& message);

@@ -119,7 +119,9 @@ TEST(Prescription, ExpandedEmissionsTakeTheThreeGroups) {
             Floats({90, 1600, 3, 12, 14, 2.5f, 1, 250, 200, nes.Get_CriFirInt()}));
   // a group the table does not hold gets no factors; any other type is the default
   EXPECT_EQ(emissions("Expanded", "99").Duff[CO], 0.0f);
-  EXPECT_EQ(emissions("Default", "7").CriFirInt, -1.0f);
+  // the default output keeps the groups, for the burned piles
+  EXPECT_EQ(Floats({emissions("Default", "7").Duff[CO], emissions("Default", "7").CriFirInt}),
+            Floats({250, -1}));
   EXPECT_EQ(Loaded(TestProject("6", "#BCBMoist Dry \n"), kThinHeavy).pre.Emis.CriFirInt, -1.0f);
 }
 
