@@ -1,0 +1,84 @@
+#include "ui/MainWindowState.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "base/CsvRow.h"
+#include "batch/BatchRunner.h"
+#include "tests/support/Files.h"
+#include "tests/support/TempFolder.h"
+
+namespace sylvanor {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSample = SYLVANOR_DATA_DIR "/sample/";
+
+// The details row of a plot of the sample batch, by column.
+std::map<std::string, std::string> BatchRow(const fs::path& out, const std::string& plot) {
+  const std::string o = out.string() + "/";
+  const d_BatchFiles files{kSample + "Sample.vxd",
+                           kSample + "Sample.tre",
+                           kSample + "Link-Treatment.csv",
+                           kSample + "Sample.vxp",
+                           o + "out.csv",
+                           o + "errors.txt",
+                           "",
+                           "",
+                           o + "details.csv"};
+  EXPECT_EQ(std::make_unique<c_FBC>()
+                ->RunBatch(files, MakeShippedUserFolder(out / "user").string())
+                .result,
+            1);
+  std::istringstream details(ReadFile(files.Details));
+  std::string names, line;
+  std::getline(details, names);
+  std::map<std::string, std::string> row;
+  while (std::getline(details, line)) {
+    const std::vector<std::string> n = csv_read_row(names, ','), v = csv_read_row(line, ',');
+    if (v[0] != plot) continue;
+    for (std::size_t k = 0; k < n.size(); ++k)
+      row[n[k]] = v[k];
+  }
+  return row;
+}
+
+TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
+  TempFolder folder;
+  c_MainWindowState state;
+  // the new user folder's sample project opens with its PDQ plots
+  const std::vector<std::string> shown = state.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home");
+  EXPECT_TRUE(shown.empty()) << shown.front();
+  EXPECT_EQ(state.ProjectFile(), (folder.path() / "home" / "Sylvanor" / "VX_Sample.vxp").string());
+  EXPECT_EQ(state.PlotLayout() + " " + std::to_string(state.Plots().size()), "PDQ 4");
+
+  // SYL-12 of the sample project, whose current treatment is the one the
+  // link treatment file gives it
+  std::string message;
+  ASSERT_EQ(state.OpenProject(kSample + "Sample.vxp", message), 1) << message;
+  ASSERT_EQ(state.LoadPlotFile(kSample + "Sample.vxd", "VXD", message), 1) << message;
+  ASSERT_TRUE(state.ShowPlot(11).Ok);
+  state.Inputs().MossLichen = "0";  // a treatment record has no moss and lichen share
+  const d_CalcResult result = state.Calculate();
+  ASSERT_TRUE(result.Ok) << result.Message;
+  const Sylvanor& s = state.Engine();
+  const auto batch = BatchRow(folder.path() / "batch", "SYL-12");
+  const std::pair<const char*, float> values[] = {{"pre_cbd", s.Get_Precbd()},
+                                                  {"post_cbd", s.Get_cbd()},
+                                                  {"post_cbh", s.Get_cbh()},
+                                                  {"post_trees", s.Get_SteDen()},
+                                                  {"post_basal_area", s.Get_Basal()},
+                                                  {"harvested_cubic_ft", s.Get_HaCuFt()},
+                                                  {"consumed_total", s.Get_ConsumedTotal()},
+                                                  {"killed_basal_area", s.Get_KilledBasal()}};
+  for (const auto& [name, value] : values)
+    EXPECT_NEAR(std::stof(batch.at(name)), value, 1e-3f * std::max(1.0f, value)) << name;
+}
+
+}  // namespace
+
+}  // namespace sylvanor
