@@ -1,0 +1,62 @@
+#pragma once
+// The main window's widgets: they show c_MainWindowState and hand it what
+// the user does. Nothing is computed here.
+
+#include <QMainWindow>
+
+#include <array>
+#include <vector>
+
+#include "ui/MainWindowState.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+class QLabel;
+class QChartView;
+
+namespace sylvanor {
+
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(c_MainWindowState& state);
+
+  // The boxes and the grid from the state, and back.
+  void ShowState();
+  void ReadBoxes();
+  // "&Calculate": the run, its messages, the grid cells, result boxes and chart.
+  void Calculate();
+  void ShowPlot(int index);
+
+  QTableWidget* Grid() const { return grid_; }
+  QTableWidget* Results() const { return results_; }
+  QChartView* Chart() const { return chart_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void OpenProject();
+  void SaveProject(bool as);
+  void InputPlots(const char* layout, const char* filter);
+  void ShowResults();
+  void DrawProfile();
+  void AnnounceWarnings(const d_ShowPlot& shown);
+
+  c_MainWindowState& state_;
+  QTableWidget* grid_ = nullptr;
+  QTableWidget* results_ = nullptr;
+  QChartView* chart_ = nullptr;
+  QComboBox* plots_ = nullptr;
+  QLabel* indices_ = nullptr;
+  std::array<QLineEdit*, 20> fuel_{};
+  QCheckBox *thin_ = nullptr, *prune_ = nullptr, *pile_ = nullptr, *burn_ = nullptr;
+  QComboBox *thinCrit_ = nullptr, *region_ = nullptr, *season_ = nullptr, *moist_ = nullptr;
+  // the text boxes of the treatment and selector groups, with the state's field each shows
+  std::vector<std::pair<QLineEdit*, std::string d_WindowInputs::*>> boxes_;
+  bool showing_ = false;  // the plot list is being filled
+};
+
+}  // namespace sylvanor
