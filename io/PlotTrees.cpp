@@ -59,8 +59,10 @@ bool ForEachRow(std::istream& file, int maxRows, const char* readError, std::str
 }
 
 void LoadVXD(std::istream& file, const std::string& plotKey, d_PlotTrees& trees) {
+  int plotRow = 0;  // the row among the plot's rows, the dead counted
   const auto take = [&](const d_VXDTreeRow& row, int) {
     if (!SameKeyword(PlotKey(row), plotKey)) return;
+    ++plotRow;
     d_GridTree tree;
     tree.Num = CFormat("%0.0f", row.Num);
     tree.Species = row.Species;
@@ -74,6 +76,13 @@ void LoadVXD(std::istream& file, const std::string& plotKey, d_PlotTrees& trees)
                                 IsDead(row.TS)});
     }
     tree.CrnCls = row.CC;
+    // a live tree's empty crown class is repaired as the batch repairs it,
+    // with the same warning, so that a plot gives the same results in both
+    if (!IsDead(row.TS)) {
+      std::string warning =
+          FixCrownClass(plotRow, tree.Species, tree.DBH, tree.Hgt, tree.CrnHgt, tree.CrnCls);
+      if (!warning.empty()) trees.warnings.push_back({std::move(warning), false});
+    }
     tree.Status = row.TS;
     tree.TPA = row.TPA;
     trees.trees.push_back(tree);

@@ -24,13 +24,17 @@ TEST(PlotTrees, LoadsWithTheirRepairsAndFailures) {
   // the plot file (with a tree file when there are tree rows), the plot, the
   // tree rows, what loads ("@" for the folder)
   const std::tuple<const char*, const char*, std::string, std::string> rows[] = {
-      // VXD: the crown base repair, half the height
+      // VXD: the crown base repair, half the height; a live tree's empty
+      // crown class becomes N as in the batch, its row counting the dead
       {"plots.vxd", "P2",
        "P1,1,ABGR,5,30,10,C,H,20\nP2,7,PIPO,12.5,60,20,D,H,30\nP2,8,PSME,8,40,,C,H,50\n"
-       "p2,9,PSME,4,20,-1,I,D,5\n",
-       "7 PIPO 12.5 60 20 D H - 30 0.5; 8 PSME 8 40 20 C H - 50 0.5; 9 PSME 4 20 10 I D - 5 0.5\n" +
+       "p2,9,PSME,4,20,-1,I,D,5\nP2,10,PSME,6,30,15,,H,40\n",
+       "7 PIPO 12.5 60 20 D H - 30 0.5; 8 PSME 8 40 20 C H - 50 0.5; 9 PSME 4 20 10 I D - 5 0.5; "
+       "10 PSME 6 30 15 N H - 40 0.5\n" +
            repair + "\n  8 PSME   Hgt:  40.0  CrnHgt:  20.0\n\ndead: " + repair +
-           "\n  9 PSME   Hgt:  20.0  CrnHgt:  10.0\n"},
+           "\n  9 PSME   Hgt:  20.0  CrnHgt:  10.0\n\nCanopy Class for Large tree is missing in "
+           "input file.\n Canopy Class will be set to N\n 4 PSME DBH:  6.0  Hgt: 30.0  CrnHgt: "
+           "15.0\n\n"},
       // PDQ: DBH 0 becomes 0.1, a missing one warns; a dead tree's missing
       // values 0, its class N; the crown base 50 - 40% of 50, or half the height
       {"plots.pdq", "p1_::_pre",
