@@ -192,6 +192,41 @@ void c_MainWindowState::ApplyRetentionPriority() {
   }
 }
 
+std::vector<std::string> c_MainWindowState::RetPriNames() const {
+  std::vector<std::string> names;
+  for (const d_PrjRetPri& set : project_.RetPriSets)
+    names.push_back(set.Name.str());
+  return names;
+}
+
+void c_MainWindowState::ChooseRetPri(const std::string& name) {
+  project_.RetPri = name;
+  ApplyRetentionPriority();
+}
+
+bool c_MainWindowState::SaveTreatment() {
+  if (Prj_WordToName(in_.TreatName).empty()) return false;
+  d_PrjTreatment t;
+  t.TreatName = in_.TreatName, t.ThinType = in_.ThinCrit, t.ThinCriteria = in_.ThinTarget;
+  t.ThinCutEff = in_.CutEff, t.ThinSubMerc = in_.MerchDia, t.ThinTopDiam = in_.TopDia;
+  t.ThinYardLose = in_.YardLoss, t.ThinMinCut = in_.MinDia, t.ThinMaxCut = in_.MaxDia;
+  t.PruneHgt = in_.PruneHgt, t.PruneMRCR = in_.PruneMRCR, t.PilExiGro = in_.PileSurface;
+  t.PileSlash = in_.PileSlash, t.PilePercentBurn = in_.PileConsumed, t.BBSchHgt = in_.ScorchHgt;
+  t.BB10HrMoist = in_.Moist10Hr, t.BB1kHrMoist = in_.Moist1kHr, t.BBDuffMoist = in_.DuffMoist;
+  t.BBRegion = in_.Region, t.BBSeason = in_.Season;
+  auto& list = project_.Treatments;
+  const auto same = std::find_if(list.begin(), list.end(), [&](const d_PrjTreatment& old) {
+    return Prj_SameName(old.TreatName.str(), in_.TreatName);
+  });
+  if (same != list.end()) {
+    *same = t;
+  } else {
+    list.push_back(t);
+  }
+  project_.Treatment = in_.TreatName;
+  return true;
+}
+
 d_CalcResult c_MainWindowState::Calculate() {
   last_ = sylvanor::Calculate(syl_, nes_, in_, userFolder_, HalPre, HalPost);
   for (std::size_t r = 0; r < in_.Trees.size(); ++r) {

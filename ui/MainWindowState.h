@@ -68,6 +68,14 @@ class c_MainWindowState {
 
   // The retention priority set's priorities ("%6.4f") into the "RP" column.
   void ApplyRetentionPriority();
+  // The project's retention priority sets; choosing one applies it.
+  std::vector<std::string> RetPriNames() const;
+  void ChooseRetPri(const std::string& name);
+
+  // "Save Treatment": the treatment boxes stored in the project under the
+  // treatment name (replacing a treatment of that name), which becomes the
+  // project's treatment. False, with nothing stored, without a name.
+  bool SaveTreatment();
 
   d_WindowInputs& Inputs() { return in_; }
   const d_WindowInputs& Inputs() const { return in_; }

@@ -79,6 +79,38 @@ TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
     EXPECT_NEAR(std::stof(batch.at(name)), value, 1e-3f * std::max(1.0f, value)) << name;
 }
 
+TEST(MainWindowState, SavedTreatmentsAndRetentionSetsGoWithTheProject) {
+  TempFolder folder;
+  c_MainWindowState state;
+  ASSERT_TRUE(state.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home").empty());
+  std::string message;
+  ASSERT_EQ(state.OpenProject(kSample + "Sample.vxp", message), 1) << message;
+  ASSERT_EQ(state.LoadPlotFile(kSample + "Sample.vxd", "VXD", message), 1);
+  ASSERT_TRUE(state.ShowPlot(0).Ok);
+  // a set of no influence (every weight 1) over a species group without rows
+  // leaves each tree the species factor of a species not listed, 0.5
+  state.ChooseRetPri("None");
+  EXPECT_EQ(state.Inputs().Trees[0][9], "0.5000");
+  state.Inputs().TreatName = "";
+  EXPECT_FALSE(state.SaveTreatment());
+  state.Inputs().TreatName = "Light Thin", state.Inputs().ThinTarget = "150";
+  const std::size_t before = state.Project().Treatments.size();
+  ASSERT_TRUE(state.SaveTreatment());
+  state.Inputs().ThinTarget = "140";
+  ASSERT_TRUE(state.SaveTreatment());  // the same name replaces
+  const std::string saved = (folder.path() / "saved.vxp").string();
+  ASSERT_EQ(state.SaveProject(saved, message), 1) << message;
+  c_MainWindowState again;
+  ASSERT_TRUE(again.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home").empty());
+  ASSERT_EQ(again.OpenProject(saved, message), 1) << message;
+  const d_PrjData& p = again.Project();
+  ASSERT_EQ(p.Treatments.size(), before + 1);
+  EXPECT_EQ(p.Treatments.back().TreatName.str() + " " + p.Treatments.back().ThinCriteria.str() +
+                " " + p.Treatment + " " + p.RetPri,
+            "Light Thin 140 Light Thin None");
+  EXPECT_EQ(again.Inputs().ThinTarget, "140");
+}
+
 }  // namespace
 
 }  // namespace sylvanor
