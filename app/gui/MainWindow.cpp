@@ -52,6 +52,22 @@ constexpr std::array<const char*, 4> kSeasons = {"Winter", "Spring", "Summer", "
 constexpr std::array<const char*, 4> kRegions = {"InteriorWest", "PacificWest", "NorthEast",
                                                  "SouthEast"};
 constexpr std::array<const char*, 4> kScenarios = {"VeryDry", "Dry", "Moderate", "Wet"};
+constexpr std::array<const char*, 2> kClimates = {"Arid", "Humid"};
+constexpr std::array<const char*, 4> kModelSets = {"Albini-13", "Scott-40", "All", "None"};
+
+// An emission factor list: each group's number and cover type, the number
+// as the item's data.
+QComboBox* EmissionList(const std::vector<d_EmisChoice>& choices) {
+  auto* box = new QComboBox;
+  for (const d_EmisChoice& c : choices)
+    box->addItem(QString::fromStdString(c.Group + " " + c.Cover), QString::fromStdString(c.Group));
+  return box;
+}
+
+void ChooseData(QComboBox* box, const std::string& data) {
+  const int k = box->findData(QString::fromStdString(data));
+  if (k >= 0) box->setCurrentIndex(k);
+}
 
 QComboBox* Choices(const auto& items) {
   auto* box = new QComboBox;
@@ -76,9 +92,17 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   auto* calculate = new QPushButton("&Calculate");
   auto* crownFire = new QPushButton("Crown Fire");
   indices_ = new QLabel;
+  retPri_ = new QComboBox;
+  treatName_ = new QLineEdit;
+  auto* saveTreatment = new QPushButton("Save Treatment");
   auto* top = new QHBoxLayout;
   top->addWidget(new QLabel("Plot"));
   top->addWidget(plots_, 1);
+  top->addWidget(new QLabel("Retention priority"));
+  top->addWidget(retPri_, 1);
+  top->addWidget(new QLabel("Treatment"));
+  top->addWidget(treatName_, 1);
+  top->addWidget(saveTreatment);
   top->addWidget(calculate);
   top->addWidget(crownFire);
   top->addWidget(indices_, 2);
@@ -149,7 +173,16 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
                                             {"Shrub SAV", &W::ShrubSAV},
                                             {"1 Hr SAV", &W::OneHrSAV},
                                             {"Fuel Bed Depth (in)", &W::BedDepth}});
-  (void)pruneForm, (void)pileForm, (void)selectorForm;
+  climate_ = Choices(kClimates), modelSet_ = Choices(kModelSets);
+  selectorForm->addRow("Climate", climate_);
+  selectorForm->addRow("Model set", modelSet_);
+  const d_EmisLists& lists = state_.EmissionChoices();
+  emisFlame_ = EmissionList(lists.Flame), emisDuff_ = EmissionList(lists.Duff);
+  emisCoarse_ = EmissionList(lists.Coarse);
+  burnForm->addRow("Short-term Flaming\nand Smoldering", emisFlame_);
+  burnForm->addRow("Duff RSC", emisDuff_);
+  burnForm->addRow("Coarse Wood RSC", emisCoarse_);
+  (void)pruneForm, (void)pileForm;
   auto* treatment = new QVBoxLayout;
   for (QWidget* box : {static_cast<QWidget*>(thinBox), static_cast<QWidget*>(pruneBox),
                        static_cast<QWidget*>(pileBox), static_cast<QWidget*>(burnBox),
@@ -193,6 +226,15 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
   connect(plots_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!showing_ && index >= 0) ShowPlot(index);
+  });
+  connect(retPri_, &QComboBox::activated, this, [this](int) {
+    ReadBoxes();
+    state_.ChooseRetPri(S(retPri_->currentText()));
+    ShowState();
+  });
+  connect(saveTreatment, &QPushButton::clicked, this, [this] {
+    ReadBoxes();
+    if (!state_.SaveTreatment()) Show(this, "Please give the treatment a name");
   });
   connect(crownFire, &QPushButton::clicked, this, [this] {
     CrownFireWindow details(state_, this);
@@ -247,6 +289,14 @@ void MainWindow::ShowState() {
   pile_->setChecked(in.Pile), burn_->setChecked(in.Burn);
   Choose(thinCrit_, in.ThinCrit), Choose(region_, in.Region);
   Choose(season_, in.Season), Choose(moist_, in.MoistScenario);
+  Choose(climate_, in.Climate), Choose(modelSet_, in.ModelSet);
+  ChooseData(emisFlame_, in.EmisFlame), ChooseData(emisDuff_, in.EmisDuff);
+  ChooseData(emisCoarse_, in.EmisCoarse);
+  treatName_->setText(Q(in.TreatName));
+  retPri_->clear();
+  for (const std::string& name : state_.RetPriNames())
+    retPri_->addItem(Q(name));
+  Choose(retPri_, state_.Project().RetPri);
 
   grid_->clearSelection();
   grid_->setRowCount(static_cast<int>(in.Trees.size()));
@@ -275,6 +325,11 @@ void MainWindow::ReadBoxes() {
   in.Pile = pile_->isChecked(), in.Burn = burn_->isChecked();
   in.ThinCrit = S(thinCrit_->currentText()), in.Region = S(region_->currentText());
   in.Season = S(season_->currentText()), in.MoistScenario = S(moist_->currentText());
+  in.Climate = S(climate_->currentText()), in.ModelSet = S(modelSet_->currentText());
+  in.EmisFlame = S(emisFlame_->currentData().toString());
+  in.EmisDuff = S(emisDuff_->currentData().toString());
+  in.EmisCoarse = S(emisCoarse_->currentData().toString());
+  in.TreatName = S(treatName_->text());
   in.Trees.resize(static_cast<std::size_t>(grid_->rowCount()));
   in.Selected.assign(in.Trees.size(), false);
   for (int r = 0; r < grid_->rowCount(); ++r)

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow {
   std::array<QLineEdit*, 20> fuel_{};
   QCheckBox *thin_ = nullptr, *prune_ = nullptr, *pile_ = nullptr, *burn_ = nullptr;
   QComboBox *thinCrit_ = nullptr, *region_ = nullptr, *season_ = nullptr, *moist_ = nullptr;
+  QComboBox *retPri_ = nullptr, *climate_ = nullptr, *modelSet_ = nullptr;
+  QComboBox *emisFlame_ = nullptr, *emisDuff_ = nullptr, *emisCoarse_ = nullptr;
+  QLineEdit* treatName_ = nullptr;
   // the text boxes of the treatment and selector groups, with the state's field each shows
   std::vector<std::pair<QLineEdit*, std::string d_WindowInputs::*>> boxes_;
   bool showing_ = false;  // the plot list is being filled
