@@ -91,6 +91,7 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   plots_ = new QComboBox;
   auto* calculate = new QPushButton("&Calculate");
   auto* crownFire = new QPushButton("Crown Fire");
+  auto* addRow = new QPushButton("Add Tree Row");
   indices_ = new QLabel;
   retPri_ = new QComboBox;
   treatName_ = new QLineEdit;
@@ -105,6 +106,7 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   top->addWidget(saveTreatment);
   top->addWidget(calculate);
   top->addWidget(crownFire);
+  top->addWidget(addRow);
   top->addWidget(indices_, 2);
 
   // the tree grid
@@ -231,6 +233,11 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
     ReadBoxes();
     state_.ChooseRetPri(S(retPri_->currentText()));
     ShowState();
+  });
+  // a row typed in by hand, read like any other at the next Calculate
+  connect(addRow, &QPushButton::clicked, this, [this] {
+    grid_->insertRow(grid_->rowCount());
+    grid_->scrollToBottom();
   });
   connect(saveTreatment, &QPushButton::clicked, this, [this] {
     ReadBoxes();
