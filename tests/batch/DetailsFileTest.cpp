@@ -11,6 +11,7 @@
 #include "base/CFormat.h"
 #include "base/CsvRow.h"
 #include "batch/BatchRunner.h"
+#include "tests/support/BatchFiles.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 
@@ -49,31 +50,8 @@ TEST(DetailsFile, TheRowOfASamplePlotHoldsTheEnginesResults) {
   // the sample batch; its last plot, SYL-12, is thinned to a canopy bulk
   // density, pruned and burned, and its results stay in the runner's engine
   TempFolder out;
-  const std::string in = SYLVANOR_DATA_DIR "/sample/", o = out.path().string() + "/";
-  const d_BatchFiles files{in + "Sample.vxd",
-                           in + "Sample.tre",
-                           in + "Link-Treatment.csv",
-                           in + "Sample.vxp",
-                           o + "out.csv",
-                           o + "errors.txt",
-                           "",
-                           "",
-                           o + "details.csv"};
   const auto fbc = std::make_unique<c_FBC>();
-  ASSERT_EQ(fbc->RunBatch(files, MakeShippedUserFolder(out.path() / "user").string()).result, 1);
-
-  // the rows by plot, each by column name
-  std::istringstream details(ReadFile(files.Details));
-  std::string names, line;
-  std::getline(details, names), std::getline(details, line);  // the units
-  const std::vector<std::string> n = csv_read_row(names, ',');
-  std::map<std::string, std::map<std::string, std::string>> plots;
-  while (std::getline(details, line)) {
-    const std::vector<std::string> v = csv_read_row(line, ',');
-    ASSERT_EQ(v.size(), n.size());
-    for (std::size_t k = 0; k < n.size(); ++k)
-      plots[v[0]][n[k]] = v[k];
-  }
+  DetailsRows plots = RunSampleBatch(*fbc, out.path());
   EXPECT_EQ(plots.size(), 12u);
   const std::map<std::string, std::string>& row = plots["SYL-12"];
   const auto number = [&](const std::string& name) { return std::stof(row.at(name)); };

@@ -1,8 +1,12 @@
 #include "tests/support/BatchFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "base/CsvRow.h"
 
 namespace sylvanor {
 
@@ -82,6 +86,36 @@ BatchRunnerFn BatchHomeTest::Recorder() {
         }
         return outcome_;
       };
+}
+
+DetailsRows ReadDetails(const std::string& file) {
+  std::istringstream details(ReadFile(file));
+  std::string names, line;
+  std::getline(details, names), std::getline(details, line);  // the units
+  const std::vector<std::string> n = csv_read_row(names, ',');
+  DetailsRows plots;
+  while (std::getline(details, line)) {
+    const std::vector<std::string> v = csv_read_row(line, ',');
+    EXPECT_EQ(v.size(), n.size()) << "fields of the row of " << v[0];
+    for (std::size_t k = 0; k < n.size() && k < v.size(); ++k)
+      plots[v[0]][n[k]] = v[k];
+  }
+  return plots;
+}
+
+DetailsRows RunSampleBatch(c_FBC& fbc, const std::filesystem::path& out) {
+  const std::string in = SYLVANOR_DATA_DIR "/sample/", o = out.string() + "/";
+  const d_BatchFiles files{in + "Sample.vxd",
+                           in + "Sample.tre",
+                           in + "Link-Treatment.csv",
+                           in + "Sample.vxp",
+                           o + "out.csv",
+                           o + "errors.txt",
+                           "",
+                           "",
+                           o + "details.csv"};
+  EXPECT_EQ(fbc.RunBatch(files, MakeShippedUserFolder(out / "user").string()).result, 1);
+  return ReadDetails(files.Details);
 }
 
 }  // namespace sylvanor

@@ -1,6 +1,8 @@
 #pragma once
 // The files of a batch for the tests, and a stand-in for the batch.
 
+#include <filesystem>
+#include <map>
 #include <string>
 
 #include "batch/CommandLineBatch.h"
@@ -27,6 +29,14 @@ std::string VxdPlots(const std::string& plots);
 // Groups "1" (CO2 1600 CO 90 CH4 3 NOx 2.5 SO2 1 PM2.5 12 PM10 14 NH3 1.5), "7" (1400 250 8 0.5 1.7
 // 30 33 3) and "8" (1500 200 7 0.8 1.6 25 29 2).
 void LoadTestFactors(c_NES& nes);
+
+// The rows of a details file by plot, each by column name (the units row
+// left out); a row without a field for every name fails the test.
+using DetailsRows = std::map<std::string, std::map<std::string, std::string>>;
+DetailsRows ReadDetails(const std::string& file);
+// Runs the shipped sample batch with a details file into `out` on `fbc`
+// (one job); the details rows.
+DetailsRows RunSampleBatch(c_FBC& fbc, const std::filesystem::path& out);
 
 // A program folder (Ship) naming the user folder "Sylvanor Test" (a first line with a CR line end)
 // and listing its files (with a blank line, blanks, CR line ends and a name spelt otherwise than

@@ -7,6 +7,7 @@
 
 #include "base/CsvRow.h"
 #include "batch/BatchRunner.h"
+#include "tests/support/BatchFiles.h"
 #include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,35 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSample = SYLVANOR_DATA_DIR "/sample/";
-
-// The details row of a plot of the sample batch, by column.
-std::map<std::string, std::string> BatchRow(const fs::path& out, const std::string& plot) {
-  const std::string o = out.string() + "/";
-  const d_BatchFiles files{kSample + "Sample.vxd",
-                           kSample + "Sample.tre",
-                           kSample + "Link-Treatment.csv",
-                           kSample + "Sample.vxp",
-                           o + "out.csv",
-                           o + "errors.txt",
-                           "",
-                           "",
-                           o + "details.csv"};
-  EXPECT_EQ(std::make_unique<c_FBC>()
-                ->RunBatch(files, MakeShippedUserFolder(out / "user").string())
-                .result,
-            1);
-  std::istringstream details(ReadFile(files.Details));
-  std::string names, line;
-  std::getline(details, names);
-  std::map<std::string, std::string> row;
-  while (std::getline(details, line)) {
-    const std::vector<std::string> n = csv_read_row(names, ','), v = csv_read_row(line, ',');
-    if (v[0] != plot) continue;
-    for (std::size_t k = 0; k < n.size(); ++k)
-      row[n[k]] = v[k];
-  }
-  return row;
-}
 
 TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
   TempFolder folder;
@@ -66,7 +38,7 @@ TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
   const d_CalcResult result = state.Calculate();
   ASSERT_TRUE(result.Ok) << result.Message;
   const Sylvanor& s = state.Engine();
-  const auto batch = BatchRow(folder.path() / "batch", "SYL-12");
+  const auto batch = RunSampleBatch(*std::make_unique<c_FBC>(), folder.path() / "batch")["SYL-12"];
   const std::pair<const char*, float> values[] = {{"pre_cbd", s.Get_Precbd()},
                                                   {"post_cbd", s.Get_cbd()},
                                                   {"post_cbh", s.Get_cbh()},
