@@ -6,6 +6,7 @@
 #include "base/Keyword.h"
 #include "io/PlotFuel.h"
 #include "io/PlotTrees.h"
+#include "stand/TreeList.h"
 #include "treat/RetentionPriority.h"
 
 namespace sylvanor {
@@ -177,19 +178,20 @@ void c_MainWindowState::ApplyRetentionPriority() {
                    Value(row.Priority)) >= static_cast<int>(kRetPriSpecies))
       break;
   }
-  // the DBH range of the live trees, as the engine takes it
-  set.MinDia = 9999, set.MaxDia = 0;
-  for (const GridRow& row : in_.Trees) {
-    if (SameKeyword(row[6], "D")) continue;
-    set.MinDia = std::min(set.MinDia, Value(row[2]));
-    set.MaxDia = std::max(set.MaxDia, Value(row[2]));
+  // the grid's trees through the engine's own pass over a tree list (an
+  // empty species stands in as "?", so that the list goes on)
+  d_PTLTable table;
+  const std::size_t count = std::min(in_.Trees.size(), static_cast<std::size_t>(kTreeListMax));
+  for (std::size_t r = 0; r < count; ++r) {
+    const GridRow& row = in_.Trees[r];
+    d_PTLRec& rec = table[r];
+    rec.Species = row[1].empty() ? std::string("?") : row[1];
+    rec.Dia = Value(row[2]), rec.Hgt = Value(row[3]), rec.CrnHgt = Value(row[4]);
+    rec.CrnCls = row[5], rec.Status = row[6];
   }
-  for (GridRow& row : in_.Trees) {
-    const float hgt = Value(row[3]), crnHgt = Value(row[4]);
-    const float ratio = hgt > 0 ? (hgt - crnHgt) / hgt : 0.0f;
-    row[9] = CFormat("%6.4f",
-                     RPC_Get_RetPri(set, species, row[1], row[5], ratio, row[6], Value(row[2])));
-  }
+  PLT_RetPriCalc(table, set, species);
+  for (std::size_t r = 0; r < count; ++r)
+    in_.Trees[r][9] = CFormat("%6.4f", table[r].RetPri);
 }
 
 std::vector<std::string> c_MainWindowState::RetPriNames() const {
