@@ -34,10 +34,12 @@ struct d_DetailsSource {
   d_OutputIndices Indices;
 };
 
-// A column: its name, its unit and its value in a plot's row.
+// A column: its name, its unit, its value in a plot's row and what it
+// means (as docs/details-file.md words it).
 struct d_DetailsColumn {
   std::string_view Name, Unit;
   std::string (*Value)(const d_DetailsSource&);
+  std::string_view Meaning;
 };
 
 // Every column, in the file's order.

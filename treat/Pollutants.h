@@ -26,6 +26,13 @@ constexpr std::array<Pollutant, kPollutants> ReportedOrder() {
   return {PM25, PM10, CH4, CO2, CO, NOx, SO2};
 }
 
+// The pollutants of a reported list as reports and charts name them, and
+// as the columns of a table name them.
+inline constexpr std::array<const char*, kPollutants> kPollutantLabels = {
+    "PM2.5", "PM10", "CH4", "CO2", "CO", "NOx", "SO2"};
+inline constexpr std::array<const char*, kPollutants> kPollutantColumns = {
+    "pm25", "pm10", "ch4", "co2", "co", "nox", "so2"};
+
 // The place of a pollutant in a reported list.
 constexpr std::size_t Reported(Pollutant p) {
   std::size_t i = 0;

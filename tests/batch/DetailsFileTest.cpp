@@ -21,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(DetailsFile, NamesAndUnitsRowsReadAsTheyAreAndEveryColumnIsDocumented) {
+TEST(DetailsFile, NamesAndUnitsRowsReadAsTheyAreAndEveryColumnIsDocumentedWithItsMeaning) {
   std::istringstream heading(DetailsHeading());
   std::string names, units, rest;
   std::getline(heading, names), std::getline(heading, units);
@@ -41,8 +41,12 @@ TEST(DetailsFile, NamesAndUnitsRowsReadAsTheyAreAndEveryColumnIsDocumented) {
     EXPECT_TRUE(std::regex_match(name, snake)) << name;
     EXPECT_TRUE(seen.insert(name).second) << name << " twice";
     EXPECT_FALSE(unitFields[k].empty() || unitFields[k].find(' ') != std::string::npos) << name;
-    EXPECT_NE(doc.find("| `" + name + "` | " + unitFields[k] + " |"), std::string::npos)
-        << name << " is not in docs/details-file.md";
+    // the table's row names the column's unit and its meaning word for word
+    const std::string meaning(DetailsColumns()[k].Meaning);
+    EXPECT_FALSE(meaning.empty()) << name;
+    EXPECT_NE(doc.find("| `" + name + "` | " + unitFields[k] + " | " + meaning + " |\n"),
+              std::string::npos)
+        << name << " is not in docs/details-file.md as \"" << meaning << "\"";
   }
 }
 
