@@ -11,24 +11,6 @@ namespace {
 using S = Sylvanor;
 using Getter = float (Sylvanor::*)() const;
 
-struct d_TwoStates {
-  const char* label;
-  Getter pre, post;
-  const char* format;
-};
-
-constexpr d_TwoStates kStand[] = {
-    {"Trees (tpa)", &S::Get_PreSteDen, &S::Get_SteDen, "%1.1f"},
-    {"Available canopy fuel (t/ac)", &S::Get_PreAvailFuel, &S::Get_AvailFuel, "%1.2f"},
-    {"Canopy bulk density (kg/m3)", &S::Get_Precbd, &S::Get_cbd, "%1.3f"},
-    {"Canopy base height (ft)", &S::Get_Precbh, &S::Get_cbh, "%1.1f"},
-    {"Stand height (ft)", &S::Get_Presh, &S::Get_sh, "%1.1f"},
-    {"Canopy cover (%)", &S::Get_PreCanCov, &S::Get_CanCov, "%1.1f"},
-    {"Basal area (ft2/ac)", &S::Get_PreBasal, &S::Get_Basal, "%1.1f"},
-    {"Stand density index", &S::Get_PreStdDenIdx, &S::Get_StdDenIdx, "%1.1f"},
-    {"QMD (in)", &S::Get_PreQuaMeaDia, &S::Get_QuaMeaDia, "%1.2f"},
-    {"QD75 (in)", &S::Get_PreQd75, &S::Get_Qd75, "%1.2f"}};
-
 struct d_OneState {
   const char* group;
   const char* label;
@@ -82,9 +64,9 @@ constexpr d_OneState kOthers[] = {
 
 std::vector<d_ResultBox> ResultBoxes(const Sylvanor& s, const d_OutputIndices& x, int decimals) {
   std::vector<d_ResultBox> boxes;
-  for (const d_TwoStates& m : kStand)
+  for (const d_MeasureGetters& m : kStandMeasures)
     boxes.push_back(
-        {"Stand", m.label, CFormat(m.format, (s.*m.pre)()), CFormat(m.format, (s.*m.post)())});
+        {"Stand", m.Label, CFormat(m.Format, (s.*m.Pre)()), CFormat(m.Format, (s.*m.Post)())});
   boxes.push_back({"Stand", "Torching index (mi/hr)", CFormat("%1.0f", x.PreTorch),
                    CFormat("%1.0f", x.PostTorch)});
   boxes.push_back({"Stand", "Crowning index (mi/hr)", CFormat("%1.0f", x.PreCrown),

@@ -3,6 +3,7 @@
 // box with its label and, where the stand has two states, its value before
 // and after treatment. The widgets only show them.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,28 @@
 #include "engine/Sylvanor.h"
 
 namespace sylvanor {
+
+// A stand measure of both states: its label with its unit, its getters
+// before and after treatment and the format its value is shown in.
+struct d_MeasureGetters {
+  const char* Label;
+  float (Sylvanor::*Pre)() const;
+  float (Sylvanor::*Post)() const;
+  const char* Format;
+};
+
+inline constexpr std::array<d_MeasureGetters, 10> kStandMeasures = {
+    {{"Trees (tpa)", &Sylvanor::Get_PreSteDen, &Sylvanor::Get_SteDen, "%1.1f"},
+     {"Available canopy fuel (t/ac)", &Sylvanor::Get_PreAvailFuel, &Sylvanor::Get_AvailFuel,
+      "%1.2f"},
+     {"Canopy bulk density (kg/m3)", &Sylvanor::Get_Precbd, &Sylvanor::Get_cbd, "%1.3f"},
+     {"Canopy base height (ft)", &Sylvanor::Get_Precbh, &Sylvanor::Get_cbh, "%1.1f"},
+     {"Stand height (ft)", &Sylvanor::Get_Presh, &Sylvanor::Get_sh, "%1.1f"},
+     {"Canopy cover (%)", &Sylvanor::Get_PreCanCov, &Sylvanor::Get_CanCov, "%1.1f"},
+     {"Basal area (ft2/ac)", &Sylvanor::Get_PreBasal, &Sylvanor::Get_Basal, "%1.1f"},
+     {"Stand density index", &Sylvanor::Get_PreStdDenIdx, &Sylvanor::Get_StdDenIdx, "%1.1f"},
+     {"QMD (in)", &Sylvanor::Get_PreQuaMeaDia, &Sylvanor::Get_QuaMeaDia, "%1.2f"},
+     {"QD75 (in)", &Sylvanor::Get_PreQd75, &Sylvanor::Get_Qd75, "%1.2f"}}};
 
 struct d_ResultBox {
   std::string Group;      // "Stand", "Volumes", "Slash and piles", "Consumed", "After treatment"
