@@ -4,6 +4,8 @@
 #include "base/TextUtil.h"
 #include "batch/PlotInputs.h"
 #include "platform/FileLookup.h"
+#include "ui/EquationTable.h"
+#include "ui/SettingsForm.h"
 
 namespace sylvanor {
 
@@ -61,20 +63,16 @@ d_CalcResult Calculate(Sylvanor& syl, const c_NES& nes, const d_WindowInputs& in
   }
 
   // 2: the engine in English units with the user folder's species file
-  syl.Init_LarGUI("English", "English", (userFolder / "species.csv").string());
+  InitEngine(syl, userFolder);
 
   // 3: the canopy bulk density threshold of the settings window
-  double threshold = 0;
-  if (!ReadNumber(TrimBlanks(in.CBDThreshold), threshold) || threshold < 0.001 || threshold > 1.0) {
-    return Failed(result, 3,
-                  CFormat("%s Threshold %s is out of limits 0.001 -> 1.0",
-                          "Settings Form Canopy Bulk Density ", in.CBDThreshold));
-  }
-  syl.Set_CBDCriThr(static_cast<float>(threshold));
+  float threshold = 0;
+  std::string message;
+  if (!ReadCBDThreshold(in.CBDThreshold, threshold, message)) return Failed(result, 3, message);
+  syl.Set_CBDCriThr(threshold);
 
   // 4: the fuel loads and the emission groups chosen
   d_PlotFuel fuel;
-  std::string message;
   if (!ReadFuel(in, fuel.Loads, message)) return Failed(result, 4, message);
   SetInputs(syl, fuel);
   syl.Set_CriFirInt(nes.Get_CriFirInt());
