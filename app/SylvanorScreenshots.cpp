@@ -1,10 +1,12 @@
 // sylvanor-screenshots: pictures of the windows for the documentation. The
-// main window with the sample project's last plot calculated, and the crown
-// fire details window, saved as PNG files into the folder given.
+// main window with the sample project's last plot calculated, the crown fire
+// details window, the fuel and stand graphs, the emission graph and the
+// retention priority sets window, saved as PNG files into the folder given.
 //
 //   sylvanor-screenshots OUTPUT-FOLDER SAMPLE-FOLDER
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPixmap>
 #include <QTimer>
 
@@ -12,7 +14,9 @@
 #include <iostream>
 
 #include "app/gui/CrownFireWindow.h"
+#include "app/gui/GraphWindows.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/RetPriWindow.h"
 #include "platform/ProgramDir.h"
 
 int main(int argc, char** argv) {
@@ -41,11 +45,24 @@ int main(int argc, char** argv) {
   int result = 0;
   QTimer::singleShot(500, [&] {
     if (!window.grab().save(QString::fromStdString((out / "main-window.png").string()))) result = 1;
+    const auto picture = [&](QWidget& shown, const char* name) {
+      shown.show();
+      QApplication::processEvents();
+      if (!shown.grab().save(QString::fromStdString((out / name).string()))) result = 1;
+    };
     sylvanor::CrownFireWindow details(state, &window);
-    details.show();
-    QApplication::processEvents();
-    if (!details.grab().save(QString::fromStdString((out / "crown-fire-details.png").string())))
-      result = 1;
+    picture(details, "crown-fire-details.png");
+    sylvanor::FuelStandWindow fuelStand(state, &window);
+    fuelStand.Refresh();
+    picture(fuelStand, "fuel-stand-graph.png");
+    sylvanor::EmissionGraphWindow emission(state, &window);
+    emission.Refresh();
+    picture(emission, "emission-graph.png");
+    sylvanor::RetPriWindow sets(state, &window);
+    sets.Refresh();
+    // the first species group with its rows, rather than the empty "_None"
+    if (sets.Groups()->count() > 1) sets.Groups()->setCurrentIndex(1);
+    picture(sets, "retention-priority-sets.png");
     QCoreApplication::exit(result);
   });
   QApplication::exec();

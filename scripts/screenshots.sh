@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the windows shown in the README, under a virtual X
-# display (Xvfb): the main window with a sample plot calculated and the crown
-# fire details window, into docs/.
+# display (Xvfb): the main window with a sample plot calculated, the crown
+# fire details window, the fuel and stand graphs, the emission graph and the
+# retention priority sets window, into docs/.
 # Usage: scripts/screenshots.sh   (build folder: build/; needs xvfb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,4 +10,5 @@ scripts/deps.sh --screenshots
 cmake --build build --target sylvanor-screenshots >/dev/null
 xvfb-run -a -s "-screen 0 1600x1000x24" \
   build/bin/sylvanor-screenshots docs data/sample
-echo "docs/main-window.png docs/crown-fire-details.png"
+echo "docs/main-window.png docs/crown-fire-details.png docs/fuel-stand-graph.png" \
+  "docs/emission-graph.png docs/retention-priority-sets.png"

@@ -43,6 +43,7 @@ GridRow Row(const d_GridTree& t) {
 std::vector<std::string> c_MainWindowState::Start(const fs::path& programDir,
                                                   const fs::path& dataHome) {
   std::vector<std::string> shown;
+  programDir_ = programDir;
   const d_WindowStart start = WindowStartUp(programDir, dataHome, nes_);
   if (!start.Folder.warning.empty()) shown.push_back(start.Folder.warning);
   if (start.Folder.result != 1) {
@@ -62,6 +63,7 @@ std::vector<std::string> c_MainWindowState::Start(const fs::path& programDir,
 
 void c_MainWindowState::NewProject() {
   project_ = {};
+  project_.FuelModelShow = true;  // a new project shows the fuel model selector
   projectFile_.clear();
   in_ = {};
   // the emission lists' first choices

@@ -20,6 +20,13 @@
 
 namespace sylvanor {
 
+// What the menu entries without a window of their own say.
+inline constexpr const char* kSitelogExport =
+    "Sitelog Export: this version has no export of plots from the field-monitoring database.";
+inline constexpr const char* kNoBatchWindow =
+    "The batch run window is not in this version.\nRun a plot file with sylvanor-batch (see "
+    "Help > Quick Reference).";
+
 // What showing a plot gave: a message to show when it could not be loaded,
 // and the plot warnings announcement (empty texts when there is none to
 // make) with the warnings file it names.
@@ -80,6 +87,10 @@ class c_MainWindowState {
   d_WindowInputs& Inputs() { return in_; }
   const d_WindowInputs& Inputs() const { return in_; }
   const d_PrjData& Project() const { return project_; }
+  // The project's records the secondary windows edit (retention priority
+  // sets, species groups, treatments, display settings); the boxes are not
+  // in it until the project is saved or a treatment is stored.
+  d_PrjData& EditProject() { return project_; }
   const std::string& ProjectFile() const { return projectFile_; }
   const std::string& PlotFile() const { return plotFile_; }
   const std::string& PlotLayout() const { return layout_; }
@@ -87,6 +98,8 @@ class c_MainWindowState {
   int CurrentPlot() const { return current_; }
   const d_EmisLists& EmissionChoices() const { return emisLists_; }
   const std::filesystem::path& UserFolder() const { return userFolder_; }
+  // the program's folder, with the data and help files shipped beside it
+  const std::filesystem::path& ProgramDir() const { return programDir_; }
   Sylvanor& Engine() { return syl_; }
   const Sylvanor& Engine() const { return syl_; }
   // the crown fire details window's fields, which the next run uses
@@ -100,7 +113,7 @@ class c_MainWindowState {
   Sylvanor syl_;
   c_NES nes_;
   d_EmisLists emisLists_;
-  std::filesystem::path userFolder_;
+  std::filesystem::path userFolder_, programDir_;
   d_PrjData project_;
   std::string projectFile_;
   std::string plotFile_, layout_;

@@ -27,6 +27,14 @@
 #include <QValueAxis>
 
 #include "app/gui/CrownFireWindow.h"
+#include "app/gui/GraphWindows.h"
+#include "app/gui/HelpWindow.h"
+#include "app/gui/OptionsWindows.h"
+#include "app/gui/ReportWindow.h"
+#include "app/gui/RetPriWindow.h"
+#include "ui/ChartColors.h"
+#include "ui/Help.h"
+#include "ui/Reports.h"
 #include "ui/ResultBoxes.h"
 
 namespace sylvanor {
@@ -76,6 +84,14 @@ QComboBox* Choices(const auto& items) {
   return box;
 }
 
+// A secondary window brought up to date and to the front.
+template <class Window>
+void Raise(Window* window) {
+  window->Refresh();
+  window->show();
+  window->raise();
+}
+
 void Choose(QComboBox* box, const std::string& text) {
   const int k = box->findText(Q(text), Qt::MatchFixedString);
   if (k >= 0) box->setCurrentIndex(k);
@@ -86,6 +102,7 @@ void Choose(QComboBox* box, const std::string& text) {
 MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   setWindowTitle("Sylvanor");
   BuildMenus();
+  BuildWindows();
 
   // the plot list and Calculate
   plots_ = new QComboBox;
@@ -101,6 +118,8 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   top->addWidget(plots_, 1);
   top->addWidget(new QLabel("Retention priority"));
   top->addWidget(retPri_, 1);
+  auto* editSets = new QPushButton("Edit Sets");
+  top->addWidget(editSets);
   top->addWidget(new QLabel("Treatment"));
   top->addWidget(treatName_, 1);
   top->addWidget(saveTreatment);
@@ -175,6 +194,7 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
                                             {"Shrub SAV", &W::ShrubSAV},
                                             {"1 Hr SAV", &W::OneHrSAV},
                                             {"Fuel Bed Depth (in)", &W::BedDepth}});
+  selector_ = selectorBox;
   climate_ = Choices(kClimates), modelSet_ = Choices(kModelSets);
   selectorForm->addRow("Climate", climate_);
   selectorForm->addRow("Model set", modelSet_);
@@ -226,6 +246,7 @@ MainWindow::MainWindow(c_MainWindowState& state) : state_(state) {
   resize(1400, 900);
 
   connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
+  connect(editSets, &QPushButton::clicked, this, [this] { Raise(retPriSets_); });
   connect(plots_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!showing_ && index >= 0) ShowPlot(index);
   });
@@ -270,20 +291,99 @@ void MainWindow::BuildMenus() {
   file->addAction("Input KVT", this, [this] { InputPlots("KVT", "KVT plot files (*.kvt *.csv)"); });
   file->addSeparator();
   file->addAction("Exit", this, [this] { close(); });
-  const auto later = [this](QMenu* menu, std::initializer_list<const char*> entries) {
-    for (const char* entry : entries)
-      menu->addAction(entry, this, [this, entry] {
-        Show(this, std::string(entry) + ": not yet available in this version");
-      });
-  };
-  later(menuBar()->addMenu("&Report"),
-        {"Plot/Tree Report", "Plot Report", "Tree Report", "Plot CSV File ", "Tree CSV File",
-         "Emission Report", "Emission Summary .csv"});
-  later(menuBar()->addMenu("&Graph"), {"Fuel Stand", "Emission"});
-  later(menuBar()->addMenu("&Options"),
-        {"Settings", "Equation Table", "Color Settings", "Show Fuel Model", "Run Batch Summary",
-         "Show Batch Summary", "Treatment File", "Sitelog Export"});
-  later(menuBar()->addMenu("&Help"), {"User Guide", "Quick Reference", "About"});
+
+  // reports of the last run: texts in the report window, files saved
+  QMenu* report = menuBar()->addMenu("&Report");
+  for (const d_ReportEntry& item : kReportEntries) {
+    const std::string entry(item.Entry);
+    const auto run = [this, entry](e_CsvForm form) {
+      if (const std::string reason = NoReportReason(state_); !reason.empty())
+        return Show(this, reason);
+      const d_ReportSource source = ReportSource(state_);
+      const std::string text = ReportText(source, entry, form);
+      const std::string name = ReportFileName(source.Plot, entry);
+      if (entry.find(".csv") == std::string::npos && entry.find("CSV") == std::string::npos)
+        report_->ShowText(Q(entry), text, name);
+      else
+        SaveFile(text, name, "CSV files (*.csv)");
+    };
+    if (entry.find("CSV File") == std::string::npos) {
+      report->addAction(Q(entry), this, [run] { run(e_CsvForm::DataHeadings); });
+      continue;
+    }
+    QMenu* forms = report->addMenu(Q(entry));
+    for (std::size_t k = 0; k < kCsvForms.size(); ++k)
+      forms->addAction(kCsvForms[k], this, [run, k] { run(static_cast<e_CsvForm>(k)); });
+  }
+
+  QMenu* graph = menuBar()->addMenu("&Graph");
+  graph->addAction("Fuel Stand", this, [this] { Raise(fuelStand_); });
+  graph->addAction("Emission", this, [this] { Raise(emisGraph_); });
+
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->addAction("Settings", this, [this] {
+    ReadBoxes();
+    Raise(settings_);
+  });
+  options->addAction("Equation Table", this, [this] { Raise(eqTable_); });
+  options->addAction("Color Settings", this, [this] { Raise(colors_); });
+  showFuelModel_ = options->addAction("Show Fuel Model");
+  showFuelModel_->setCheckable(true);
+  connect(showFuelModel_, &QAction::toggled, this, [this](bool on) {
+    state_.EditProject().FuelModelShow = on;
+    selector_->setVisible(on);
+  });
+  options->addAction("Run Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
+  options->addAction("Show Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
+  options->addAction("Treatment File", this, [this] { Raise(treatFile_); });
+  options->addAction("Retention Priority Sets", this, [this] { Raise(retPriSets_); });
+  options->addAction("Sitelog Export", this, [this] { Show(this, kSitelogExport); });
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->addAction("User Guide", this, [this] {
+    help_->ShowHelp("Sylvanor User Guide", ReadHelp(state_.ProgramDir(), kUserGuide));
+  });
+  help->addAction("Quick Reference", this, [this] {
+    help_->ShowHelp("Sylvanor Quick Reference", ReadHelp(state_.ProgramDir(), kQuickReference));
+  });
+  help->addAction("About", this,
+                  [this] { QMessageBox::about(this, "About Sylvanor", Q(AboutText())); });
+}
+
+void MainWindow::BuildWindows() {
+  report_ = new ReportWindow(this);
+  fuelStand_ = new FuelStandWindow(state_, this);
+  emisGraph_ = new EmissionGraphWindow(state_, this);
+  colors_ = new ColorSettingsWindow(state_, this);
+  colors_->OnSaved([this] {
+    DrawProfile();
+    fuelStand_->Refresh();
+    emisGraph_->Refresh();
+  });
+  settings_ = new SettingsWindow(state_, this);
+  settings_->OnApplied([this] {
+    ShowState();
+    if (state_.LastRun().Ok) Calculate();
+  });
+  treatFile_ = new TreatmentFileWindow(state_, this);
+  treatFile_->OnLoad([this] { ShowState(); });
+  eqTable_ = new EquationTableWindow(state_, this);
+  retPriSets_ = new RetPriWindow(state_, this);
+  retPriSets_->OnApplied([this] {
+    ReadBoxes();
+    state_.ApplyRetentionPriority();
+    ShowState();
+  });
+  help_ = new HelpWindow(this);
+}
+
+void MainWindow::SaveFile(const std::string& text, const std::string& name, const char* filter) {
+  const QString folder = Q(std::filesystem::path(state_.PlotFile()).parent_path().string());
+  const QString path = QFileDialog::getSaveFileName(
+      this, "Save", folder.isEmpty() ? Q(name) : folder + "/" + Q(name), filter);
+  if (path.isEmpty()) return;
+  std::string message;
+  if (!SaveText(S(path), text, message)) Show(this, message);
 }
 
 void MainWindow::ShowState() {
@@ -300,6 +400,8 @@ void MainWindow::ShowState() {
   ChooseData(emisFlame_, in.EmisFlame), ChooseData(emisDuff_, in.EmisDuff);
   ChooseData(emisCoarse_, in.EmisCoarse);
   treatName_->setText(Q(in.TreatName));
+  showFuelModel_->setChecked(state_.Project().FuelModelShow);
+  selector_->setVisible(state_.Project().FuelModelShow);
   retPri_->clear();
   for (const std::string& name : state_.RetPriNames())
     retPri_->addItem(Q(name));
@@ -370,6 +472,8 @@ void MainWindow::Calculate() {
   }
   ShowResults();
   DrawProfile();
+  fuelStand_->Refresh();
+  emisGraph_->Refresh();
 }
 
 void MainWindow::ShowResults() {
@@ -414,13 +518,16 @@ void MainWindow::DrawProfile() {
     chart->addSeries(series);
     return series;
   };
-  add("Pre-treatment", s.Get_PreVDR(), s.Get_PreVDRlays());
-  add("Post-treatment", s.Get_VDR(), s.Get_VDRlays());
+  const d_ChartColors colors = ReadChartColors(state_.UserFolder());
+  const auto color = [](const std::string& text) { return QColor(Q(text)); };
+  add("Pre-treatment", s.Get_PreVDR(), s.Get_PreVDRlays())->setColor(color(colors.PreTreatment));
+  add("Post-treatment", s.Get_VDR(), s.Get_VDRlays())->setColor(color(colors.PostTreatment));
   auto* threshold = new QLineSeries;
   threshold->setName("Threshold");
   threshold->append(s.Get_CBDThreshold(), 0);
   threshold->append(s.Get_CBDThreshold(), top);
-  chart->addSeries(threshold);
+  chart->addSeries(threshold);  // the chart's theme colours a series as it is added
+  threshold->setColor(color(colors.Threshold));
   chart->createDefaultAxes();
   const auto axes = chart->axes();
   if (axes.size() == 2) {

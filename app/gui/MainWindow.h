@@ -15,8 +15,20 @@ class QLineEdit;
 class QTableWidget;
 class QLabel;
 class QChartView;
+class QAction;
+class QGroupBox;
 
 namespace sylvanor {
+
+class ReportWindow;
+class FuelStandWindow;
+class EmissionGraphWindow;
+class ColorSettingsWindow;
+class SettingsWindow;
+class TreatmentFileWindow;
+class EquationTableWindow;
+class RetPriWindow;
+class HelpWindow;
 
 class MainWindow : public QMainWindow {
  public:
@@ -38,6 +50,10 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // the secondary windows, built once and shown on demand
+  void BuildWindows();
+  // A text saved where the user chooses, the plot file's folder offered.
+  void SaveFile(const std::string& text, const std::string& name, const char* filter);
   void OpenProject();
   void SaveProject(bool as);
   void InputPlots(const char* layout, const char* filter);
@@ -59,6 +75,17 @@ class MainWindow : public QMainWindow {
   QLineEdit* treatName_ = nullptr;
   // the text boxes of the treatment and selector groups, with the state's field each shows
   std::vector<std::pair<QLineEdit*, std::string d_WindowInputs::*>> boxes_;
+  QGroupBox* selector_ = nullptr;
+  QAction* showFuelModel_ = nullptr;
+  ReportWindow* report_ = nullptr;
+  FuelStandWindow* fuelStand_ = nullptr;
+  EmissionGraphWindow* emisGraph_ = nullptr;
+  ColorSettingsWindow* colors_ = nullptr;
+  SettingsWindow* settings_ = nullptr;
+  TreatmentFileWindow* treatFile_ = nullptr;
+  EquationTableWindow* eqTable_ = nullptr;
+  RetPriWindow* retPriSets_ = nullptr;
+  HelpWindow* help_ = nullptr;
   bool showing_ = false;  // the plot list is being filled
 };
 

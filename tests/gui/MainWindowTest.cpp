@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QTableWidget>
+#include <map>
 
+#include "tests/support/GuiApp.h"
+#include "tests/support/SamplePlot.h"
 #include "tests/support/TempFolder.h"
 
 namespace sylvanor {
@@ -17,11 +23,7 @@ namespace {
 // The window built without a display, the sample project opened, a sample
 // plot calculated: its result boxes and the canopy bulk density chart.
 TEST(MainWindowSmoke, OpensTheSampleProjectAndCalculates) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "sylvanor_tests";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
+  GuiApp();
   TempFolder folder;
   c_MainWindowState state;
   ASSERT_TRUE(state.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home").empty());
@@ -44,6 +46,78 @@ TEST(MainWindowSmoke, OpensTheSampleProjectAndCalculates) {
   ASSERT_EQ(series.size(), 3);
   EXPECT_EQ(static_cast<QLineSeries*>(series[0])->count(), state.Engine().Get_PreVDRlays());
   EXPECT_EQ(static_cast<QLineSeries*>(series[1])->count(), state.Engine().Get_VDRlays());
+}
+
+// Every entry of the menus is there, and each entry that opens a window
+// opens one that shows something (entries that ask for a file name or show
+// a message box are left out: they would wait for a user).
+TEST(MainWindowSmoke, EveryMenuEntryIsThereAndItsWindowsOpen) {
+  GuiApp();
+  const auto plot = CalculatedSamplePlot();
+  ASSERT_EQ(plot->failure, "");
+  MainWindow window(plot->state);
+  std::map<std::string, QAction*> entries;
+  for (QAction* menu : window.menuBar()->actions())
+    for (QAction* entry : menu->menu()->actions())
+      if (!entry->isSeparator())
+        entries[menu->text().remove('&').toStdString() + " > " + entry->text().toStdString()] =
+            entry;
+  const char* const expected[] = {"File > Open Project",
+                                  "File > Save Project",
+                                  "File > SaveAs Project",
+                                  "File > New Project",
+                                  "File > Input VXD",
+                                  "File > Input PDQ",
+                                  "File > Input KVT",
+                                  "File > Exit",
+                                  "Report > Plot/Tree Report",
+                                  "Report > Plot Report",
+                                  "Report > Tree Report",
+                                  "Report > Plot CSV File ",
+                                  "Report > Tree CSV File",
+                                  "Report > Emission Report",
+                                  "Report > Emission Summary .csv",
+                                  "Graph > Fuel Stand",
+                                  "Graph > Emission",
+                                  "Options > Settings",
+                                  "Options > Equation Table",
+                                  "Options > Color Settings",
+                                  "Options > Show Fuel Model",
+                                  "Options > Run Batch Summary",
+                                  "Options > Show Batch Summary",
+                                  "Options > Treatment File",
+                                  "Options > Sitelog Export",
+                                  "Help > User Guide",
+                                  "Help > Quick Reference",
+                                  "Help > About"};
+  for (const char* entry : expected)
+    EXPECT_TRUE(entries.count(entry)) << entry;
+
+  const std::pair<const char*, const char*> opens[] = {
+      {"Report > Plot/Tree Report", "Plot/Tree Report"},
+      {"Graph > Fuel Stand", "Fuel Stand"},
+      {"Graph > Emission", "Emission"},
+      {"Options > Settings", "Settings"},
+      {"Options > Equation Table", "Equation Table"},
+      {"Options > Color Settings", "Color Settings"},
+      {"Options > Treatment File", "Treatment File"},
+      {"Options > Retention Priority Sets", "Retention Priority Sets"},
+      {"Help > User Guide", "Sylvanor User Guide"}};
+  for (const auto& [entry, title] : opens) {
+    ASSERT_TRUE(entries.count(entry)) << entry;
+    entries[entry]->trigger();
+    const QWidget* shown = QApplication::activeModalWidget();
+    EXPECT_EQ(shown, nullptr) << entry << " opened a modal window";
+    bool found = false;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+      found = found || (top->isVisible() && top->windowTitle().contains(title));
+    EXPECT_TRUE(found) << entry;
+  }
+  // the fuel model selector follows its entry
+  QAction* selector = entries["Options > Show Fuel Model"];
+  EXPECT_TRUE(selector->isChecked());
+  selector->trigger();
+  EXPECT_FALSE(plot->state.Project().FuelModelShow);
 }
 
 }  // namespace
