@@ -62,8 +62,9 @@ d_CalcResult Calculate(Sylvanor& syl, const c_NES& nes, const d_WindowInputs& in
     result.Killed.push_back(in.Trees[r][11]);
   }
 
-  // 2: the engine in English units with the user folder's species file
-  InitEngine(syl, userFolder);
+  // 2: the engine in English units with the user folder's species file; a
+  // species file with a bad row (or no mortality species file) stops the run
+  if (!InitEngine(syl, userFolder)) return Failed(result, 2, syl.Get_ErrMes());
 
   // 3: the canopy bulk density threshold of the settings window
   float threshold = 0;

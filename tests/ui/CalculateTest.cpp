@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "tests/support/Files.h"
 #include "tests/support/TempFolder.h"
 
@@ -63,6 +65,14 @@ TEST_F(CalculateTest, EachFailingStepGivesItsMessageAndTheWarning) {
     EXPECT_EQ(std::to_string(result.FailedStep) + "|" + result.Message,
               std::to_string(row.step) + "|" + row.message + kStepFailure);
   }
+  // a species file the engine refuses stops the run at its start
+  std::ofstream(user_ / "species.csv")
+      << "1,ABCD,a,C,Yes,DF,DF,DF,DF,DF,DF,DF,DF,16,NOVOLUME,PSME\n";
+  const d_CalcResult badTable = Run(TwoPines());
+  EXPECT_EQ(badTable.FailedStep, 2);
+  EXPECT_EQ(badTable.Message, syl_.Get_ErrMes() + kStepFailure);
+  std::filesystem::remove(user_ / "species.csv");
+
   // a tree the engine refuses names its row
   d_WindowInputs in = TwoPines();
   in.Trees[2][1] = "ZZZZ";
