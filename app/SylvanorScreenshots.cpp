@@ -25,10 +25,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   namespace fs = std::filesystem;
-  const fs::path out = argv[1], sample = argv[2];
+  const fs::path out = argv[1];
   QApplication app(argc, argv);
   const fs::path home = fs::temp_directory_path() / "sylvanor-screenshots";
   fs::remove_all(home);
+  // a copy of the sample, as the window writes its plot warnings beside the project
+  const fs::path sample = home / "sample";
+  fs::create_directories(sample);
+  for (const fs::directory_entry& file : fs::directory_iterator(argv[2]))
+    if (file.is_regular_file()) fs::copy_file(file.path(), sample / file.path().filename());
   sylvanor::c_MainWindowState state;
   for (const std::string& message : state.Start(sylvanor::ProgramDir(argv[0]), home))
     std::cerr << message << '\n';

@@ -28,8 +28,9 @@ TEST(MainWindowSmoke, OpensTheSampleProjectAndCalculates) {
   c_MainWindowState state;
   ASSERT_TRUE(state.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home").empty());
   std::string message;
-  ASSERT_EQ(state.OpenProject(SYLVANOR_DATA_DIR "/sample/Sample.vxp", message), 1) << message;
-  ASSERT_EQ(state.LoadPlotFile(SYLVANOR_DATA_DIR "/sample/Sample.vxd", "VXD", message), 1);
+  const std::filesystem::path sample = SampleCopy(folder.path());
+  ASSERT_EQ(state.OpenProject((sample / "Sample.vxp").string(), message), 1) << message;
+  ASSERT_EQ(state.LoadPlotFile((sample / "Sample.vxd").string(), "VXD", message), 1);
   ASSERT_TRUE(state.ShowPlot(11).Ok);
   MainWindow window(state);
   window.Calculate();

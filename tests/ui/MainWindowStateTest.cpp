@@ -9,6 +9,7 @@
 #include "batch/BatchRunner.h"
 #include "tests/support/BatchFiles.h"
 #include "tests/support/Files.h"
+#include "tests/support/SamplePlot.h"
 #include "tests/support/TempFolder.h"
 
 namespace sylvanor {
@@ -16,8 +17,6 @@ namespace sylvanor {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kSample = SYLVANOR_DATA_DIR "/sample/";
 
 TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
   TempFolder folder;
@@ -31,8 +30,9 @@ TEST(MainWindowState, StartsOnAnEmptyDataHomeAndRunsASamplePlotAsTheBatchDoes) {
   // SYL-12 of the sample project, whose current treatment is the one the
   // link treatment file gives it
   std::string message;
-  ASSERT_EQ(state.OpenProject(kSample + "Sample.vxp", message), 1) << message;
-  ASSERT_EQ(state.LoadPlotFile(kSample + "Sample.vxd", "VXD", message), 1) << message;
+  const std::string sample = SampleCopy(folder.path()).string() + "/";
+  ASSERT_EQ(state.OpenProject(sample + "Sample.vxp", message), 1) << message;
+  ASSERT_EQ(state.LoadPlotFile(sample + "Sample.vxd", "VXD", message), 1) << message;
   ASSERT_TRUE(state.ShowPlot(11).Ok);
   state.Inputs().MossLichen = "0";  // a treatment record has no moss and lichen share
   const d_CalcResult result = state.Calculate();
@@ -56,8 +56,9 @@ TEST(MainWindowState, SavedTreatmentsAndRetentionSetsGoWithTheProject) {
   c_MainWindowState state;
   ASSERT_TRUE(state.Start(SYLVANOR_PROGRAM_DIR, folder.path() / "home").empty());
   std::string message;
-  ASSERT_EQ(state.OpenProject(kSample + "Sample.vxp", message), 1) << message;
-  ASSERT_EQ(state.LoadPlotFile(kSample + "Sample.vxd", "VXD", message), 1);
+  const std::string sample = SampleCopy(folder.path()).string() + "/";
+  ASSERT_EQ(state.OpenProject(sample + "Sample.vxp", message), 1) << message;
+  ASSERT_EQ(state.LoadPlotFile(sample + "Sample.vxd", "VXD", message), 1);
   ASSERT_TRUE(state.ShowPlot(0).Ok);
   // a set of no influence (every weight 1) over a species group without rows
   // leaves each tree the species factor of a species not listed, 0.5
@@ -81,6 +82,36 @@ TEST(MainWindowState, SavedTreatmentsAndRetentionSetsGoWithTheProject) {
                 " " + p.Treatment + " " + p.RetPri,
             "Light Thin 140 Light Thin None");
   EXPECT_EQ(again.Inputs().ThinTarget, "140");
+}
+
+TEST(MainWindowState, PlotWarningsAreAnnouncedUntilSuppressedAndClosingWithYesSaves) {
+  const auto plot = CalculatedSamplePlot();
+  ASSERT_EQ(plot->failure, "");
+  c_MainWindowState& state = plot->state;
+  // the first sample plot whose trees were repaired while reading
+  int warned = -1;
+  d_ShowPlot shown;
+  for (int k = 0; k < static_cast<int>(state.Plots().size()) && warned < 0; ++k)
+    if (shown = state.ShowPlot(k); !shown.Notice.text.empty()) warned = k;
+  ASSERT_GE(warned, 0);
+  EXPECT_NE(shown.Notice.text.find(" Warning messages were recorded in the file:\n\n " +
+                                   shown.WarningsFile + "\n\n"),
+            std::string::npos)
+      << shown.Notice.text;
+  EXPECT_TRUE(fs::exists(shown.WarningsFile));
+  state.SuppressWarnings();
+  EXPECT_EQ(state.ShowPlot(warned).Notice.text, "");
+
+  // "Yes" on closing a new project saves it into the user folder and names
+  // it in the settings file, so that the next start opens it
+  state.NewProject();
+  std::string message;
+  ASSERT_EQ(state.SaveSettings(message), 1) << message;
+  const std::string saved = (state.UserFolder() / "Sylvanor.vxp").string();
+  EXPECT_EQ(ReadSettingsProject(state.UserFolder()), saved);
+  c_MainWindowState again;
+  ASSERT_TRUE(again.Start(SYLVANOR_PROGRAM_DIR, plot->folder.path() / "home").empty());
+  EXPECT_EQ(again.ProjectFile(), saved);
 }
 
 }  // namespace
