@@ -8,6 +8,7 @@
 #include "io/PlotTrees.h"
 #include "stand/TreeList.h"
 #include "treat/RetentionPriority.h"
+#include "ui/TreatmentFile.h"
 
 namespace sylvanor {
 
@@ -211,13 +212,8 @@ void c_MainWindowState::ChooseRetPri(const std::string& name) {
 bool c_MainWindowState::SaveTreatment() {
   if (Prj_WordToName(in_.TreatName).empty()) return false;
   d_PrjTreatment t;
-  t.TreatName = in_.TreatName, t.ThinType = in_.ThinCrit, t.ThinCriteria = in_.ThinTarget;
-  t.ThinCutEff = in_.CutEff, t.ThinSubMerc = in_.MerchDia, t.ThinTopDiam = in_.TopDia;
-  t.ThinYardLose = in_.YardLoss, t.ThinMinCut = in_.MinDia, t.ThinMaxCut = in_.MaxDia;
-  t.PruneHgt = in_.PruneHgt, t.PruneMRCR = in_.PruneMRCR, t.PilExiGro = in_.PileSurface;
-  t.PileSlash = in_.PileSlash, t.PilePercentBurn = in_.PileConsumed, t.BBSchHgt = in_.ScorchHgt;
-  t.BB10HrMoist = in_.Moist10Hr, t.BB1kHrMoist = in_.Moist1kHr, t.BBDuffMoist = in_.DuffMoist;
-  t.BBRegion = in_.Region, t.BBSeason = in_.Season;
+  for (const d_TreatmentField& field : kTreatmentFields)
+    t.*field.Field = in_.*field.Box;
   auto& list = project_.Treatments;
   const auto same = std::find_if(list.begin(), list.end(), [&](const d_PrjTreatment& old) {
     return Prj_SameName(old.TreatName.str(), in_.TreatName);
