@@ -1,7 +1,6 @@
 #include "ui/RetPriEditor.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "base/CFormat.h"
@@ -15,14 +14,10 @@ namespace {
 
 constexpr std::size_t kFieldLength = kPrjFieldCapacity - 1;  // what a record field holds
 
-// A number typed into a cell: the whole text (blanks around it and one
-// leading '+' allowed) must be a finite number.
-bool ReadNumber(const std::string& text, double& value) {
-  std::string_view t = TrimBlanks(text);
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-  if (t.empty()) return false;
-  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
-  return error == std::errc() && end == t.data() + t.size() && std::isfinite(value);
+// A number typed into a cell: the whole text, blanks around it aside, a
+// plain number.
+bool ReadCell(const std::string& text, double& value) {
+  return ReadNumber(TrimBlanks(text), value);
 }
 
 std::string Weight(float value) {
@@ -44,12 +39,12 @@ std::string CheckRow(const d_EditGroup& group, std::size_t r) {
   if (TrimBlanks(row[0]).empty()) return where + "enter a species code or _Other.";
   double dia[2] = {0, 0};
   for (std::size_t k = 1; k <= 2; ++k)
-    if (!ReadNumber(row[k], dia[k - 1]))
+    if (!ReadCell(row[k], dia[k - 1]))
       return where + CFormat("%s must be a number, not \"%s\".", kSpeciesColumns[k], row[k]);
   if (dia[0] > dia[1])
     return where + CFormat("Min DBH (in) %s is above Max DBH (in) %s.", row[1], row[2]);
   double priority = 0;
-  if (!ReadNumber(row[3], priority) || priority < 0)
+  if (!ReadCell(row[3], priority) || priority < 0)
     return where + CFormat(
                        "Priority must be a number of 0 or more (99: never thinned), not "
                        "\"%s\".",
@@ -214,7 +209,7 @@ std::string c_RetPriEditor::Check() const {
                        set[0], kFieldLength);
     for (std::size_t k = kRetPriFirstWeight; k < kRetPriGroupColumn; ++k) {
       double weight = 0;
-      if (!ReadNumber(set[k], weight) || weight < 0 || weight > 1)
+      if (!ReadCell(set[k], weight) || weight < 0 || weight > 1)
         return CFormat("Set %s: %s must be a number from 0 to 1, not \"%s\".", set[0],
                        kRetPriColumns[k].Caption, set[k]);
     }
