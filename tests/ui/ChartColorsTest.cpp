@@ -29,13 +29,9 @@ TEST(ChartColorsTest, ColorTextIsAHashAndSixHexDigits) {
     EXPECT_EQ(IsColorText(row.text), row.color) << '"' << row.text << '"';
 }
 
-TEST(ChartColorsTest, MissingFileGivesTheDefaults) {
+TEST(ChartColorsTest, DefaultsWithoutAFileAndWrittenColorsReadBack) {
   TempFolder folder;
   EXPECT_EQ(Listed(ReadChartColors(folder.path())), Listed(d_ChartColors{}));
-}
-
-TEST(ChartColorsTest, WrittenColorsReadBack) {
-  TempFolder folder;
   const d_ChartColors colors{"#111111", "#222222", "#333333", "#444444", "#ABCDEF"};
   std::string message = "old";
   ASSERT_EQ(WriteChartColors(folder.path(), colors, message), 1);

@@ -115,12 +115,6 @@ TEST_F(ReportsTest, CsvFilesComeInThreeForms) {
   ASSERT_EQ(plotDesc.size(), 195u);
   EXPECT_EQ(plotDesc[0], "plot identifier, as in the plot file (text)");
   EXPECT_EQ(plotDesc[3], "available canopy fuel, before treatment (preCFL) (t/ac)");
-  EXPECT_EQ(plotDesc[163],
-            "PM2.5 from the burned piles, flaming (a quarter of the burned mass flaming, the rest "
-            "smoldering) (lb/ac)");
-  EXPECT_EQ(plotDesc[177],
-            "stand before treatment: fire type (Surface Fire, Passive Crown Fire, Conditional "
-            "Crown Fire, Active Crown Fire); empty when the crown fire model did not run (text)");
   const std::vector<std::string> treeDesc =
       csv_read_row(Lines(TreeCsv(source, e_CsvForm::DataHeadingDesc))[1], ',');
   ASSERT_EQ(treeDesc.size(), 13u);
