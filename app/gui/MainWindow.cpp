@@ -335,7 +335,10 @@ void MainWindow::BuildMenus() {
   });
   options->addAction("Run Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
   options->addAction("Show Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
-  options->addAction("Treatment File", this, [this] { Raise(treatFile_); });
+  options->addAction("Treatment File", this, [this] {
+    ReadBoxes();  // loading a treatment keeps the other boxes as typed
+    Raise(treatFile_);
+  });
   options->addAction("Retention Priority Sets", this, [this] { Raise(retPriSets_); });
   options->addAction("Sitelog Export", this, [this] { Show(this, kSitelogExport); });
 
@@ -361,8 +364,9 @@ void MainWindow::BuildWindows() {
     emisGraph_->Refresh();
   });
   settings_ = new SettingsWindow(state_, this);
+  // the threshold and the decimals are not boxes of this window: a run
+  // shows their effect
   settings_->OnApplied([this] {
-    ShowState();
     if (state_.LastRun().Ok) Calculate();
   });
   treatFile_ = new TreatmentFileWindow(state_, this);

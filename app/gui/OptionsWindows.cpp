@@ -147,6 +147,7 @@ void TreatmentFileWindow::Rename() {
   if (!RenameTreatment(state_, chosen, name.toStdString(), message))
     QMessageBox::warning(this, "Sylvanor", Q(message));
   Refresh();
+  if (loaded_) loaded_();
 }
 
 void TreatmentFileWindow::Delete() {
@@ -158,6 +159,7 @@ void TreatmentFileWindow::Delete() {
     return;
   DeleteTreatment(state_, chosen);
   Refresh();
+  if (loaded_) loaded_();
 }
 
 void TreatmentFileWindow::Load() {

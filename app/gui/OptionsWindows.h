@@ -38,7 +38,8 @@ class TreatmentFileWindow : public QDialog {
  public:
   TreatmentFileWindow(c_MainWindowState& state, QWidget* parent = nullptr);
   void Refresh();
-  // Called once a treatment is loaded into the main window's boxes.
+  // Called once the main window's boxes changed: a treatment loaded into
+  // them, or the treatment their name box shows renamed or deleted.
   void OnLoad(std::function<void()> loaded) { loaded_ = std::move(loaded); }
 
  private:
