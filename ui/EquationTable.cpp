@@ -1,5 +1,9 @@
 #include "ui/EquationTable.h"
 
+#include <algorithm>
+
+#include "base/Keyword.h"
+#include "stand/EquationReference.h"
 #include "stand/SampleSpecies.h"
 
 namespace sylvanor {
@@ -21,6 +25,32 @@ d_EquationTable EquationTableRows(Sylvanor& syl, const std::filesystem::path& us
       syl.ET_GetItem(row, std::string(kEquationColumns[c].Item), cells[c]);
   }
   return table;
+}
+
+std::string EquationReference(Sylvanor& syl, std::size_t column, const std::string& code) {
+  // the columns holding equation codes, with the equations' own item names
+  constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kEquations = {{
+      {"Total", "Total"},
+      {"Foliage", "Foliage"},
+      {"Twig", "Twig"},
+      {"1Inch", "1Inch"},
+      {"3Inch", "3Inch"},
+      {"3InchPlus", "3PlusInch"},
+      {"VertDist", "VertDist"},
+  }};
+  if (column >= kEquationColumns.size()) return "";
+  const std::string_view item = kEquationColumns[column].Item;
+  const auto equation = std::find_if(kEquations.begin(), kEquations.end(),
+                                     [&](const auto& e) { return e.first == item; });
+  if (equation == kEquations.end()) return "";
+  std::string name, reference;
+  if (syl.ET_GetReference(code, std::string(equation->second), name, reference))
+    return name + "\n" + reference;
+  // the species group is named even when no reference is on record
+  const std::string_view kind = item == "VertDist" ? "VertDist" : "BioMass";
+  for (const d_EqName& group : ET_NameList())
+    if (SameKeyword(group.Code, code) && group.Kind == kind) return std::string(group.Name);
+  return "";
 }
 
 std::string WriteSampleSpecies(const std::filesystem::path& userFolder) {

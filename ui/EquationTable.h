@@ -52,6 +52,13 @@ struct d_EquationTable {
 // initialised (InitEngine); a later run initialises it again anyway.
 d_EquationTable EquationTableRows(Sylvanor& syl, const std::filesystem::path& userFolder);
 
+// What a cell of the table names when it holds an equation code (a crown
+// biomass component or the vertical distribution): the species group the
+// equation was fitted for, and on a second line its literature reference
+// when one is on record. Empty for the other columns and for a code
+// without a known equation.
+std::string EquationReference(Sylvanor& syl, std::size_t column, const std::string& code);
+
 // "Write Sample Species File": "sample-species.csv" written into the user
 // folder; the message to show ("File Created:" and the path, or the path
 // and "Can't Open File").

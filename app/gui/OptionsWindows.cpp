@@ -206,9 +206,11 @@ void EquationTableWindow::Refresh() {
   message_->setVisible(!table.Message.empty());
   grid_->setRowCount(static_cast<int>(table.Rows.size()));
   for (std::size_t r = 0; r < table.Rows.size(); ++r)
-    for (std::size_t c = 0; c < table.Rows[r].size(); ++c)
-      grid_->setItem(static_cast<int>(r), static_cast<int>(c),
-                     new QTableWidgetItem(Q(table.Rows[r][c])));
+    for (std::size_t c = 0; c < table.Rows[r].size(); ++c) {
+      auto* cell = new QTableWidgetItem(Q(table.Rows[r][c]));
+      cell->setToolTip(Q(EquationReference(state_.Engine(), c, table.Rows[r][c])));
+      grid_->setItem(static_cast<int>(r), static_cast<int>(c), cell);
+    }
   grid_->resizeColumnsToContents();
 }
 

@@ -21,6 +21,9 @@ TEST(EquationTableTest, AFreshEngineShowsTheBuiltInTable) {
       "POTR5", "40.0", "Quaking Aspen", "H",    "No", "QA", "QA", "QA", "BM", "BM", "BM", "UN",
       "WF",    "26",   "200DVEW746",    "POTR5"};
   EXPECT_EQ(table.Rows[39], aspen);
+  // its crown equation names the species group it was fitted for; a name is no equation
+  EXPECT_EQ(EquationReference(syl, 5, "QA").rfind("Quaking Aspen", 0), 0u);
+  EXPECT_EQ(EquationReference(syl, 2, "Quaking Aspen"), "");
   EXPECT_EQ(table.Rows[54][0], "PIRU");
 }
 
