@@ -36,6 +36,7 @@
 #include "ui/Help.h"
 #include "ui/Reports.h"
 #include "ui/ResultBoxes.h"
+#include "ui/TreatmentFile.h"
 
 namespace sylvanor {
 
@@ -335,10 +336,7 @@ void MainWindow::BuildMenus() {
   });
   options->addAction("Run Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
   options->addAction("Show Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
-  options->addAction("Treatment File", this, [this] {
-    ReadBoxes();  // loading a treatment keeps the other boxes as typed
-    Raise(treatFile_);
-  });
+  options->addAction("Treatment File", this, [this] { Raise(treatFile_); });
   options->addAction("Retention Priority Sets", this, [this] { Raise(retPriSets_); });
   options->addAction("Sitelog Export", this, [this] { Show(this, kSitelogExport); });
 
@@ -370,7 +368,7 @@ void MainWindow::BuildWindows() {
     if (state_.LastRun().Ok) Calculate();
   });
   treatFile_ = new TreatmentFileWindow(state_, this);
-  treatFile_->OnLoad([this] { ShowState(); });
+  treatFile_->OnLoad([this] { ShowTreatment(); });
   eqTable_ = new EquationTableWindow(state_, this);
   retPriSets_ = new RetPriWindow(state_, this);
   retPriSets_->OnApplied([this] {
@@ -426,6 +424,15 @@ void MainWindow::ShowState() {
   showing_ = false;
   setWindowTitle(Q("Sylvanor - " + (state_.ProjectFile().empty() ? std::string("New Project")
                                                                  : state_.ProjectFile())));
+}
+
+void MainWindow::ShowTreatment() {
+  const d_WindowInputs& in = state_.Inputs();
+  for (const auto& [edit, field] : boxes_)
+    for (const d_TreatmentField& treatment : kTreatmentFields)
+      if (treatment.Box == field) edit->setText(Q(in.*field));
+  Choose(thinCrit_, in.ThinCrit), Choose(region_, in.Region), Choose(season_, in.Season);
+  treatName_->setText(Q(in.TreatName));
 }
 
 void MainWindow::ReadBoxes() {

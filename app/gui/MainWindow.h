@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
   // The boxes and the grid from the state, and back.
   void ShowState();
   void ReadBoxes();
+  // The treatment boxes alone from the state, the other boxes kept as typed.
+  void ShowTreatment();
   // "&Calculate": the run, its messages, the grid cells, result boxes and chart.
   void Calculate();
   void ShowPlot(int index);

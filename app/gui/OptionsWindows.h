@@ -38,8 +38,9 @@ class TreatmentFileWindow : public QDialog {
  public:
   TreatmentFileWindow(c_MainWindowState& state, QWidget* parent = nullptr);
   void Refresh();
-  // Called once the main window's boxes changed: a treatment loaded into
-  // them, or the treatment their name box shows renamed or deleted.
+  // Called once the main window's treatment boxes changed: a treatment
+  // loaded into them, or the treatment their name box shows renamed or
+  // deleted.
   void OnLoad(std::function<void()> loaded) { loaded_ = std::move(loaded); }
 
  private:
