@@ -75,7 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const fs::path folder = [] {
     const fs::path path =
         fs::temp_directory_path() / ("sylvanor-batch-fuzz-" + std::to_string(getpid()));
-    fs::create_directories(path);
+    // the user folder: the shipped mortality equations and emission factors,
+    // copied so that the crown fire files a batch leaves there stay out of
+    // the source tree
+    fs::create_directories(path / "user");
+    for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"})
+      fs::copy_file(fs::path(SYLVANOR_SOURCE_DIR "/data") / name, path / "user" / name,
+                    fs::copy_options::overwrite_existing);
     return path;
   }();
   static const std::string project = SYLVANOR_SOURCE_DIR "/data/sample/Sample.vxp";
@@ -101,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            ""};
   fs::remove(files.Output);  // an earlier run's output is not this run's
 
-  const d_BatchOutcome outcome = batch->RunBatch(files, SYLVANOR_SOURCE_DIR "/data");
+  const d_BatchOutcome outcome = batch->RunBatch(files, (folder / "user").string());
   if (outcome.result != 1 && outcome.result != -1) __builtin_trap();
   if (outcome.result == 1 &&
       (outcome.processed + outcome.skipped != outcome.plots || outcome.errors < 0))
