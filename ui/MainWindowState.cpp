@@ -52,6 +52,7 @@ std::vector<std::string> c_MainWindowState::Start(const fs::path& programDir,
     return shown;
   }
   userFolder_ = start.Folder.folder;
+  ChartColors = ReadChartColors(userFolder_);
   if (!start.EmisMessage.empty()) shown.push_back(start.EmisMessage);
   emisLists_ = EmissionLists(nes_);
   NewProject();

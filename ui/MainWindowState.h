@@ -15,6 +15,7 @@
 #include "io/ProjectData.h"
 #include "treat/EmissionFactors.h"
 #include "ui/Calculate.h"
+#include "ui/ChartColors.h"
 #include "ui/StartUp.h"
 #include "ui/WindowInputs.h"
 
@@ -104,6 +105,9 @@ class c_MainWindowState {
   const Sylvanor& Engine() const { return syl_; }
   // the crown fire details window's fields, which the next run uses
   d_HalFields HalPre, HalPost;
+  // the charts' colours, read from the user folder at the start and kept
+  // here as the colour settings window saves them
+  d_ChartColors ChartColors;
   const d_CalcResult& LastRun() const { return last_; }
 
  private:

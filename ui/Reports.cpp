@@ -101,7 +101,7 @@ std::string Settings(const d_WindowInputs& in) {
 }
 
 // The loads the run took (t/ac), two to a line.
-std::string Loads(const d_ReportSource& source) {
+std::string EnteredLoads(const d_ReportSource& source) {
   std::string out = "Surface fuel loads entered (t/ac)\n";
   const auto loads = Loads(source.Syl.Settings().Fuel);
   const std::string format = CFormat("  %%-28s %%10.%df", std::clamp(source.Decimals, 1, 3));
@@ -265,7 +265,7 @@ std::string PlotReport(const d_ReportSource& source) {
   out += CFormat("Plot: %s\n", source.Plot);
   out += CFormat("Project: %s\n", source.Project.empty() ? "(none)" : source.Project);
   out += CFormat("Treatment Name: %s\n\n", source.In.TreatName);
-  out += Settings(source.In) + '\n' + Loads(source) + Results(source);
+  out += Settings(source.In) + '\n' + EnteredLoads(source) + Results(source);
   return out;
 }
 

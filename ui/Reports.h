@@ -78,17 +78,20 @@ std::string EmissionReport(const d_ReportSource& source);
 // burn's, the piles' and all smoke per phase and pollutant (lb/ac).
 std::string EmissionSummaryCsv(const d_ReportSource& source);
 
-// An entry of the Report menu and the end of the file name its text is
-// saved under by default (after the plot identifier).
+// An entry of the Report menu, the end of the file name its text is saved
+// under by default (after the plot identifier; a ".csv" entry is saved as
+// a file, the others are shown in the report window), and whether it comes
+// in the three CSV forms.
 struct d_ReportEntry {
   std::string_view Entry, Suffix;
+  bool Forms = false;
 };
 inline constexpr std::array<d_ReportEntry, 7> kReportEntries = {{
     {"Plot/Tree Report", "-PlotTree.txt"},
     {"Plot Report", "-Plot.txt"},
     {"Tree Report", "-Tree.txt"},
-    {"Plot CSV File ", "-Plot.csv"},
-    {"Tree CSV File", "-Tree.csv"},
+    {"Plot CSV File ", "-Plot.csv", true},
+    {"Tree CSV File", "-Tree.csv", true},
     {"Emission Report", "-Emission.txt"},
     {"Emission Summary .csv", "-Emission.csv"},
 }};

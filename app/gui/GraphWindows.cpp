@@ -21,23 +21,13 @@
 
 #include <algorithm>
 
+#include "app/gui/Convert.h"
 #include "ui/GraphData.h"
 #include "ui/ResultBoxes.h"
 
 namespace sylvanor {
 
 namespace {
-
-QColor Color(const std::string& text) {
-  return QColor(QString::fromStdString(text));
-}
-
-// Replaces the chart a view shows.
-void Show(QChartView* view, QChart* chart) {
-  QChart* old = view->chart();
-  view->setChart(chart);
-  delete old;
-}
 
 QChartView* NewView() {
   auto* view = new QChartView;
@@ -53,13 +43,13 @@ QChart* BarChart(const char* title, const std::vector<d_Bar>& bars, const d_Char
   chart->setTitle(title);
   auto* pre = new QBarSet(kPreSeries);
   auto* post = new QBarSet(kPostSeries);
-  pre->setColor(Color(colors.PreTreatment));
-  post->setColor(Color(colors.PostTreatment));
+  pre->setColor(ColorOf(colors.PreTreatment));
+  post->setColor(ColorOf(colors.PostTreatment));
   QStringList categories;
   double most = 0;
   for (const d_Bar& bar : bars) {
     // labels under the bars break at their blanks (axis labels are rich text)
-    QString label = QString::fromStdString(bar.Label);
+    QString label = Q(bar.Label);
     if (!horizontal) label.replace(' ', "<br>");
     categories << label;
     *pre << bar.Pre;
@@ -106,6 +96,12 @@ bool GrabPng(QWidget* widget, const QString& path) {
 
 }  // namespace
 
+void ReplaceChart(QChartView* view, QChart* chart) {
+  QChart* old = view->chart();
+  view->setChart(chart);
+  delete old;
+}
+
 FuelStandWindow::FuelStandWindow(c_MainWindowState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
   setWindowTitle("Fuel Stand");
@@ -132,10 +128,11 @@ FuelStandWindow::FuelStandWindow(c_MainWindowState& state, QWidget* parent)
 }
 
 void FuelStandWindow::Refresh() {
-  colors_ = ReadChartColors(state_.UserFolder());
+  colors_ = state_.ChartColors;
   const bool run = state_.LastRun().Ok;
-  Show(fuel_, BarChart(kFuelChartTitle, run ? FuelLoadBars(state_.Engine()) : std::vector<d_Bar>{},
-                       colors_, false, kLoadAxis));
+  ReplaceChart(fuel_,
+               BarChart(kFuelChartTitle, run ? FuelLoadBars(state_.Engine()) : std::vector<d_Bar>{},
+                        colors_, false, kLoadAxis));
   DrawStand();
 }
 
@@ -143,7 +140,7 @@ void FuelStandWindow::DrawStand() {
   const int chosen = std::max(measure_->currentIndex(), 0);
   std::vector<d_Bar> bars;
   if (state_.LastRun().Ok) bars = {StandBars(state_.Engine())[static_cast<std::size_t>(chosen)]};
-  Show(stand_, BarChart(kStandChartTitle, bars, colors_, true, measure_->itemText(chosen)));
+  ReplaceChart(stand_, BarChart(kStandChartTitle, bars, colors_, true, measure_->itemText(chosen)));
 }
 
 bool FuelStandWindow::SavePng(const QString& path) {
@@ -173,7 +170,7 @@ EmissionGraphWindow::EmissionGraphWindow(c_MainWindowState& state, QWidget* pare
 }
 
 void EmissionGraphWindow::Refresh() {
-  const d_ChartColors colors = ReadChartColors(state_.UserFolder());
+  const d_ChartColors& colors = state_.ChartColors;
   const int chosen = std::max(pollutant_->currentIndex(), 0);
   const std::vector<d_EmisPoint> points =
       state_.LastRun().Ok ? EmissionHistory(state_.Engine(), chosen) : std::vector<d_EmisPoint>{};
@@ -182,10 +179,10 @@ void EmissionGraphWindow::Refresh() {
   chart->setTitle(kEmissionChartTitle);
   auto* intensity = new QLineSeries;
   intensity->setName(kIntensitySeries);
-  intensity->setColor(Color(colors.Intensity));
+  intensity->setColor(ColorOf(colors.Intensity));
   auto* value = new QLineSeries;
   value->setName(pollutant_->itemText(chosen));
-  value->setColor(Color(colors.Pollutant));
+  value->setColor(ColorOf(colors.Pollutant));
   double end = 1, mostIntensity = 0, mostValue = 0;
   for (const d_EmisPoint& p : points) {
     intensity->append(p.Minutes, p.Intensity);
@@ -206,15 +203,14 @@ void EmissionGraphWindow::Refresh() {
   };
   QValueAxis* time = axis(kTimeAxis, end / 1.1, Qt::AlignBottom);
   QValueAxis* left = axis(kIntensityAxis, mostIntensity, Qt::AlignLeft);
-  QValueAxis* right =
-      axis(QString::fromStdString(PollutantAxis(chosen)), mostValue, Qt::AlignRight);
+  QValueAxis* right = axis(Q(PollutantAxis(chosen)), mostValue, Qt::AlignRight);
   left->setLinePenColor(intensity->color());
   right->setLinePenColor(value->color());
   for (QLineSeries* s : {intensity, value})
     s->attachAxis(time);
   intensity->attachAxis(left);
   value->attachAxis(right);
-  Show(chart_, chart);
+  ReplaceChart(chart_, chart);
 }
 
 bool EmissionGraphWindow::SavePng(const QString& path) {
@@ -241,7 +237,7 @@ ColorSettingsWindow::ColorSettingsWindow(c_MainWindowState& state, QWidget* pare
       ShowColors();
     });
     connect(swatch, &QPushButton::clicked, this, [this, member, caption = name.Caption] {
-      const QColor picked = QColorDialog::getColor(Color(colors_.*member), this, caption);
+      const QColor picked = QColorDialog::getColor(ColorOf(colors_.*member), this, caption);
       if (!picked.isValid()) return;
       colors_.*member = picked.name().toStdString();
       ShowColors();
@@ -252,9 +248,10 @@ ColorSettingsWindow::ColorSettingsWindow(c_MainWindowState& state, QWidget* pare
   connect(save, &QPushButton::clicked, this, [this] {
     std::string message;
     if (!WriteChartColors(state_.UserFolder(), colors_, message)) {
-      QMessageBox::warning(this, "Sylvanor", QString::fromStdString(message));
+      QMessageBox::warning(this, "Sylvanor", Q(message));
       return;
     }
+    state_.ChartColors = colors_;
     if (saved_) saved_();
   });
   connect(defaults, &QPushButton::clicked, this, [this] {
@@ -272,7 +269,7 @@ ColorSettingsWindow::ColorSettingsWindow(c_MainWindowState& state, QWidget* pare
 }
 
 void ColorSettingsWindow::Refresh() {
-  colors_ = ReadChartColors(state_.UserFolder());
+  colors_ = state_.ChartColors;
   ShowColors();
 }
 
@@ -280,10 +277,9 @@ void ColorSettingsWindow::ShowColors() {
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     const std::string& color = colors_.*kChartColorNames[k].Member;
     auto [swatch, text] = rows_[k];
-    if (text->text().toStdString() != color) text->setText(QString::fromStdString(color));
-    swatch->setStyleSheet(IsColorText(color)
-                              ? QString("background-color: %1").arg(QString::fromStdString(color))
-                              : QString());
+    if (text->text().toStdString() != color) text->setText(Q(color));
+    swatch->setStyleSheet(IsColorText(color) ? QString("background-color: %1").arg(Q(color))
+                                             : QString());
   }
 }
 

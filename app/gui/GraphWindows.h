@@ -11,6 +11,7 @@
 #include "ui/ChartColors.h"
 #include "ui/MainWindowState.h"
 
+class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -18,6 +19,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace sylvanor {
+
+// Shows `chart` in the view, deleting the chart it showed before.
+void ReplaceChart(QChartView* view, QChart* chart);
 
 class FuelStandWindow : public QDialog {
  public:

@@ -5,6 +5,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/gui/Convert.h"
+
 namespace sylvanor {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
@@ -20,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
 void HelpWindow::ShowHelp(const QString& title, const d_HelpText& help) {
   setWindowTitle(title);
-  const QString text = QString::fromStdString(help.Ok ? help.Text : help.Message);
+  const QString text = Q(help.Ok ? help.Text : help.Message);
   if (help.Ok && help.Html) {
     browser_->setFont(QFont());
     browser_->setHtml(text);

@@ -26,13 +26,13 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "app/gui/Convert.h"
 #include "app/gui/CrownFireWindow.h"
 #include "app/gui/GraphWindows.h"
 #include "app/gui/HelpWindow.h"
 #include "app/gui/OptionsWindows.h"
 #include "app/gui/ReportWindow.h"
 #include "app/gui/RetPriWindow.h"
-#include "ui/ChartColors.h"
 #include "ui/Help.h"
 #include "ui/Reports.h"
 #include "ui/ResultBoxes.h"
@@ -41,14 +41,6 @@
 namespace sylvanor {
 
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-std::string S(const QString& text) {
-  return text.toStdString();
-}
 
 void Show(QWidget* parent, const std::string& text) {
   if (!text.empty()) QMessageBox::information(parent, "Sylvanor", Q(text));
@@ -297,18 +289,19 @@ void MainWindow::BuildMenus() {
   QMenu* report = menuBar()->addMenu("&Report");
   for (const d_ReportEntry& item : kReportEntries) {
     const std::string entry(item.Entry);
-    const auto run = [this, entry](e_CsvForm form) {
+    const bool file = item.Suffix.ends_with(".csv");
+    const auto run = [this, entry, file](e_CsvForm form) {
       if (const std::string reason = NoReportReason(state_); !reason.empty())
         return Show(this, reason);
       const d_ReportSource source = ReportSource(state_);
       const std::string text = ReportText(source, entry, form);
       const std::string name = ReportFileName(source.Plot, entry);
-      if (entry.find(".csv") == std::string::npos && entry.find("CSV") == std::string::npos)
-        report_->ShowText(Q(entry), text, name);
-      else
+      if (file)
         SaveFile(text, name, "CSV files (*.csv)");
+      else
+        report_->ShowText(Q(entry), text, name);
     };
-    if (entry.find("CSV File") == std::string::npos) {
+    if (!item.Forms) {
       report->addAction(Q(entry), this, [run] { run(e_CsvForm::DataHeadings); });
       continue;
     }
@@ -483,8 +476,9 @@ void MainWindow::Calculate() {
   }
   ShowResults();
   DrawProfile();
-  fuelStand_->Refresh();
-  emisGraph_->Refresh();
+  // a hidden graph window is brought up to date when it is shown
+  if (fuelStand_->isVisible()) fuelStand_->Refresh();
+  if (emisGraph_->isVisible()) emisGraph_->Refresh();
 }
 
 void MainWindow::ShowResults() {
@@ -529,16 +523,15 @@ void MainWindow::DrawProfile() {
     chart->addSeries(series);
     return series;
   };
-  const d_ChartColors colors = ReadChartColors(state_.UserFolder());
-  const auto color = [](const std::string& text) { return QColor(Q(text)); };
-  add("Pre-treatment", s.Get_PreVDR(), s.Get_PreVDRlays())->setColor(color(colors.PreTreatment));
-  add("Post-treatment", s.Get_VDR(), s.Get_VDRlays())->setColor(color(colors.PostTreatment));
+  const d_ChartColors& colors = state_.ChartColors;
+  add("Pre-treatment", s.Get_PreVDR(), s.Get_PreVDRlays())->setColor(ColorOf(colors.PreTreatment));
+  add("Post-treatment", s.Get_VDR(), s.Get_VDRlays())->setColor(ColorOf(colors.PostTreatment));
   auto* threshold = new QLineSeries;
   threshold->setName("Threshold");
   threshold->append(s.Get_CBDThreshold(), 0);
   threshold->append(s.Get_CBDThreshold(), top);
   chart->addSeries(threshold);  // the chart's theme colours a series as it is added
-  threshold->setColor(color(colors.Threshold));
+  threshold->setColor(ColorOf(colors.Threshold));
   chart->createDefaultAxes();
   const auto axes = chart->axes();
   if (axes.size() == 2) {
@@ -546,9 +539,7 @@ void MainWindow::DrawProfile() {
     axes[0]->setRange(0, std::max(most, static_cast<double>(s.Get_CBDThreshold())) * 1.1);
     axes[1]->setTitleText("Height (ft)");
   }
-  QChart* old = chart_->chart();
-  chart_->setChart(chart);
-  delete old;
+  ReplaceChart(chart_, chart);
 }
 
 void MainWindow::ShowPlot(int index) {

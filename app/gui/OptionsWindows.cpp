@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/gui/Convert.h"
 #include "ui/EquationTable.h"
 #include "ui/SettingsForm.h"
 #include "ui/TreatmentFile.h"
@@ -21,14 +22,6 @@
 namespace sylvanor {
 
 namespace {
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A read-only table without row numbers.
 QTableWidget* ReadOnlyTable(int columns) {

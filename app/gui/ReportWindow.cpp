@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/gui/Convert.h"
 #include "ui/Reports.h"
 
 namespace sylvanor {
@@ -24,7 +25,7 @@ ReportWindow::ReportWindow(QWidget* parent) : QDialog(parent) {
   auto* save = new QPushButton("Save…");
   auto* close = new QPushButton("Close");
   connect(copy, &QPushButton::clicked, this,
-          [this] { QApplication::clipboard()->setText(QString::fromStdString(shown_)); });
+          [this] { QApplication::clipboard()->setText(Q(shown_)); });
   connect(save, &QPushButton::clicked, this, [this] { Save(); });
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
   auto* buttons = new QHBoxLayout;
@@ -43,18 +44,17 @@ void ReportWindow::ShowText(const QString& title, const std::string& text,
   setWindowTitle(title);
   shown_ = text;
   fileName_ = defaultFileName;
-  text_->setPlainText(QString::fromStdString(text));
+  text_->setPlainText(Q(text));
   show();
   raise();
 }
 
 void ReportWindow::Save() {
-  const QString path = QFileDialog::getSaveFileName(this, "Save " + windowTitle(),
-                                                    QString::fromStdString(fileName_));
+  const QString path = QFileDialog::getSaveFileName(this, "Save " + windowTitle(), Q(fileName_));
   if (path.isEmpty()) return;
   std::string message;
   if (!SaveText(path.toStdString(), shown_, message))
-    QMessageBox::warning(this, windowTitle(), QString::fromStdString(message));
+    QMessageBox::warning(this, windowTitle(), Q(message));
 }
 
 }  // namespace sylvanor

@@ -13,13 +13,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/gui/Convert.h"
+
 namespace sylvanor {
 
 namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* Button(const char* text, QHBoxLayout* row) {
   auto* button = new QPushButton(text);

@@ -109,9 +109,13 @@ TEST(MainWindowState, PlotWarningsAreAnnouncedUntilSuppressedAndClosingWithYesSa
   ASSERT_EQ(state.SaveSettings(message), 1) << message;
   const std::string saved = (state.UserFolder() / "Sylvanor.vxp").string();
   EXPECT_EQ(ReadSettingsProject(state.UserFolder()), saved);
+  // and the chart colours saved in the user folder are the next start's
+  ASSERT_EQ(WriteChartColors(state.UserFolder(), {"#111111", "#222222", "#333333"}, message), 1);
   c_MainWindowState again;
   ASSERT_TRUE(again.Start(SYLVANOR_PROGRAM_DIR, plot->folder.path() / "home").empty());
   EXPECT_EQ(again.ProjectFile(), saved);
+  EXPECT_EQ(again.ChartColors.Threshold + again.ChartColors.Pollutant,
+            "#333333" + d_ChartColors{}.Pollutant);
 }
 
 }  // namespace
