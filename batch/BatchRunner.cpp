@@ -10,6 +10,7 @@
 #include "base/TextUtil.h"
 #include "batch/DetailsFile.h"
 #include "batch/OrderedRun.h"
+#include "batch/PlotInputs.h"
 #include "io/PlotFuel.h"
 #include "platform/FileLookup.h"
 
@@ -98,6 +99,27 @@ int c_FBC::Load_Prescription(const std::string& plot, const std::string& station
   if (!LoadPlotPrescription(plot, station, moistScenario, message)) return 0;
   PutRetentionPriorities(m_Syl, m_Pre);
   return 1;
+}
+
+void c_FBC::Put_RSL(const std::array<float, kRetPriValues>& values,
+                    const std::vector<d_RetSpe>& species) {
+  m_Pre.RetPri = values;
+  m_Pre.RetSpe.fill(d_RetSpe{});
+  m_Pre.RetSpeCount = std::min(species.size(), kRetSpeRows);
+  std::copy_n(species.begin(), m_Pre.RetSpeCount, m_Pre.RetSpe.begin());
+}
+
+void c_FBC::Set_RetPri() {
+  PutRetPriValues(m_Syl, m_Pre);
+}
+
+void c_FBC::Set_RetPriSpe() {
+  PutRetPriSpecies(m_Syl, m_Pre);
+}
+
+void c_FBC::SetUserFolder(const std::string& folder) {
+  m_UserFolder = folder;
+  m_UserData = FindFileNoCase(std::filesystem::path(folder) / "qor_spp.csv").string();
 }
 
 int c_FBC::RowLimit(int limit) const {

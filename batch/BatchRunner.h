@@ -162,6 +162,25 @@ class c_FBC {
   int Load_Prescription(const std::string& plot, const std::string& station,
                         std::string& moistScenario, std::string& message);
 
+  // ---- one prescription for every plot ---------------------------------------
+  // Without a link treatment file every plot runs with the prescription set
+  // here (the desktop batch run window's treatment, emission settings and
+  // retention priority set); a plot's fuel row still gives its duff depth,
+  // and a PDQ row its own SAVs and emission groups.
+  void Put_TMS(const d_TMS& tms) { m_Pre.TMS = tms; }
+  void Put_Emis(const d_EmisSettings& emis) { m_Pre.Emis = emis; }
+  // The retention priority set's values and its species rows; the rows past
+  // kRetSpeRows are left out.
+  void Put_RSL(const std::array<float, kRetPriValues>& values,
+               const std::vector<d_RetSpe>& species);
+  // The engine takes the set's values (Set_RetPri) and its species rows in
+  // place of its own (Set_RetPriSpe).
+  void Set_RetPri();
+  void Set_RetPriSpe();
+  // The user folder: its mortality equation file "qor_spp.csv" (found
+  // without regard to case) for the burn, and the crown fire model's files.
+  void SetUserFolder(const std::string& folder);
+
   // ---- state ---------------------------------------------------------------
   const d_Prescription& PlotPrescription() const { return m_Pre; }
   const d_LTF& LinkRow() const { return m_Pre.LinkRow; }

@@ -37,19 +37,54 @@ std::string OutputHeading() {
          "ft3/ac,     ft3/ac,  ft3/ac,  ft3/ac,   ft/ac,   ft/ac,      code,       code\n";
 }
 
+OutputValues PlotOutputValues(const Sylvanor& s, float preTorch, float preCrown, float postTorch,
+                              float postCrown) {
+  return {s.Get_PreAvailFuel(),
+          s.Get_AvailFuel(),
+          s.Get_Precbd(),
+          s.Get_cbd(),
+          s.Get_Precbh(),
+          s.Get_cbh(),
+          s.Get_Presh(),
+          s.Get_sh(),
+          s.Get_PreSteDen(),
+          s.Get_SteDen(),
+          s.Get_PreStdDenIdx(),
+          s.Get_StdDenIdx(),
+          s.Get_PreCanCov(),
+          s.Get_CanCov(),
+          s.Get_PreBasal(),
+          s.Get_Basal(),
+          s.Get_PreQuaMeaDia(),
+          s.Get_QuaMeaDia(),
+          s.Get_PreQd75(),
+          s.Get_Qd75(),
+          preTorch,
+          postTorch,
+          preCrown,
+          postCrown,
+          s.Get_StCuFt(),
+          s.Get_HaCuFt(),
+          s.Get_StMeCuft(),
+          s.Get_HaMeCuft(),
+          s.Get_StBdft(),
+          s.Get_HaBdft()};
+}
+
 std::string OutputLine(const Sylvanor& s, const std::string& plot, const std::string& station,
                        float preTorch, float preCrown, float postTorch, float postCrown) {
-  return CFormat(
+  std::vector<CFormatArg> args = {plot, station};
+  for (const float v : PlotOutputValues(s, preTorch, preCrown, postTorch, postCrown))
+    args.emplace_back(static_cast<double>(v));
+  const std::string preModel = s.Get_FuelModel_PreTreatment();
+  const std::string postModel = s.Get_FuelModel_PostTreatment();
+  args.emplace_back(preModel);
+  args.emplace_back(postModel);
+  return CFormatArgs(
       "%s, %s, %6.2f, %6.2f, %6.3f, %6.3f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, "
       "%6.2f,  %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.0f, %6.0f, %6.0f, "
       "%6.0f, %6.2f, %6.2f, %6.2f, %6.2f,  %6.2f, %6.2f, %s, %s \n",
-      plot, station, s.Get_PreAvailFuel(), s.Get_AvailFuel(), s.Get_Precbd(), s.Get_cbd(),
-      s.Get_Precbh(), s.Get_cbh(), s.Get_Presh(), s.Get_sh(), s.Get_PreSteDen(), s.Get_SteDen(),
-      s.Get_PreStdDenIdx(), s.Get_StdDenIdx(), s.Get_PreCanCov(), s.Get_CanCov(), s.Get_PreBasal(),
-      s.Get_Basal(), s.Get_PreQuaMeaDia(), s.Get_QuaMeaDia(), s.Get_PreQd75(), s.Get_Qd75(),
-      preTorch, postTorch, preCrown, postCrown, s.Get_StCuFt(), s.Get_HaCuFt(), s.Get_StMeCuft(),
-      s.Get_HaMeCuft(), s.Get_StBdft(), s.Get_HaBdft(), s.Get_FuelModel_PreTreatment(),
-      s.Get_FuelModel_PostTreatment());
+      args);
 }
 
 std::string EmissionValue(float value) {
@@ -65,11 +100,15 @@ std::string EmissionDefaultHeading() {
 
 std::string EmissionDefaultLines(const Sylvanor& s, const std::string& plot,
                                  const std::string& station) {
+  return EmissionDefaultRows(s, plot + ',' + station);
+}
+
+std::string EmissionDefaultRows(const Sylvanor& s, const std::string& lead) {
   std::string text;
   for (const char* type : {"Flame", "Smolder", "Total"}) {
     float pm25 = 0, pm10 = 0, ch4 = 0, co2 = 0, co = 0, nox = 0, so2 = 0;
     s.Get_EmiTot(type, pm25, pm10, ch4, co2, co, nox, so2);
-    text += CFormat("%s,%s,%s", plot, station, type);
+    text += CFormat("%s,%s", lead, type);
     for (const float v : {co2, co, ch4, nox, so2, pm25, pm10}) {
       text += EmissionValue(v);
     }
@@ -78,21 +117,29 @@ std::string EmissionDefaultLines(const Sylvanor& s, const std::string& plot,
   return text;
 }
 
-std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis) {
-  std::string headings = "Plot,MonSta,Type";
-  std::string codes = ",,";
+std::string EmissionComponentHeadings(const c_NES& nes, const d_EmisSettings& emis, bool codes) {
+  std::string text;
   for (int k = 1; k <= nes.ComponentCount(); ++k) {
     std::string cover, heading, code;
     float factor = 0;
     if (nes.Get_Factor(emis.Flame.Name, k, cover, factor, heading, code) != 1) continue;
-    headings += "," + NoCommas(heading);
-    codes += "," + NoCommas(code);
+    text += "," + NoCommas(codes ? code : heading);
   }
-  return headings + "\n" + codes + "\n";
+  return text;
+}
+
+std::string EmissionExpandHeading(const c_NES& nes, const d_EmisSettings& emis) {
+  return "Plot,MonSta,Type" + EmissionComponentHeadings(nes, emis) + "\n,," +
+         EmissionComponentHeadings(nes, emis, true) + "\n";
 }
 
 std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_EmisSettings& emis,
                                 const std::string& plot, const std::string& station) {
+  return EmissionExpandRows(s, nes, emis, plot + ',' + station);
+}
+
+std::string EmissionExpandRows(const Sylvanor& s, const c_NES& nes, const d_EmisSettings& emis,
+                               const std::string& lead) {
   float flame = 0, coarse = 0, duff = 0;
   s.Get_EmiMass(flame, coarse, duff);
   const int components = std::min(nes.ComponentCount(), static_cast<int>(kEmisComponents));
@@ -100,7 +147,7 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
   std::vector<bool> counted(total.size(), false);
   std::string cover, heading, code;
 
-  std::string text = CFormat("%s,%s,STFS", plot, station);
+  std::string text = lead + ",STFS";
   for (int k = 1; k <= components; ++k) {
     float factor = 0;
     if (nes.Get_Factor(emis.Flame.Name, k, cover, factor, heading, code) != 1) continue;
@@ -110,7 +157,7 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
   }
   text += '\n';
 
-  text += CFormat("%s,%s,CWDRSC+Duff", plot, station);
+  text += lead + ",CWDRSC+Duff";
   for (int k = 1; k <= components; ++k) {
     float factor = 0;
     if (nes.Get_Factor(emis.Coarse.Name, k, cover, factor, heading, code) != 1) continue;
@@ -124,7 +171,7 @@ std::string EmissionExpandLines(const Sylvanor& s, const c_NES& nes, const d_Emi
   }
   text += '\n';
 
-  text += CFormat("%s,%s,Total", plot, station);
+  text += lead + ",Total";
   for (int k = 1; k <= components; ++k) {
     if (counted[k]) text += EmissionValue(total[k]);
   }

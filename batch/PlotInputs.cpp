@@ -74,9 +74,17 @@ void TMS_LoadVX(Sylvanor& syl, const d_TMS& t, const std::string& userData) {
 }
 
 void PutRetentionPriorities(Sylvanor& syl, const d_Prescription& pre) {
+  PutRetPriValues(syl, pre);
+  PutRetPriSpecies(syl, pre);
+}
+
+void PutRetPriValues(Sylvanor& syl, const d_Prescription& pre) {
   const auto& r = pre.RetPri;
   syl.PLT_PutRetPri(r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9], r[10], r[11], r[12],
                     r[13]);
+}
+
+void PutRetPriSpecies(Sylvanor& syl, const d_Prescription& pre) {
   syl.PLT_PutRetPriSpe("Init", 0.0f, 0.0f, 0.0f);
   for (std::size_t i = 0; i < pre.RetSpeCount; ++i) {
     const d_RetSpe& spe = pre.RetSpe[i];

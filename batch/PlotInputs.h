@@ -32,8 +32,10 @@ void TakePlotSAVs(const d_PDQPlotRow& row, d_TMS& tms);
 void TMS_LoadVX(Sylvanor& syl, const d_TMS& tms, const std::string& userData);
 
 // The retention priority set and the species rows of the prescription; the
-// species rows replace the engine's.
+// species rows replace the engine's. The set alone, and the rows alone.
 void PutRetentionPriorities(Sylvanor& syl, const d_Prescription& pre);
+void PutRetPriValues(Sylvanor& syl, const d_Prescription& pre);
+void PutRetPriSpecies(Sylvanor& syl, const d_Prescription& pre);
 
 // The prescription's emission settings to the engine: the critical fire
 // intensity and the three factor groups. A negative intensity (the
