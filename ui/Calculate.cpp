@@ -53,6 +53,15 @@ bool ReadRow(const GridRow& row, d_RowTree& tree, std::string& reason) {
 
 }  // namespace
 
+d_EmisSettings WindowEmissions(const c_NES& nes, const d_WindowInputs& in, float criFirInt) {
+  d_EmisSettings emis;
+  emis.Flame = Group(nes, in.EmisFlame);
+  emis.Duff = Group(nes, in.EmisDuff);
+  emis.Coarse = Group(nes, in.EmisCoarse);
+  emis.CriFirInt = criFirInt;
+  return emis;
+}
+
 d_CalcResult Calculate(Sylvanor& syl, const c_NES& nes, const d_WindowInputs& in,
                        const fs::path& userFolder, const d_HalFields& pre,
                        const d_HalFields& post) {
@@ -76,10 +85,11 @@ d_CalcResult Calculate(Sylvanor& syl, const c_NES& nes, const d_WindowInputs& in
   d_PlotFuel fuel;
   if (!ReadFuel(in, fuel.Loads, message)) return Failed(result, 4, message);
   SetInputs(syl, fuel);
-  syl.Set_CriFirInt(nes.Get_CriFirInt());
-  syl.Set_EmisFactor("Flame", Group(nes, in.EmisFlame));
-  syl.Set_EmisFactor("Duff", Group(nes, in.EmisDuff));
-  syl.Set_EmisFactor("Smolder", Group(nes, in.EmisCoarse));
+  const d_EmisSettings emis = WindowEmissions(nes, in, nes.Get_CriFirInt());
+  syl.Set_CriFirInt(emis.CriFirInt);
+  syl.Set_EmisFactor("Flame", emis.Flame);
+  syl.Set_EmisFactor("Duff", emis.Duff);
+  syl.Set_EmisFactor("Smolder", emis.Coarse);
 
   // 5: the treatment, the batch's way, and its checks
   d_TMS tms;

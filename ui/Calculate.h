@@ -33,6 +33,11 @@ struct d_CalcResult {
   d_OutputIndices Indices;  // its indices, at most 100, -1 when not run
 };
 
+// The emission settings of the window's three lists (flaming, duff, coarse
+// wood), each group with its factors from `nes` (none for a group it does
+// not hold), and the critical fire intensity `criFirInt`.
+d_EmisSettings WindowEmissions(const c_NES& nes, const d_WindowInputs& in, float criFirInt);
+
 // Runs the plot of `in` in `syl`: the engine initialised in English units
 // with the user folder's species file, the canopy bulk density threshold
 // (0.001 to 1.0), the fuel loads and the emission groups chosen (with the

@@ -163,23 +163,35 @@ d_ShowPlot c_MainWindowState::ShowPlot(int index) {
   return shown;
 }
 
-void c_MainWindowState::ApplyRetentionPriority() {
+bool ChosenRetPri(const d_PrjData& project, d_ChosenRetPri& chosen) {
   const auto found = std::find_if(
-      project_.RetPriSets.begin(), project_.RetPriSets.end(),
-      [&](const d_PrjRetPri& set) { return Prj_SameName(set.Name.str(), project_.RetPri); });
-  if (found == project_.RetPriSets.end()) return;
+      project.RetPriSets.begin(), project.RetPriSets.end(),
+      [&](const d_PrjRetPri& set) { return Prj_SameName(set.Name.str(), project.RetPri); });
+  if (project.RetPri.empty() || found == project.RetPriSets.end()) return false;
   const auto fields = found->Fields();
-  d_RetPriSet set;
-  float* weights[] = {&set.Hea, &set.UHe, &set.Sic, &set.Dea, &set.Dom, &set.CoD, &set.Int,
-                      &set.Emr, &set.Sup, &set.OpG, &set.Non, &set.CRs, &set.CRm, &set.Dia};
-  for (std::size_t k = 0; k < std::size(weights); ++k)
-    *weights[k] = Value(fields[k + 2]->str());
+  for (std::size_t k = 0; k < kRetPriValues; ++k)
+    chosen.Values[k] = Value(fields[k + 2]->str());  // after the name and description
+  chosen.Species.clear();
+  for (const d_PrjSpeciesRow& row : project.SpeciesRows) {
+    if (!Prj_SameName(row.Group, found->SpeciesGroup.str())) continue;
+    d_RetSpe& spe = chosen.Species.emplace_back();
+    spe.Species = row.Species;
+    spe.MinDia = Value(row.MinDia), spe.MaxDia = Value(row.MaxDia), spe.Pri = Value(row.Priority);
+  }
+  return true;
+}
+
+void c_MainWindowState::ApplyRetentionPriority() {
+  d_ChosenRetPri chosen;
+  if (!ChosenRetPri(project_, chosen)) return;
+  const auto& v = chosen.Values;
+  d_RetPriSet set{v[0], v[1], v[2], v[3],  v[4],  v[5],  v[6],
+                  v[7], v[8], v[9], v[10], v[11], v[12], v[13]};
   RetPriSpeList species;
   RPC_Init_SpeLis(species);
-  for (const d_PrjSpeciesRow& row : project_.SpeciesRows) {
-    if (!Prj_SameName(row.Group, found->SpeciesGroup.str())) continue;
-    if (RPC_SetSpe(species, row.Species, Value(row.MinDia), Value(row.MaxDia),
-                   Value(row.Priority)) >= static_cast<int>(kRetPriSpecies))
+  for (const d_RetSpe& row : chosen.Species) {
+    if (RPC_SetSpe(species, row.Species.str(), row.MinDia, row.MaxDia, row.Pri) >=
+        static_cast<int>(kRetPriSpecies))
       break;
   }
   // the grid's trees through the engine's own pass over a tree list (an

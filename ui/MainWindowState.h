@@ -5,11 +5,13 @@
 // (d_WindowInputs) and the run of "&Calculate". The widgets show this state
 // and hand user actions to it; every message they show comes from here.
 
+#include <array>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "batch/Prescription.h"
 #include "engine/Sylvanor.h"
 #include "io/PlotWarnings.h"
 #include "io/ProjectData.h"
@@ -24,9 +26,6 @@ namespace sylvanor {
 // What the menu entries without a window of their own say.
 inline constexpr const char* kSitelogExport =
     "Sitelog Export: this version has no export of plots from the field-monitoring database.";
-inline constexpr const char* kNoBatchWindow =
-    "The batch run window is not in this version.\nRun a plot file with sylvanor-batch (see "
-    "Help > Quick Reference).";
 
 // What showing a plot gave: a message to show when it could not be loaded,
 // and the plot warnings announcement (empty texts when there is none to
@@ -37,6 +36,17 @@ struct d_ShowPlot {
   d_PlotWarningsNotice Notice;
   std::string WarningsFile;
 };
+
+// The retention priority set chosen in a project: its 14 values in the
+// order of the set's fields (status H, U, S, D; crown classes; no class;
+// crown ratio factors; diameter) and the rows of its species group, in the
+// project's order.
+struct d_ChosenRetPri {
+  std::array<float, kRetPriValues> Values{};
+  std::vector<d_RetSpe> Species;
+};
+// False when no set is chosen or the chosen name is none of the sets.
+bool ChosenRetPri(const d_PrjData& project, d_ChosenRetPri& chosen);
 
 class c_MainWindowState {
  public:

@@ -405,12 +405,16 @@ std::string ReportText(const d_ReportSource& source, std::string_view entry, e_C
   return "";
 }
 
-std::string ReportFileName(const std::string& plot, std::string_view entry) {
-  std::string name = plot.empty() ? "Sylvanor" : plot;
-  for (char& c : name)
+std::string FileNameText(std::string text) {
+  for (char& c : text)
     if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
         static_cast<unsigned char>(c) < 32)
       c = '_';
+  return text;
+}
+
+std::string ReportFileName(const std::string& plot, std::string_view entry) {
+  const std::string name = FileNameText(plot.empty() ? "Sylvanor" : plot);
   for (const d_ReportEntry& e : kReportEntries)
     if (e.Entry == entry) return name + std::string(e.Suffix);
   return name + ".txt";

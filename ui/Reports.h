@@ -101,6 +101,10 @@ inline constexpr std::array<d_ReportEntry, 7> kReportEntries = {{
 std::string ReportText(const d_ReportSource& source, std::string_view entry,
                        e_CsvForm form = e_CsvForm::DataHeadings);
 
+// The text with every character a file name cannot hold ("/\\:*?\"<>|" and
+// control characters) made '_'.
+std::string FileNameText(std::string text);
+
 // The file name offered when saving an entry's text: the plot identifier
 // (characters a file name cannot hold made '_'; "Sylvanor" when empty)
 // followed by the entry's suffix, e.g. "SYL-12-Plot.csv".

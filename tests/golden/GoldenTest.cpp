@@ -25,15 +25,6 @@ namespace fs = std::filesystem;
 const fs::path kPrograms = SYLVANOR_PROGRAM_DIR;
 const fs::path kCases = SYLVANOR_GOLDEN_DIR;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // Compares a file with its expected text line by line, naming the first
 // line that differs.
 void ExpectSameLines(const fs::path& got, const fs::path& expected) {

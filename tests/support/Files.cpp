@@ -13,6 +13,14 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
 std::filesystem::path MakeShippedUserFolder(const std::filesystem::path& folder) {
   std::filesystem::create_directories(folder);
   for (const char* name : {"qor_Spp.csv", "Emission_Factors.csv"}) {

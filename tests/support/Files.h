@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "io/PlotFuel.h"
 #include "io/PlotTrees.h"
@@ -12,6 +13,9 @@ namespace sylvanor {
 
 // The whole file; "" when it cannot be opened.
 std::string ReadFile(const std::filesystem::path& path);
+
+// The lines of a text, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
 
 // A user folder with the shipped qor_Spp.csv and Emission_Factors.csv.
 std::filesystem::path MakeShippedUserFolder(const std::filesystem::path& folder);

@@ -15,14 +15,6 @@ namespace sylvanor {
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
-
 // SYL-12 of the sample (31 trees; the project's "CBD Thin Prune and Burn":
 // thinned to a canopy bulk density, pruned, burned, no piling) calculated.
 class ReportsTest : public ::testing::Test {
