@@ -33,6 +33,7 @@
 #include "app/gui/OptionsWindows.h"
 #include "app/gui/ReportWindow.h"
 #include "app/gui/RetPriWindow.h"
+#include "app/gui/SumRepWindow.h"
 #include "ui/Help.h"
 #include "ui/Reports.h"
 #include "ui/ResultBoxes.h"
@@ -327,8 +328,11 @@ void MainWindow::BuildMenus() {
     state_.EditProject().FuelModelShow = on;
     selector_->setVisible(on);
   });
-  options->addAction("Run Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
-  options->addAction("Show Batch Summary", this, [this] { Show(this, kNoBatchWindow); });
+  options->addAction("Run Batch Summary", this, [this] {
+    ReadBoxes();
+    batchRun_->OpenFromMain();
+  });
+  options->addAction("Show Batch Summary", this, [this] { Raise(batchRun_); });
   options->addAction("Treatment File", this, [this] { Raise(treatFile_); });
   options->addAction("Retention Priority Sets", this, [this] { Raise(retPriSets_); });
   options->addAction("Sitelog Export", this, [this] { Show(this, kSitelogExport); });
@@ -370,6 +374,7 @@ void MainWindow::BuildWindows() {
     ShowState();
   });
   help_ = new HelpWindow(this);
+  batchRun_ = new SumRepWindow(state_, this);
 }
 
 void MainWindow::SaveFile(const std::string& text, const std::string& name, const char* filter) {

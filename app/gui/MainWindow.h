@@ -29,6 +29,7 @@ class TreatmentFileWindow;
 class EquationTableWindow;
 class RetPriWindow;
 class HelpWindow;
+class SumRepWindow;
 
 class MainWindow : public QMainWindow {
  public:
@@ -46,6 +47,7 @@ class MainWindow : public QMainWindow {
   QTableWidget* Grid() const { return grid_; }
   QTableWidget* Results() const { return results_; }
   QChartView* Chart() const { return chart_; }
+  SumRepWindow* BatchRun() const { return batchRun_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -88,6 +90,7 @@ class MainWindow : public QMainWindow {
   EquationTableWindow* eqTable_ = nullptr;
   RetPriWindow* retPriSets_ = nullptr;
   HelpWindow* help_ = nullptr;
+  SumRepWindow* batchRun_ = nullptr;
   bool showing_ = false;  // the plot list is being filled
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <QChart>
 #include <QChartView>
@@ -12,6 +13,7 @@
 #include <QTableWidget>
 #include <map>
 
+#include "app/gui/SumRepWindow.h"
 #include "tests/support/GuiApp.h"
 #include "tests/support/SamplePlot.h"
 #include "tests/support/TempFolder.h"
@@ -103,6 +105,7 @@ TEST(MainWindowSmoke, EveryMenuEntryIsThereAndItsWindowsOpen) {
       {"Options > Color Settings", "Color Settings"},
       {"Options > Treatment File", "Treatment File"},
       {"Options > Retention Priority Sets", "Retention Priority Sets"},
+      {"Options > Run Batch Summary", "Batch Run"},
       {"Help > User Guide", "Sylvanor User Guide"}};
   for (const auto& [entry, title] : opens) {
     ASSERT_TRUE(entries.count(entry)) << entry;
@@ -119,6 +122,41 @@ TEST(MainWindowSmoke, EveryMenuEntryIsThereAndItsWindowsOpen) {
   EXPECT_TRUE(selector->isChecked());
   selector->trigger();
   EXPECT_FALSE(plot->state.Project().FuelModelShow);
+}
+
+// The batch run window over the sample plot file, stepped by the event
+// loop: the buttons while it runs and after, a grid row per processed plot
+// and the average row, and the grid again from "Show Batch Summary".
+TEST(MainWindowSmoke, BatchRunWindowRunsThePlotFile) {
+  GuiApp();
+  const auto plot = CalculatedSamplePlot();
+  ASSERT_EQ(plot->failure, "");
+  MainWindow window(plot->state);
+  SumRepWindow& batch = *window.BatchRun();
+  std::vector<std::string> told;
+  batch.Tell = [&](const std::string& text) { told.push_back(text); };
+  batch.OpenFromMain();
+  ASSERT_TRUE(told.empty()) << told.front();
+  ASSERT_TRUE(batch.isVisible());
+  batch.Button("Run")->click();
+  EXPECT_FALSE(batch.Button("Run")->isEnabled());
+  EXPECT_TRUE(batch.Button("Pause")->isEnabled());
+  while (batch.Run().Running())
+    QApplication::processEvents();
+  const int rows = batch.Run().Processed() + 1;
+  EXPECT_EQ(batch.Run().Processed() + batch.Run().Skipped(), 12);
+  ASSERT_EQ(batch.Grid()->rowCount(), rows);
+  EXPECT_EQ(batch.Grid()->item(rows - 1, 0)->text().toStdString(), "Average");
+  EXPECT_TRUE(batch.Button("Run")->isEnabled() && batch.Button("Close")->isEnabled());
+  EXPECT_FALSE(batch.Button("Continue")->isEnabled());
+
+  batch.Button("Close")->click();
+  ASSERT_FALSE(batch.isVisible());
+  for (QAction* menu : window.menuBar()->actions())
+    for (QAction* entry : menu->menu()->actions())
+      if (entry->text() == "Show Batch Summary") entry->trigger();
+  EXPECT_TRUE(batch.isVisible());
+  EXPECT_EQ(batch.Grid()->rowCount(), rows);
 }
 
 }  // namespace
