@@ -1,13 +1,15 @@
 // sylvanor-screenshots: pictures of the windows for the documentation. The
 // main window with the sample project's last plot calculated, the crown fire
-// details window, the fuel and stand graphs, the emission graph and the
-// retention priority sets window, saved as PNG files into the folder given.
+// details window, the fuel and stand graphs, the emission graph, the
+// retention priority sets window and the batch run window after a run of
+// the sample plot file, saved as PNG files into the folder given.
 //
 //   sylvanor-screenshots OUTPUT-FOLDER SAMPLE-FOLDER
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "app/gui/GraphWindows.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/RetPriWindow.h"
+#include "app/gui/SumRepWindow.h"
 #include "platform/ProgramDir.h"
 
 int main(int argc, char** argv) {
@@ -68,6 +71,13 @@ int main(int argc, char** argv) {
     // the first species group with its rows, rather than the empty "_None"
     if (sets.Groups()->count() > 1) sets.Groups()->setCurrentIndex(1);
     picture(sets, "retention-priority-sets.png");
+    sylvanor::SumRepWindow& batch = *window.BatchRun();
+    batch.Tell = [](const std::string& text) { std::cerr << text << '\n'; };
+    batch.OpenFromMain();
+    batch.Button("Run")->click();
+    while (batch.Run().Running())
+      QApplication::processEvents();
+    picture(batch, "batch-run.png");
     QCoreApplication::exit(result);
   });
   QApplication::exec();

@@ -7,7 +7,7 @@
 
 namespace sylvanor {
 
-inline constexpr const char* kVersion = "0.21";
+inline constexpr const char* kVersion = "0.22";
 inline constexpr const char* kUserGuide = "user-guide.html";
 inline constexpr const char* kQuickReference = "quick-reference.txt";
 
