@@ -138,6 +138,8 @@ int c_SumRep::Open(const c_MainWindowState& main, std::string& message) {
 int c_SumRep::Run(std::string& message) {
   message.clear();
   if (m_Running) return 1;
+  m_Processed = 0;
+  m_LastPlot.clear();
   if (Files.Plot.empty()) {
     message = kSumRepNoPlotFile;
     return 0;
@@ -175,11 +177,11 @@ int c_SumRep::Run(std::string& message) {
   fbc.Set_RetPri();
   fbc.Set_RetPriSpe();
   m_Sums = {};
+  m_Counts = {};
   m_N = 0;
   m_Rows.clear();
   m_EndMessages.clear();
-  m_Processed = m_Skipped = 0;
-  m_LastPlot.clear();
+  m_Skipped = 0;
   m_Running = true;
   m_Paused = m_AbortAsked = false;
   return 1;
@@ -229,8 +231,11 @@ e_SumRepStep c_SumRep::Step() {
 
     WriteTreeReport(plot, station);
 
-    for (std::size_t k = 0; k < kOutputValues; ++k)
+    for (std::size_t k = 0; k < kOutputValues; ++k) {
+      if (row.Values[k] < 0.0f) continue;  // none
       m_Sums[k] += row.Values[k];
+      ++m_Counts[k];
+    }
     ++m_N;
     m_Rows.push_back(std::move(row));
     ++m_Processed;
@@ -283,7 +288,7 @@ void c_SumRep::End(bool average) {
   if (average && m_N > 0) {
     d_SummaryRow row{"Average", {}, "", "", true};
     for (std::size_t k = 0; k < kOutputValues; ++k)
-      row.Values[k] = m_Sums[k] / static_cast<float>(m_N);
+      row.Values[k] = m_Counts[k] > 0 ? m_Sums[k] / static_cast<float>(m_Counts[k]) : -1.0f;
     if (std::ostream* out = fbc.OutputFile()) *out << AverageLine(row.Values);
     m_Rows.push_back(std::move(row));
   } else if (average) {

@@ -6,6 +6,7 @@
 // profile files and an error file. The window drives the run one plot at a
 // time (Step) between its events, so that Pause and Abort reach it.
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,7 +45,10 @@ d_SumRepFiles ProposeFiles(const std::string& plotFile);
 
 // The plot summary file: its two heading lines, a plot's line (the values
 // of the batch's output line without the station), and the average line
-// (without the fuel models).
+// (without the fuel models). A column's average is taken over the plots
+// with a value for it: -1 stands for none (no canopy base or stand height
+// without canopy, an index the crown fire model did not give), and is the
+// average of a column without any value.
 std::string SummaryHeading();
 std::string SummaryLine(const std::string& plot, const OutputValues& values,
                         const std::string& preModel, const std::string& postModel);
@@ -154,8 +158,10 @@ class c_SumRep {
   int m_Plots = 0, m_Processed = 0, m_Skipped = 0;
   bool m_Running = false, m_Paused = false, m_AbortAsked = false;
   std::string m_LastPlot;
+  // each column's sum over the plots with a value for it, and their number
   OutputValues m_Sums{};
-  int m_N = 0;  // plots in the sums
+  std::array<int, kOutputValues> m_Counts{};
+  int m_N = 0;  // plots processed
   std::vector<d_SummaryRow> m_Rows;
   std::vector<std::string> m_EndMessages;
 };

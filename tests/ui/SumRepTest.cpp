@@ -100,6 +100,20 @@ TEST_F(SumRepRun, PausedAfterTheThirdPlotContinuesWithTheFourth) {
   EXPECT_EQ(Lines(Out("-Out-Emis.csv")).size(), 1u + 4u * 3u);
 }
 
+// P2 has no trees: no canopy base, no stand height, no indices (-1), no
+// trees per acre (0). Its -1 stay out of the averages, its 0 counts.
+TEST_F(SumRepRun, AverageLeavesOutValuesAPlotHasNot) {
+  ASSERT_NO_FATAL_FAILURE(Start(kPlots.substr(0, 3 * kPlots.find('\n') + 3),
+                                "P1,1,PSME,10,40,20,D,H,100\nP3,1,PSME,10,40,20,D,H,5\n"));
+  while (run_.Step() != e_SumRepStep::Ended) {
+  }
+  const std::vector<std::string> p2 = SummaryCells(run_.Rows()[1]);
+  EXPECT_EQ(p2[5] + " " + p2[7] + " " + p2[9] + " " + p2[21], "-1.00 -1.00 0.00 -1");
+  // CBH 21 and SH 40 of P1 and P3; (100 + 0 + 5) / 3 = 35 trees per acre
+  const std::vector<std::string> average = SummaryCells(run_.Rows().back());
+  EXPECT_EQ(average[5] + " " + average[7] + " " + average[9], "21.00 40.00 35.00");
+}
+
 TEST_F(SumRepRun, AbortedRunHasNoAverageLine) {
   ASSERT_NO_FATAL_FAILURE(Start(kPlots, kTrees));
   run_.Abort();
