@@ -178,7 +178,6 @@ int c_SumRep::Run(std::string& message) {
   fbc.Set_RetPriSpe();
   m_Sums = {};
   m_Counts = {};
-  m_N = 0;
   m_Rows.clear();
   m_EndMessages.clear();
   m_Skipped = 0;
@@ -236,7 +235,6 @@ e_SumRepStep c_SumRep::Step() {
       m_Sums[k] += row.Values[k];
       ++m_Counts[k];
     }
-    ++m_N;
     m_Rows.push_back(std::move(row));
     ++m_Processed;
     m_LastPlot = plot;
@@ -285,7 +283,7 @@ e_SumRepStep c_SumRep::AnswerAbort(bool yes) {
 
 void c_SumRep::End(bool average) {
   c_FBC& fbc = *m_Fbc;
-  if (average && m_N > 0) {
+  if (average && m_Processed > 0) {
     d_SummaryRow row{"Average", {}, "", "", true};
     for (std::size_t k = 0; k < kOutputValues; ++k)
       row.Values[k] = m_Counts[k] > 0 ? m_Sums[k] / static_cast<float>(m_Counts[k]) : -1.0f;

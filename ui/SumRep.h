@@ -161,7 +161,6 @@ class c_SumRep {
   // each column's sum over the plots with a value for it, and their number
   OutputValues m_Sums{};
   std::array<int, kOutputValues> m_Counts{};
-  int m_N = 0;  // plots processed
   std::vector<d_SummaryRow> m_Rows;
   std::vector<std::string> m_EndMessages;
 };
