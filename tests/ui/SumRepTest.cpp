@@ -53,6 +53,12 @@ const std::string kTrees =
     "P1,1,PSME,10,40,20,D,H,100\nP2,1,PSME,10,40,20,D,H,50\n"
     "P3,1,PSME,10,40,20,D,H,100\nP4,1,PSME,10,40,20,D,H,100\n";
 
+// The sample project's flaming group (3) has a factor for the seven main
+// pollutants and none for ammonia.
+const std::string kEmissionHeading =
+    "Plot,Type,Carbon dioxide,Carbon monoxide,Methane,Nitrogen oxides; as NO,Sulfur dioxide,"
+    "Fine particulate matter (PM2.5),Particulate matter (PM10)";
+
 }  // namespace
 
 TEST(SumRepFiles, NamesProposedForAPlotFile) {
@@ -97,7 +103,22 @@ TEST_F(SumRepRun, PausedAfterTheThirdPlotContinuesWithTheFourth) {
   EXPECT_EQ(average[0] + " " + average[9] + " " + average[10], "Average 87.50 87.50");
   EXPECT_EQ(run_.Rows().size(), 5u);
   // the emissions file: its heading once, three lines per plot
-  EXPECT_EQ(Lines(Out("-Out-Emis.csv")).size(), 1u + 4u * 3u);
+  const std::vector<std::string> emissions = Lines(Out("-Out-Emis.csv"));
+  ASSERT_EQ(emissions.size(), 1u + 4u * 3u);
+  EXPECT_EQ(emissions[0], kEmissionHeading);
+  EXPECT_EQ(emissions[1].substr(0, 9), "P1,Flame,");
+}
+
+TEST_F(SumRepRun, ExpandedEmissionsWhenTheProjectAsksForThem) {
+  plot_->state.EditProject().EmisType = "Expanded";
+  ASSERT_NO_FATAL_FAILURE(Start(kPlots.substr(0, kPlots.find('\n') + 1), kTrees));
+  while (run_.Step() != e_SumRepStep::Ended) {
+  }
+  const std::vector<std::string> lines = Lines(Out("-Out-Emis.csv"));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], kEmissionHeading);
+  EXPECT_EQ(lines[1].substr(0, 8) + lines[2].substr(0, 15) + lines[3].substr(0, 9),
+            "P1,STFS,P1,CWDRSC+Duff,P1,Total,");
 }
 
 // P2 has no trees: no canopy base, no stand height, no indices (-1), no
