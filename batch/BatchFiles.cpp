@@ -1,5 +1,7 @@
 #include "batch/BatchFiles.h"
 
+#include <filesystem>
+
 #include "base/CFormat.h"
 #include "batch/OutputWriters.h"
 #include "platform/FileLookup.h"
@@ -21,6 +23,12 @@ std::vector<d_BatchPath> BatchInputs(const d_BatchFiles& files,
   for (const d_BatchPath& input : more)
     add(input.role.c_str(), input.path);
   return inputs;
+}
+
+std::vector<d_BatchPath> UserFolderInputs(const std::string& folder) {
+  const std::filesystem::path path(folder);
+  return {{"emission factor file", FindFileNoCase(path / "Emission_Factors.csv").string()},
+          {"mortality equation file", FindFileNoCase(path / "qor_spp.csv").string()}};
 }
 
 std::vector<d_BatchPath> BatchOutputs(const d_BatchFiles& files) {

@@ -27,6 +27,11 @@ struct d_BatchPath {
 std::vector<d_BatchPath> BatchInputs(const d_BatchFiles& files,
                                      const std::vector<d_BatchPath>& more);
 
+// The user folder's files a batch reads (the emission factor file and the
+// mortality equation file, found without regard to case), which no output
+// may replace.
+std::vector<d_BatchPath> UserFolderInputs(const std::string& folder);
+
 // The outputs of the batch: the output, its emissions file, the error file
 // and the profile and details files that are named.
 std::vector<d_BatchPath> BatchOutputs(const d_BatchFiles& files);

@@ -119,7 +119,7 @@ void c_FBC::Set_RetPriSpe() {
 
 void c_FBC::SetUserFolder(const std::string& folder) {
   m_UserFolder = folder;
-  m_UserData = FindFileNoCase(std::filesystem::path(folder) / "qor_spp.csv").string();
+  m_UserData = UserFolderInputs(folder)[1].path;
 }
 
 int c_FBC::RowLimit(int limit) const {
@@ -411,15 +411,11 @@ d_BatchOutcome c_FBC::RunBatch(const d_BatchFiles& files, const std::string& use
   Init("CLB");
   m_Limited = options.limits;
   // the user folder's files are inputs too: no output may take their place
-  const std::filesystem::path folder(userFolder);
-  const std::string emissionFile =
-      FindFileNoCase((folder / "Emission_Factors.csv").string()).string();
-  m_UserData = FindFileNoCase((folder / "qor_spp.csv").string()).string();
-  m_UserFolder = userFolder;
+  SetUserFolder(userFolder);
+  const std::vector<d_BatchPath> userFiles = UserFolderInputs(userFolder);
+  const std::string emissionFile = userFiles[0].path;
   std::vector<d_BatchPath> userInputs;
-  if (!userFolder.empty()) {
-    userInputs = {{"emission factor file", emissionFile}, {"mortality equation file", m_UserData}};
-  }
+  if (!userFolder.empty()) userInputs = userFiles;
   if (const int opened = OpenFiles(files, userInputs); opened != 1) {
     if (opened < 0) return fail(m_Message);
     return fail(

@@ -71,20 +71,23 @@ OutputValues PlotOutputValues(const Sylvanor& s, float preTorch, float preCrown,
           s.Get_HaBdft()};
 }
 
+std::string FormatOutputValues(const char* format, const std::vector<std::string>& before,
+                               const OutputValues& values, const std::vector<std::string>& after) {
+  std::vector<CFormatArg> args(before.begin(), before.end());
+  for (const float v : values)
+    args.emplace_back(static_cast<double>(v));
+  args.insert(args.end(), after.begin(), after.end());
+  return CFormatArgs(format, args);
+}
+
 std::string OutputLine(const Sylvanor& s, const std::string& plot, const std::string& station,
                        float preTorch, float preCrown, float postTorch, float postCrown) {
-  std::vector<CFormatArg> args = {plot, station};
-  for (const float v : PlotOutputValues(s, preTorch, preCrown, postTorch, postCrown))
-    args.emplace_back(static_cast<double>(v));
-  const std::string preModel = s.Get_FuelModel_PreTreatment();
-  const std::string postModel = s.Get_FuelModel_PostTreatment();
-  args.emplace_back(preModel);
-  args.emplace_back(postModel);
-  return CFormatArgs(
+  return FormatOutputValues(
       "%s, %s, %6.2f, %6.2f, %6.3f, %6.3f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, "
       "%6.2f,  %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.0f, %6.0f, %6.0f, "
       "%6.0f, %6.2f, %6.2f, %6.2f, %6.2f,  %6.2f, %6.2f, %s, %s \n",
-      args);
+      {plot, station}, PlotOutputValues(s, preTorch, preCrown, postTorch, postCrown),
+      {s.Get_FuelModel_PreTreatment(), s.Get_FuelModel_PostTreatment()});
 }
 
 std::string EmissionValue(float value) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "batch/Prescription.h"
 #include "engine/Sylvanor.h"
@@ -33,6 +34,11 @@ OutputValues PlotOutputValues(const Sylvanor& syl, float preTorch, float preCrow
                               float postCrown);
 std::string OutputLine(const Sylvanor& syl, const std::string& plot, const std::string& station,
                        float preTorch, float preCrown, float postTorch, float postCrown);
+// A line of the output values in `format`: the texts `before`, the values,
+// then the texts `after`.
+std::string FormatOutputValues(const char* format, const std::vector<std::string>& before,
+                               const OutputValues& values,
+                               const std::vector<std::string>& after = {});
 
 // An emissions value: ",%4.2f" below 1, ",%4.1f" below 10, else ",%4.0f".
 std::string EmissionValue(float value);

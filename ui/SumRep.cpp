@@ -19,16 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The numbers with the format's conversions, after the leading texts.
-std::string FormatValues(const char* format, std::vector<CFormatArg> args,
-                         const OutputValues& values, const std::vector<std::string>& after = {}) {
-  for (const float v : values)
-    args.emplace_back(static_cast<double>(v));
-  for (const std::string& text : after)
-    args.emplace_back(text);
-  return CFormatArgs(format, args);
-}
-
 // The cells of the first line of a text of the summary file, blanks trimmed.
 std::vector<std::string> Cells(const std::string& text) {
   CsvRules rules;
@@ -67,7 +57,7 @@ std::string SummaryHeading() {
 
 std::string SummaryLine(const std::string& plot, const OutputValues& values,
                         const std::string& preModel, const std::string& postModel) {
-  return FormatValues(
+  return FormatOutputValues(
       "%s, %6.2f, %6.2f, %6.3f, %6.3f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f,  "
       "%6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.0f, %6.0f, %6.0f, %6.0f, %6.2f, "
       "%6.2f, %6.2f, %6.2f,  %6.2f, %6.2f, %s, %s \n",
@@ -75,7 +65,7 @@ std::string SummaryLine(const std::string& plot, const OutputValues& values,
 }
 
 std::string AverageLine(const OutputValues& averages) {
-  return FormatValues(
+  return FormatOutputValues(
       "Average,  %6.2f, %6.2f, %6.3f, %6.3f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, "
       "%6.2f,  %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.2f, %6.0f, %6.0f, %6.0f, "
       "%6.0f,  %6.2f, %6.2f, %6.2f, %6.2f,  %6.2f, %6.2f  \n",
@@ -120,9 +110,9 @@ int c_SumRep::Open(const c_MainWindowState& main, std::string& message) {
   }
 
   c_NES& nes = m_Fbc->EmissionTable();
-  const fs::path factors = FindFileNoCase(fs::path(m_UserFolder) / "Emission_Factors.csv");
-  if (nes.LoadFile(factors.string(), message) <= 0) {
-    if (message.empty()) message = "Can't open Emission Factor File: " + factors.string();
+  const std::string factors = UserFolderInputs(m_UserFolder)[0].path;
+  if (nes.LoadFile(factors, message) <= 0) {
+    if (message.empty()) message = "Can't open Emission Factor File: " + factors;
     return 0;
   }
   message.clear();
@@ -162,12 +152,8 @@ int c_SumRep::Run(std::string& message) {
   files.ProfilePre = SiblingFile(Files.Plot, "-CBD-Pre.csv");
   files.ProfilePost = SiblingFile(Files.Plot, "-CBD-Post.csv");
   // the user folder's files are inputs too: no output may take their place
-  const fs::path folder(m_UserFolder);
-  const std::vector<d_BatchPath> userInputs = {
-      {"emission factor file", FindFileNoCase(folder / "Emission_Factors.csv").string()},
-      {"mortality equation file", FindFileNoCase(folder / "qor_spp.csv").string()}};
   m_Plots = 0;
-  if (fbc.OpenFiles(files, userInputs) != 1 || fbc.LoadPlotNames() <= 0) {
+  if (fbc.OpenFiles(files, UserFolderInputs(m_UserFolder)) != 1 || fbc.LoadPlotNames() <= 0) {
     message = fbc.Message();
     fbc.CloseFile();
     return 0;
